@@ -1,0 +1,30 @@
+# The two set-up commands: `make play` and `make test`.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+.PHONY: deps configure build play test clean
+
+deps:
+	@tools/install-deps.sh
+
+configure: deps
+	@if [ ! -f $(BUILD)/build.ninja ]; then cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS); fi
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+play: build
+	@if [ -x $(BUILD)/zorbly-tarnel ]; then \
+		$(BUILD)/zorbly-tarnel; \
+	else \
+		$(BUILD)/ztrn-levels check data/ztrn.dat && \
+		echo "The level file is fine. The game window comes in a later version."; \
+	fi
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@tools/extra-tests.sh $(BUILD)
+
+clean:
+	rm -rf $(BUILD)

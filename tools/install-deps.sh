@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, playing and testing need,
+# only those that are missing. Runs as root or through sudo.
+set -euo pipefail
+
+packages=(
+    # build
+    cmake ninja-build g++ make pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
+    # runtime plugins and fonts
+    qt6-qpa-plugins fonts-dejavu-core
+    # benchmarks, fuzzing, sanitizers
+    libbenchmark-dev liblz4-dev clang libclang-rt-14-dev
+    # end-to-end, sound and desktop tests
+    xvfb xauth xdotool x11-apps imagemagick pulseaudio pulseaudio-utils sox
+    appstream desktop-file-utils time
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y --no-install-recommends "${missing[@]}"
