@@ -1,0 +1,27 @@
+// The one process-wide wave player: plays a RIFF WAVE image from memory in the
+// background, one sound at a time. A new sound cuts the old one at once; with
+// no output device everything is silent. Nothing here ever blocks the caller.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace zt {
+
+class WavePlayer {
+public:
+    static WavePlayer& Instance();
+
+    // Whether a sound output device exists.
+    virtual bool HasDevice() = 0;
+    // Starts the image (a complete RIFF WAVE file in memory). The image must stay
+    // valid and unchanged until Stop() or the next Play(). True when accepted.
+    virtual bool Play(const std::uint8_t* image, std::size_t size) = 0;
+    // Ends whatever is playing.
+    virtual void Stop() = 0;
+
+protected:
+    virtual ~WavePlayer() = default;
+};
+
+}  // namespace zt
