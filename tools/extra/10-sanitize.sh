@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# The whole test suite once more, built with AddressSanitizer and
+# UndefinedBehaviorSanitizer, in a build folder of its own.
+set -euo pipefail
+main=${1:-build}
+build="$main-asan"
+if [ ! -f "$build/build.ninja" ]; then
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZTRN_SANITIZE=ON
+fi
+cmake --build "$build" -j "$(nproc)"
+# Leaks are not what this run looks for: Qt keeps a few caches until exit.
+export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1:strict_string_checks=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+cd "$build" && ctest --output-on-failure -j "$(nproc)" -E '^bench'
