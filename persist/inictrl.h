@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace zt {
 
@@ -23,10 +24,20 @@ public:
 
     // Where the values live (the INI file's path, or the registry key).
     QString Location() const;
+    // Whether the last write or erase reached the store. The game goes on
+    // either way; this is for the curious (and the tests).
+    bool LastWriteOk() const { return lastWriteOk_; }
 
 private:
+    // An empty section is the one used last; "#ROOT" is the key itself.
+    QString KeyFor(const QString& section, const QString& name);
+    std::optional<QString> ReadStored(const QString& section, const QString& name);
+    // Writes text, or erases the value when there is none.
+    bool Store(const QString& section, const QString& name, const std::optional<QString>& text);
+
     QString regPath_;
     QString lastSection_ = QStringLiteral("Common");
+    bool lastWriteOk_ = true;
 };
 
 }  // namespace zt

@@ -32,9 +32,19 @@ struct ProgressFlow {
     std::function<void()> updateCaption;
     std::function<void()> drawGauge;
 
+    // Qt's own dialogs instead of the platform's (tests drive them).
+    bool nativeDialogs = true;
+    // What the save dialog held last in this run: it starts there when the
+    // current file does not exist.
+    QString lastSaveChoice;
+
     void StartUpRead();  // the remembered file at start-up
     void LoadProgress();
     void SaveProgress();
+
+private:
+    // The open or save dialog; the chosen path, empty when cancelled.
+    QString ShowDialog(bool save, const QString& folder, const QString& fileName);
 };
 
 }  // namespace zt

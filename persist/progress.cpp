@@ -1,0 +1,179 @@
+#include "progress.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "msgbox.h"
+
+namespace zt {
+
+namespace {
+
+const QString Filter = QStringLiteral("Zorbly Tarnel-Dateien (*.ztn)");
+
+qsizetype FileNameStart(const QString& path)
+{
+    qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+#ifdef Q_OS_WIN
+    slash = std::max(slash, path.lastIndexOf(QLatin1Char('\\')));
+#endif
+    return slash + 1;
+}
+
+QString FileNamePart(const QString& path) { return path.mid(FileNameStart(path)); }
+QString FolderPart(const QString& path) { return path.left(FileNameStart(path)); }
+
+QString LoadFailureText(bool german, const QString& path)
+{
+    return german ? QStringLiteral("Fehler beim Laden des Spiels ") + path + QLatin1Char('!')
+                  : QStringLiteral("Error occured while loading file ") + path + QLatin1Char('!');
+}
+
+}  // namespace
+
+ProgressRead ReadProgressFile(const QString& path, SolvedFlags& flags)
+{
+    if (!ProgressFileExists(path))
+        return ProgressRead::Missing;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return ProgressRead::Failed;
+    const QByteArray bytes = file.read(qint64(flags.size()));
+    if (bytes.isNull() && file.error() != QFileDevice::NoError)
+        return ProgressRead::Failed;
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        flags[std::size_t(i)] = std::uint8_t(bytes[i]);
+    return ProgressRead::Ok;
+}
+
+bool WriteProgressFile(const QString& path, const SolvedFlags& flags)
+{
+    // Written beside the old file and put in its place only when complete, so
+    // a full disk or a lost device never costs the player the old progress.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const qint64 size = qint64(flags.size());
+    if (file.write(reinterpret_cast<const char*>(flags.data()), size) != size) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+QString WithProgressExtension(const QString& chosen)
+{
+    const qsizetype nameStart = FileNameStart(chosen);
+    const qsizetype dot = chosen.lastIndexOf(QLatin1Char('.'));
+    if (dot >= nameStart)
+        return chosen.left(dot) + QStringLiteral(".ztn");
+    return chosen + QStringLiteral(".ztn");
+}
+
+bool ProgressFileExists(const QString& path)
+{
+    if (path.isEmpty())
+        return false;
+    const QFileInfo info(path);
+    return info.exists() && !info.isDir();
+}
+
+QString ProgressFlow::ShowDialog(bool save, const QString& folder, const QString& fileName)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // Neither dialog insists on an existing file nor asks before overwriting:
+    // the flows below test for themselves.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    QFileDialog::Options options = QFileDialog::DontConfirmOverwrite;
+    if (!nativeDialogs)
+        options |= QFileDialog::DontUseNativeDialog;
+    dialog.setOptions(options);
+    dialog.setNameFilter(Filter);
+    dialog.setDefaultSuffix(QStringLiteral("ztn"));
+    if (!folder.isEmpty())
+        dialog.setDirectory(folder);
+    if (!fileName.isEmpty())
+        dialog.selectFile(fileName);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? QString() : QDir::toNativeSeparators(files.first());
+}
+
+void ProgressFlow::StartUpRead()
+{
+    if (!ProgressFileExists(*progressPath))
+        return;
+    if (ReadProgressFile(*progressPath, game->solvedFlags) == ProgressRead::Failed)
+        ErrorBox(parent, LoadFailureText(game->German(), *progressPath));
+}
+
+void ProgressFlow::LoadProgress()
+{
+    // The folder of the current file; the dialog shows the folder, not the file.
+    const QString chosen = ShowDialog(false, FolderPart(*progressPath), QString());
+    if (chosen.isEmpty())
+        return;
+    if (ProgressFileExists(chosen)) {
+        game->solvedFlags.fill(0);
+        if (ReadProgressFile(chosen, game->solvedFlags) == ProgressRead::Failed)
+            ErrorBox(parent, LoadFailureText(game->German(), chosen));
+    }
+    *progressPath = chosen;
+    if (updateCaption)
+        updateCaption();
+    if (drawGauge)
+        drawGauge();
+}
+
+void ProgressFlow::SaveProgress()
+{
+    QString folder;
+    QString fileName;
+    if (ProgressFileExists(*progressPath)) {
+        folder = FolderPart(*progressPath);
+        fileName = FileNamePart(*progressPath);
+    } else {
+        folder = programDir;
+        fileName = FileNamePart(lastSaveChoice);
+    }
+    const bool german = game->German();
+    QString name;
+    for (;;) {
+        const QString chosen = ShowDialog(true, folder, fileName);
+        if (chosen.isEmpty())
+            return;
+        lastSaveChoice = chosen;
+        name = WithProgressExtension(chosen);
+        if (!ProgressFileExists(name))
+            break;
+        const QString question =
+            german ? QStringLiteral("Spiel ") + FileNamePart(name) +
+                         QStringLiteral(" existiert bereits. Überschreiben?")
+                   : QStringLiteral("Game ") + FileNamePart(name) +
+                         QStringLiteral(" already existing. Overwrite?");
+        if (WarningYesNo(parent, question))
+            break;
+        // Back to the dialog, on the name chosen last.
+        folder = FolderPart(chosen);
+        fileName = FileNamePart(chosen);
+    }
+    if (WriteProgressFile(name, game->solvedFlags)) {
+        *progressPath = name;
+    } else {
+        const QString text =
+            german ? QStringLiteral("Kann Spiel ") + FileNamePart(name) +
+                         QStringLiteral(" nicht speichern. Datenträger voll oder nicht beschreibbar.")
+                   : QStringLiteral("Cannot save game ") + FileNamePart(name) +
+                         QStringLiteral(". Drive full or not writable.");
+        ErrorBox(parent, text);
+    }
+    if (updateCaption)
+        updateCaption();
+}
+
+}  // namespace zt
