@@ -1,0 +1,287 @@
+// The whole game on a real X server, played with the mouse and the keyboard
+// and watched through screenshots. The cases run in order and share the
+// program folder and settings folder, like one player's afternoon.
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "game.h"
+#include "session.h"
+
+using namespace e2e;
+
+namespace {
+
+// Tool-bar controls (centres, inside the tool-bar panel).
+const QPoint NewGameBtn(16, 16), RestartBtn(44, 16), LoadBtn(72, 16), SaveBtn(100, 16),
+    ExitBtn(156, 16), sDownBtn(288, 17), sUpBtn(389, 17);
+// Message dialog buttons (centres): the left and right button of a question,
+// the single OK button.
+const QPoint QuestionYes(44 + 38, 68 + 13), RestartYes(48 + 38, 68 + 13), RightNo(136 + 38, 68 + 13),
+    OkButton(92 + 38, 68 + 13);
+
+}  // namespace
+
+class EndToEnd : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir programDir_;
+    QTemporaryDir configDir_;
+    Pictures pics_;
+    zt::LevelFile levels_;
+    std::unique_ptr<Session> game_;
+    QRect placeBeforeClose_;
+
+    void Start() {
+        game_ = std::make_unique<Session>(programDir_.path(), configDir_.path());
+        QVERIFY(game_->Start());
+    }
+
+    // Solves the level in play by reading the board and clicking the swaps.
+    void SolveLevelInPlay(int level) {
+        SeenBoard seen = ReadBoard(game_->BoardArea(), pics_);
+        QVERIFY2(seen.selCol >= 0, "no marker seen on the board");
+        const auto& target = levels_.records.at(level - 1);
+        auto sorted = [](zt::Board b) {
+            for (auto& t : b) t = zt::IsMovable(t) ? zt::EdgeWord(t) % 251 : t;
+            std::sort(b.begin(), b.end());
+            return b;
+        };
+        QCOMPARE(sorted(seen.board), sorted(target));
+        auto clicks = PlanSwaps(seen, target);
+        QVERIFY(!clicks.empty());
+        for (auto cell : clicks) {
+            game_->ClickCell(cell.c, cell.r);
+        }
+        Window won = game_->MessageDialog(5000);
+        QVERIFY2(won.valid(), "no \"won\" message after the last swap");
+        ClickIn(won, OkButton.x(), OkButton.y());
+        QVERIFY(game_->NoDialog(3000));
+        Pause(200);
+        QVERIFY(SmilingFace(game_->LevelBox(), pics_));
+    }
+
+    int Level() { return ReadLevelNumber(game_->LevelBox(), pics_); }
+
+    QString Caption() { return game_->Main().name; }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(programDir_.isValid() && configDir_.isValid());
+        QString build = QStringLiteral(ZTRN_BUILD_DIR);
+        for (QString f : {"zorbly-tarnel", "ztrn.dat", "ZTRN2.HLP"}) {
+            QVERIFY2(QFile::copy(build + "/" + f, programDir_.filePath(f)), qPrintable(f));
+        }
+        QFile::setPermissions(programDir_.filePath("zorbly-tarnel"),
+                              QFile::permissions(build + "/zorbly-tarnel"));
+        pics_ = Pictures::Load(QStringLiteral(ZTRN_SOURCE_DIR) + "/assets");
+        QVERIFY(!pics_.tiles.isNull() && !pics_.backdrop.isNull() && !pics_.digits.isNull());
+        levels_ = zt::ReadLevelFile(programDir_.filePath("ztrn.dat").toStdString());
+        QVERIFY(levels_.records.size() >= 3);
+    }
+
+    void firstStartAsksForTheLanguage() {
+        Start();
+        Window splash = game_->Splash(10000);
+        QVERIFY2(splash.valid(), "no splash window");
+        ClickIn(splash, 100, 75);
+        Window tongue = game_->TongueDialog(5000);
+        QVERIFY2(tongue.valid(), "no language dialog at the first start");
+        ClickIn(tongue, 84 + 110, 16 + 13);  // "I speak english."
+        QVERIFY(game_->NoDialog(3000));
+        QCOMPARE(Caption(), QStringLiteral("Zorbly Tarnel V2.2 - Game noname.ztn"));
+        QCOMPARE(Level(), 1);
+        QVERIFY(!SmilingFace(game_->LevelBox(), pics_));
+        QCOMPARE(BlueGaugeRows(game_->BoardArea(), pics_), 0);
+        Window m = game_->Main();
+        Screenshot().copy(m.rect).save(QStringLiteral(ZTRN_BUILD_DIR) + "/e2e-first-start.png");
+    }
+
+    void solvingLevelsByClicks() {
+        SolveLevelInPlay(1);
+        game_->ClickToolBar(sUpBtn.x(), sUpBtn.y());  // next unsolved: level 2
+        Pause(300);
+        QCOMPARE(Level(), 2);
+        SolveLevelInPlay(2);
+        // Two of 500 solved: the gauge's first blue row.
+        QVERIFY(BlueGaugeRows(game_->BoardArea(), pics_) >= 1);
+        Window m = game_->Main();
+        Screenshot().copy(m.rect).save(QStringLiteral(ZTRN_BUILD_DIR) + "/e2e-solved.png");
+    }
+
+    void savingProgress() {
+        game_->ClickToolBar(SaveBtn.x(), SaveBtn.y());
+        Window dlg = game_->FileDialog(5000);
+        QVERIFY2(dlg.valid(), "no save dialog");
+        Pause(300);
+        Key("ctrl+a");
+        Type(programDir_.filePath("afternoon.txt"));  // saved as afternoon.ztn
+        Key("Return");
+        QVERIFY(game_->NoDialog(5000));
+        QVERIFY(QFile::exists(programDir_.filePath("afternoon.ztn")));
+        QFile f(programDir_.filePath("afternoon.ztn"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QByteArray flags = f.readAll();
+        QCOMPARE(flags.size(), 500);
+        QCOMPARE(int(flags[0]), 1);
+        QCOMPARE(int(flags[1]), 1);
+        QCOMPARE(int(flags[2]), 0);
+        QCOMPARE(Caption(), QStringLiteral("Zorbly Tarnel V2.2 - Game afternoon.ztn"));
+    }
+
+    void navigatingLevels() {
+        game_->ClickToolBar(sDownBtn.x(), sDownBtn.y());  // previous unsolved wraps to the last
+        Pause(300);
+        QCOMPARE(Level(), int(levels_.records.size()));
+        game_->ClickToolBar(sUpBtn.x(), sUpBtn.y());  // next unsolved wraps past 1 and 2
+        Pause(300);
+        QCOMPARE(Level(), 3);
+        // The level selector holds the keyboard focus from the start.
+        Key("Right");
+        Pause(300);
+        QCOMPARE(Level(), 4);
+        Key("Left");
+        Pause(300);
+        QCOMPARE(Level(), 3);
+    }
+
+    void restartAsksAfterAMove() {
+        SeenBoard seen = ReadBoard(game_->BoardArea(), pics_);
+        // Any movable cell other than the selected one makes a move.
+        int target = -1;
+        for (int i = 0; i < zt::CellCount && target < 0; ++i) {
+            bool selected = i == zt::CellIndex(seen.selCol, seen.selRow);
+            if (!selected && zt::IsMovable(seen.board[i])) {
+                target = i;
+            }
+        }
+        QVERIFY(target >= 0);
+        game_->ClickCell(target / zt::Rows, target % zt::Rows);
+        Pause(300);
+        SeenBoard moved = ReadBoard(game_->BoardArea(), pics_);
+        QCOMPARE(moved.selCol * zt::Rows + moved.selRow, target);
+
+        game_->ClickToolBar(RestartBtn.x(), RestartBtn.y());
+        Window ask = game_->MessageDialog(5000);
+        QVERIFY2(ask.valid(), "no \"restart\" question after a move");
+        ClickIn(ask, RightNo.x(), RightNo.y());
+        QVERIFY(game_->NoDialog(3000));
+        QCOMPARE(ReadBoard(game_->BoardArea(), pics_).board, moved.board);
+
+        game_->ClickToolBar(RestartBtn.x(), RestartBtn.y());
+        ask = game_->MessageDialog(5000);
+        QVERIFY(ask.valid());
+        ClickIn(ask, RestartYes.x(), RestartYes.y());
+        QVERIFY(game_->NoDialog(3000));
+        Pause(200);
+        QCOMPARE(Level(), 3);
+        // Dealt anew: no question now, since no move was made since.
+        game_->ClickToolBar(RestartBtn.x(), RestartBtn.y());
+        QVERIFY(!game_->MessageDialog(800).valid());
+    }
+
+    void newGameClearsTheProgress() {
+        game_->ClickToolBar(NewGameBtn.x(), NewGameBtn.y());
+        Window ask = game_->MessageDialog(5000);
+        QVERIFY2(ask.valid(), "no \"giveup\" question on an unsolved level");
+        Key("Return");  // the default button: yes
+        QVERIFY(game_->NoDialog(3000));
+        Pause(300);
+        QCOMPARE(Level(), 1);
+        QVERIFY(!SmilingFace(game_->LevelBox(), pics_));
+        QCOMPARE(BlueGaugeRows(game_->BoardArea(), pics_), 0);
+        for (int i = 0; i < 6; ++i) {
+            Key("Right");
+        }
+        Pause(300);
+        QCOMPARE(Level(), 7);
+    }
+
+    void closingAsksFirst() {
+        game_->ClickToolBar(ExitBtn.x(), ExitBtn.y());
+        Window ask = game_->MessageDialog(5000);
+        QVERIFY2(ask.valid(), "no \"endgame\" question");
+        ClickIn(ask, RightNo.x(), RightNo.y());
+        QVERIFY(game_->NoDialog(3000));
+        QVERIFY(game_->Running());
+
+        placeBeforeClose_ = game_->Main().rect;
+        game_->ClickToolBar(ExitBtn.x(), ExitBtn.y());
+        ask = game_->MessageDialog(5000);
+        QVERIFY(ask.valid());
+        ClickIn(ask, QuestionYes.x(), QuestionYes.y());
+        Window save = game_->FileDialog(5000);
+        QVERIFY2(save.valid(), "no save dialog at close");
+        Key("Escape");
+        QVERIFY2(game_->WaitForExit(10000), "the game did not end");
+
+        QDir config(configDir_.path());
+        QStringList inis;
+        QDirIterator it(configDir_.path(), {"*.ini", "*.conf"}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            inis << it.next();
+        }
+        QCOMPARE(inis.size(), 1);
+        QSettings settings(inis[0], QSettings::IniFormat);
+        QCOMPARE(settings.value("common/level").toString(), QStringLiteral("7"));
+        QCOMPARE(settings.value("common/tongue").toString(), QStringLiteral("0"));
+        QCOMPARE(settings.value("common/sound").toString(), QStringLiteral("1"));
+        QVERIFY(settings.value("common/save").toString().endsWith("afternoon.ztn"));
+        QVERIFY(settings.value("common/MainForm").toStringList().join(',').startsWith("200,"));
+    }
+
+    void secondStartComesBack() {
+        Start();
+        Window splash = game_->Splash(10000);
+        QVERIFY(splash.valid());
+        ClickIn(splash, 100, 75);
+        QVERIFY2(!game_->TongueDialog(1500).valid(), "the language was asked again");
+        Window m = game_->Main();
+        QCOMPARE(m.rect.topLeft(), placeBeforeClose_.topLeft());
+        QCOMPARE(m.name, QStringLiteral("Zorbly Tarnel V2.2 - Game afternoon.ztn"));
+        QCOMPARE(Level(), 7);
+        // The remembered progress file was read at start: two levels solved.
+        QVERIFY(BlueGaugeRows(game_->BoardArea(), pics_) >= 1);
+    }
+
+    void loadingProgress() {
+        // Clear the progress, then load it back from the file.
+        game_->ClickToolBar(NewGameBtn.x(), NewGameBtn.y());
+        Window ask = game_->MessageDialog(5000);
+        QVERIFY(ask.valid());
+        Key("Return");
+        QVERIFY(game_->NoDialog(3000));
+        Pause(300);
+        QCOMPARE(BlueGaugeRows(game_->BoardArea(), pics_), 0);
+        game_->ClickToolBar(LoadBtn.x(), LoadBtn.y());
+        Window dlg = game_->FileDialog(5000);
+        QVERIFY2(dlg.valid(), "no open dialog");
+        Pause(300);
+        Key("ctrl+a");
+        Type(programDir_.filePath("afternoon.ztn"));
+        Key("Return");
+        QVERIFY(game_->NoDialog(5000));
+        Pause(300);
+        QVERIFY(BlueGaugeRows(game_->BoardArea(), pics_) >= 1);
+        QVERIFY(SmilingFace(game_->LevelBox(), pics_));  // level 1 is solved again
+
+        game_->ClickToolBar(ExitBtn.x(), ExitBtn.y());
+        ask = game_->MessageDialog(5000);
+        QVERIFY(ask.valid());
+        Key("Return");
+        QVERIFY(game_->FileDialog(5000).valid());
+        Key("Escape");
+        QVERIFY(game_->WaitForExit(10000));
+    }
+};
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    EndToEnd test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_e2e.moc"

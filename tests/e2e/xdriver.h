@@ -1,0 +1,42 @@
+// Drives a real program on an X server the way a player does: xdotool for the
+// mouse and keyboard, screenshots of the root window for the eyes.
+#pragma once
+
+#include <QImage>
+#include <QProcessEnvironment>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace e2e {
+
+// Runs xdotool with the arguments; returns its standard output, trimmed.
+QString XDo(const QStringList& args);
+
+struct Window {
+    qulonglong id = 0;
+    QRect rect;  // client area on the screen
+    QString name;
+    bool valid() const { return id != 0; }
+};
+
+// Every visible top-level window of the process with the given pid.
+QList<Window> VisibleWindows(qint64 pid);
+// The first visible window of pid for which pick returns true, within timeoutMs.
+Window WaitForWindow(qint64 pid, const std::function<bool(const Window&)>& pick, int timeoutMs);
+// Waits until no visible window of pid matches pick.
+bool WaitUntilGone(qint64 pid, const std::function<bool(const Window&)>& pick, int timeoutMs);
+
+// The whole screen as it is now.
+QImage Screenshot();
+
+void Click(int x, int y);
+void ClickIn(const Window& w, int x, int y);  // client coordinates
+void Key(const QString& keys);                // e.g. "Return", "Escape", "Right"
+void Type(const QString& text);
+
+// Lets the program react: processes nothing of ours, just waits.
+void Pause(int ms);
+
+}  // namespace e2e
