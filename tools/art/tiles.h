@@ -1,5 +1,8 @@
 // The tile sheet: the 200 tile pictures the board is drawn from, and a contact
 // sheet that shows them enlarged for a reviewer.
+//
+// The pictures follow the engine's tile catalogue (edge codes) and scenery table
+// (engine/scenery.h), so whatever links these functions also links ztrn_engine.
 #pragma once
 
 #include <QImage>
