@@ -51,7 +51,7 @@ inline void CopyBack(std::uint8_t* dst, std::size_t offset, std::size_t length) 
     }
 }
 
-}  // namespace
+} // namespace
 
 std::size_t PackBlock(std::span<const std::uint8_t> piece, std::uint8_t* out) {
     const std::size_t n = piece.size();
@@ -241,8 +241,8 @@ std::size_t UnpackStream(std::span<const std::uint8_t> in, std::vector<std::uint
                 throw CodecError("the total ends within a block's length field");
             const std::int32_t len = ReadLe32(in.data() + at);
             if (len < 2 || static_cast<std::size_t>(len) > MaxBlockLength)
-                throw CodecError("the block length " + std::to_string(len) +
-                                 " is outside 2.." + std::to_string(MaxBlockLength));
+                throw CodecError("the block length " + std::to_string(len) + " is outside 2.." +
+                                 std::to_string(MaxBlockLength));
             if (static_cast<std::size_t>(len) + 4 > left)
                 throw CodecError("the block runs past the total");
             const std::size_t have = out.size();
@@ -259,4 +259,4 @@ std::size_t UnpackStream(std::span<const std::uint8_t> in, std::vector<std::uint
     return at;
 }
 
-}  // namespace zt
+} // namespace zt

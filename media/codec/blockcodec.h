@@ -52,4 +52,4 @@ void PackStream(std::span<const std::uint8_t> content, std::vector<std::uint8_t>
 // held before.
 std::size_t UnpackStream(std::span<const std::uint8_t> in, std::vector<std::uint8_t>& out);
 
-}  // namespace zt
+} // namespace zt

@@ -133,9 +133,9 @@ void PutFileAndInfoHeaders(std::vector<std::uint8_t>& out, const BmpImage& image
     Put32(out, static_cast<std::uint32_t>(image.height));
     Put16(out, 1);
     Put16(out, static_cast<std::uint32_t>(bits));
-    Put32(out, 0);  // uncompressed
+    Put32(out, 0); // uncompressed
     Put32(out, static_cast<std::uint32_t>(pixelBytes));
-    Put32(out, 2835);  // 72 dots per inch
+    Put32(out, 2835); // 72 dots per inch
     Put32(out, 2835);
     Put32(out, 0);
     Put32(out, 0);
@@ -148,12 +148,14 @@ void CheckImage(const BmpImage& image) {
         throw BmpError("BMP: the picture to write has no usable size");
 }
 
-}  // namespace
+} // namespace
 
 BmpImage::BmpImage(int w, int h, std::uint32_t fill)
     : width(w), height(h), pixels(static_cast<std::size_t>(w) * h, fill) {}
 
-BmpInfo ReadBmpInfo(std::span<const std::uint8_t> file) { return ParseHeaders(file).info; }
+BmpInfo ReadBmpInfo(std::span<const std::uint8_t> file) {
+    return ParseHeaders(file).info;
+}
 
 BmpImage DecodeBmp(std::span<const std::uint8_t> file) {
     const Layout l = ParseHeaders(file);
@@ -166,8 +168,8 @@ BmpImage DecodeBmp(std::span<const std::uint8_t> file) {
         std::uint32_t* dst = &image.At(0, y);
         if (info.bitsPerPixel == 24) {
             for (int x = 0; x < info.width; ++x, row += 3)
-                dst[x] = Opaque | (std::uint32_t{row[2]} << 16) | (std::uint32_t{row[1]} << 8) |
-                         row[0];
+                dst[x] =
+                    Opaque | (std::uint32_t{row[2]} << 16) | (std::uint32_t{row[1]} << 8) | row[0];
             continue;
         }
         const int bits = info.bitsPerPixel;
@@ -295,4 +297,4 @@ std::vector<std::uint8_t> EncodeBmp(const BmpImage& image, int bitsPerPixel,
     return out;
 }
 
-}  // namespace zt
+} // namespace zt

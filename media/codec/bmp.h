@@ -20,9 +20,7 @@ struct BmpImage {
     BmpImage() = default;
     BmpImage(int w, int h, std::uint32_t fill = 0xFF000000u);
     std::uint32_t& At(int x, int y) { return pixels[static_cast<std::size_t>(y) * width + x]; }
-    std::uint32_t At(int x, int y) const {
-        return pixels[static_cast<std::size_t>(y) * width + x];
-    }
+    std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
 };
 
 // A file the reader does not accept: damaged, truncated or of a kind it does
@@ -35,10 +33,10 @@ public:
 // What the headers say about a file, without its pixels.
 struct BmpInfo {
     int width = 0;
-    int height = 0;  // always positive; topDown tells the row order
+    int height = 0; // always positive; topDown tells the row order
     int bitsPerPixel = 0;
     bool topDown = false;
-    std::vector<std::uint32_t> palette;  // 0xFFRRGGBB, empty for 24 bits
+    std::vector<std::uint32_t> palette; // 0xFFRRGGBB, empty for 24 bits
 };
 
 // Pictures larger than this are refused before any memory is taken for them.
@@ -70,4 +68,4 @@ std::vector<std::uint8_t> EncodeBmp(const BmpImage& image, int bitsPerPixel,
 // 6 x 6 x 6 colour cube followed by 40 greys.
 std::vector<std::uint32_t> StandardPalette(int bitsPerPixel);
 
-}  // namespace zt
+} // namespace zt

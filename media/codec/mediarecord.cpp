@@ -17,7 +17,7 @@ void PutLe32(std::vector<std::uint8_t>& out, std::uint32_t v) {
         out.push_back(static_cast<std::uint8_t>(v >> (8 * k)));
 }
 
-}  // namespace
+} // namespace
 
 std::uint8_t ComputeItemFlags(const MediaRecord& record) {
     std::uint8_t flags = record.Compressed ? ItemPacked : 0;
@@ -143,4 +143,4 @@ std::vector<std::uint8_t> WriteMediaRecord(const MediaRecord& record) {
     return out;
 }
 
-}  // namespace zt
+} // namespace zt

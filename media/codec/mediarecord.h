@@ -12,10 +12,10 @@ namespace zt {
 
 // The bits of the ItemFlags byte that starts every record.
 enum ItemFlagBits : std::uint8_t {
-    ItemPacked = 0x01,       // the content is a packed stream
-    ItemDescription = 0x02,  // a length byte and the description follow
-    ItemIdent = 0x04,        // a 32-bit ident follows
-    ItemContent = 0x08,      // content follows
+    ItemPacked = 0x01,      // the content is a packed stream
+    ItemDescription = 0x02, // a length byte and the description follow
+    ItemIdent = 0x04,       // a 32-bit ident follows
+    ItemContent = 0x08,     // content follows
     ItemMono = 0x10,
     Item4bit = 0x20,
     Item8bit = 0x40,
@@ -25,11 +25,11 @@ enum ItemFlagBits : std::uint8_t {
 enum TCKSavePixelFormat : int { spfDefault = 0, spfMono = 1, spf4bit = 2, spf8bit = 3 };
 
 struct MediaRecord {
-    std::string Description;  // 8-bit characters, at most 255
-    std::uint16_t Ident = 0;  // 0 when absent
+    std::string Description; // 8-bit characters, at most 255
+    std::uint16_t Ident = 0; // 0 when absent
     bool Compressed = false;
-    TCKSavePixelFormat PixelFormat = spfDefault;  // bitmap items only
-    std::vector<std::uint8_t> Content;            // a BMP or RIFF WAVE image, or nothing
+    TCKSavePixelFormat PixelFormat = spfDefault; // bitmap items only
+    std::vector<std::uint8_t> Content;           // a BMP or RIFF WAVE image, or nothing
 };
 
 // A record that is damaged or truncated, or one that cannot be written.
@@ -57,4 +57,4 @@ std::vector<std::uint8_t> WriteMediaRecord(const MediaRecord& record);
 std::vector<std::uint8_t> ConvertBitmapContent(std::span<const std::uint8_t> bmp,
                                                TCKSavePixelFormat format);
 
-}  // namespace zt
+} // namespace zt

@@ -23,19 +23,18 @@ namespace {
 constexpr int ExitDamaged = 1;
 constexpr int ExitUsage = 2;
 
-const char* const Usage =
-    "usage: ztrn-media pack IN OUT\n"
-    "       ztrn-media unpack IN OUT\n"
-    "       ztrn-media record [--ident N] [--description TEXT] [--stored]\n"
-    "                         [--pixel-format mono|4bit|8bit] IN OUT\n"
-    "       ztrn-media extract IN OUT\n"
-    "\n"
-    "  pack     the bytes of IN as one packed stream in OUT\n"
-    "  unpack   the content of the packed stream at the start of IN to OUT\n"
-    "  record   the file IN as the content of one media record in OUT\n"
-    "           (compressed unless --stored; a pixel format only for a BMP)\n"
-    "  extract  the content of the media record in IN to OUT; prints its\n"
-    "           flags, ident and description\n";
+const char* const Usage = "usage: ztrn-media pack IN OUT\n"
+                          "       ztrn-media unpack IN OUT\n"
+                          "       ztrn-media record [--ident N] [--description TEXT] [--stored]\n"
+                          "                         [--pixel-format mono|4bit|8bit] IN OUT\n"
+                          "       ztrn-media extract IN OUT\n"
+                          "\n"
+                          "  pack     the bytes of IN as one packed stream in OUT\n"
+                          "  unpack   the content of the packed stream at the start of IN to OUT\n"
+                          "  record   the file IN as the content of one media record in OUT\n"
+                          "           (compressed unless --stored; a pixel format only for a BMP)\n"
+                          "  extract  the content of the media record in IN to OUT; prints its\n"
+                          "           flags, ident and description\n";
 
 // Bad arguments: main prints the usage and exits with ExitUsage.
 struct UsageError {
@@ -62,9 +61,8 @@ Bytes ReadFile(const std::string& path) {
 void WriteFileWhole(const std::string& path, const Bytes& data) {
     const fs::path target(path);
     std::random_device rd;
-    const fs::path temp =
-        target.parent_path() /
-        ("." + target.filename().string() + ".part" + std::to_string(rd() % 1000000));
+    const fs::path temp = target.parent_path() / ("." + target.filename().string() + ".part" +
+                                                  std::to_string(rd() % 1000000));
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (out) {
@@ -150,7 +148,7 @@ int Record(const std::vector<std::string>& args) {
         throw UsageError{"record needs IN and OUT"};
     record.Content = ReadFile(files[0]);
     if (record.PixelFormat != zt::spfDefault)
-        zt::ReadBmpInfo(record.Content);  // a pixel format only for a BMP
+        zt::ReadBmpInfo(record.Content); // a pixel format only for a BMP
     WriteFileWhole(files[1], zt::WriteMediaRecord(record));
     return 0;
 }
@@ -184,7 +182,7 @@ int Run(const std::vector<std::string>& args) {
     return Extract(rest[0], rest[1]);
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);

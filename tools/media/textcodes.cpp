@@ -33,4 +33,4 @@ std::string Latin1ToUtf8(const std::string& latin1) {
     return out;
 }
 
-}  // namespace zt
+} // namespace zt

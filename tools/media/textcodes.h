@@ -11,4 +11,4 @@ namespace zt {
 std::optional<std::string> Utf8ToLatin1(const std::string& utf8);
 std::string Latin1ToUtf8(const std::string& latin1);
 
-}  // namespace zt
+} // namespace zt

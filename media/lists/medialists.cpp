@@ -1,0 +1,74 @@
+#include "medialists.h"
+
+#include "bmp.h"
+#include "mediarecord.h"
+
+#include <cstring>
+#include <string>
+
+namespace zt {
+
+namespace {
+
+[[noreturn]] void ThrowIndexError(const char* list, int position, int count) {
+    throw ListIndexError(std::string(list) + ": list index out of bounds (" +
+                         std::to_string(position) + "), the list holds " + std::to_string(count) +
+                         " items");
+}
+
+QImage ToImage(const BmpImage& picture) {
+    QImage image(picture.width, picture.height, QImage::Format_RGB32);
+    if (image.isNull())
+        throw std::runtime_error("bitmap: no memory for a picture of " +
+                                 std::to_string(picture.width) + " x " +
+                                 std::to_string(picture.height));
+    for (int y = 0; y < picture.height; ++y)
+        std::memcpy(image.scanLine(y),
+                    picture.pixels.data() + static_cast<std::size_t>(y) * picture.width,
+                    static_cast<std::size_t>(picture.width) * 4);
+    return image;
+}
+
+} // namespace
+
+TCKBitmapListItem& TCKBitmapList::Item(int position) {
+    if (position < 0 || position >= Count())
+        ThrowIndexError("TCKBitmapList", position, Count());
+    return *items_[static_cast<std::size_t>(position)];
+}
+
+void TCKBitmapList::ReadRecords(const std::vector<std::span<const std::uint8_t>>& records) {
+    for (const auto& bytes : records) {
+        const MediaRecord record = ReadMediaRecord(bytes);
+        auto item = std::make_unique<TCKBitmapListItem>();
+        item->Description = QString::fromLatin1(record.Description.data(),
+                                                static_cast<qsizetype>(record.Description.size()));
+        item->Ident = record.Ident;
+        item->Compressed = record.Compressed;
+        item->PixelFormat = record.PixelFormat;
+        if (!record.Content.empty())
+            item->Bitmap = ToImage(DecodeBmp(record.Content));
+        items_.push_back(std::move(item));
+    }
+}
+
+TCKWaveListItem& TCKWaveList::Item(int position) {
+    if (position < 0 || position >= Count())
+        ThrowIndexError("TCKWaveList", position, Count());
+    return *items_[static_cast<std::size_t>(position)];
+}
+
+void TCKWaveList::ReadRecords(const std::vector<std::span<const std::uint8_t>>& records) {
+    for (const auto& bytes : records) {
+        const MediaRecord record = ReadMediaRecord(bytes);
+        auto item = std::make_unique<TCKWaveListItem>();
+        item->Description = QString::fromLatin1(record.Description.data(),
+                                                static_cast<qsizetype>(record.Description.size()));
+        item->Ident = record.Ident;
+        item->Compressed = record.Compressed;
+        item->Wave.LoadFromBytes(record.Content);
+        items_.push_back(std::move(item));
+    }
+}
+
+} // namespace zt
