@@ -1,0 +1,64 @@
+#include "aboutbox.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+#include "glyphs.h"
+#include "placement.h"
+
+namespace zt {
+
+QString ZorblyWebAddress() { return QStringLiteral("https://www.zorblygames.example/"); }
+
+TAboutBox::TAboutBox(QWidget* main)
+    : QDialog(main, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                        Qt::MSWindowsFixedSizeDialogHint),
+      main_(main) {
+    setObjectName(QStringLiteral("AboutBox"));
+    setWindowTitle(QStringLiteral("Info"));
+    setFixedSize(298, 182);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    setFont(font);
+
+    auto* bevel = new QFrame(this);
+    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    bevel->setGeometry(8, 8, 282, 128);
+    auto* icon = new QLabel(this);
+    icon->setGeometry(20, 20, 32, 32);
+    icon->setPixmap(GameIconPicture());
+
+    auto* name = new QLabel(QStringLiteral("Zorbly Tarnel"), this);
+    name->setObjectName(QStringLiteral("ProductName"));
+    QFont big = font;
+    big.setPixelSize(16);
+    big.setBold(true);
+    name->setFont(big);
+    name->setGeometry(68, 18, 210, 20);
+    auto* version = new QLabel(QStringLiteral("Version  V2.2"), this);
+    version->setObjectName(QStringLiteral("Version"));
+    version->setGeometry(68, 40, 210, 16);
+
+    auto* contact = new QLabel(this);
+    contact->setObjectName(QStringLiteral("Contact"));
+    contact->setGeometry(20, 64, 262, 66);
+    contact->setTextFormat(Qt::PlainText);
+    contact->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    contact->setText(QStringLiteral("Zorbly Games\nTarnelweg 7, 12345 Zorbstadt\n"
+                                    "support@zorblygames.example\n") +
+                     ZorblyWebAddress());
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setGeometry(111, 146, 77, 27);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TAboutBox::showEvent(QShowEvent* event) {
+    PlaceOver(this, main_);
+    QDialog::showEvent(event);
+}
+
+}  // namespace zt

@@ -1,0 +1,25 @@
+#include "appwindows.h"
+
+#include "aboutbox.h"
+#include "splash.h"
+#include "tonguedlg.h"
+#include "yesnodlg.h"
+
+namespace zt {
+
+GameWindows CreateGameWindows(const QString& programDir) {
+    GameWindows w;
+    w.MainForm = std::make_unique<TMainForm>(programDir);
+    if (w.MainForm->StartFailed()) {
+        return w;
+    }
+    TMainForm* main = w.MainForm.get();
+    w.Splash = new TSplash(main);
+    w.YesNoDlg = new TYesNoDlg(main, main->game().language);
+    w.AboutBox = new TAboutBox(main);
+    w.TongueDlg = new TTongueDlg(main, main->game().language);
+    main->SetWindows(w.Splash, w.YesNoDlg, w.AboutBox, w.TongueDlg);
+    return w;
+}
+
+}  // namespace zt

@@ -1,0 +1,70 @@
+#include "glyphs.h"
+
+#include <QImage>
+
+namespace zt {
+
+namespace {
+
+QPixmap Masked(const QImage& image) {
+    if (image.isNull()) {
+        return {};
+    }
+    QImage rgb = image.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = rgb.pixel(0, rgb.height() - 1) & 0x00FFFFFF;
+    for (int y = 0; y < rgb.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(rgb.scanLine(y));
+        for (int x = 0; x < rgb.width(); ++x) {
+            if ((line[x] & 0x00FFFFFF) == key) {
+                line[x] = 0;
+            }
+        }
+    }
+    return QPixmap::fromImage(rgb);
+}
+
+}  // namespace
+
+QPixmap GlyphImage(const QString& name, int index, int count) {
+    QImage all(QStringLiteral(":/glyphs/") + name);
+    if (all.isNull() || count < 1 || index < 0 || index >= count) {
+        return {};
+    }
+    const int w = all.width() / count;
+    // The see-through colour is taken from each image's own bottom-left pixel.
+    return Masked(all.copy(w * index, 0, w, all.height()));
+}
+
+QIcon GlyphIcon(const QString& name, int count) {
+    QIcon icon;
+    QPixmap normal = GlyphImage(name, 0, count);
+    if (normal.isNull()) {
+        return icon;
+    }
+    icon.addPixmap(normal, QIcon::Normal);
+    if (count > 1) {
+        icon.addPixmap(GlyphImage(name, 1, count), QIcon::Disabled);
+    }
+    return icon;
+}
+
+QIcon GameIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        QPixmap p(QStringLiteral(":/glyphs/icons/zorbly-tarnel-%1.png").arg(size));
+        if (!p.isNull()) {
+            icon.addPixmap(p);
+        }
+    }
+    if (icon.isNull()) {
+        QPixmap p = GameIconPicture();
+        if (!p.isNull()) {
+            icon.addPixmap(p);
+        }
+    }
+    return icon;
+}
+
+QPixmap GameIconPicture() { return GlyphImage(QStringLiteral("icon.bmp")); }
+
+}  // namespace zt

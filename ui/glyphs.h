@@ -1,0 +1,21 @@
+// The small pictures on buttons. A glyph file holds one or more images side
+// by side; the colour of its bottom-left pixel is see-through.
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+namespace zt {
+
+// Image `index` of `count` from ":/glyphs/<name>", with its see-through colour
+// masked out. A missing glyph gives a null pixmap.
+QPixmap GlyphImage(const QString& name, int index = 0, int count = 1);
+// The first image as the normal look; with two, the second as the disabled look.
+QIcon GlyphIcon(const QString& name, int count = 1);
+// The game's icon in every size we draw it.
+QIcon GameIcon();
+// The 32 x 32 icon picture shown inside the dialogs.
+QPixmap GameIconPicture();
+
+}  // namespace zt

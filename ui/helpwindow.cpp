@@ -1,0 +1,40 @@
+#include "helpwindow.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QUrl>
+
+#include "glyphs.h"
+
+namespace zt {
+
+QString RulesTopic(int language) {
+    return language == 1 ? QStringLiteral("Das_Spiel") : QStringLiteral("The_game");
+}
+
+HelpWindow::HelpWindow() {
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(QStringLiteral("Zorbly Tarnel V2.2"));
+    setWindowIcon(GameIcon());
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setOpenExternalLinks(true);
+    resize(560, 480);
+}
+
+void HelpWindow::ShowTopic(const QString& helpFile, const QString& topic) {
+    topic_ = topic;
+    QFile file(helpFile);
+    if (QFileInfo(helpFile).isFile() && file.open(QIODevice::ReadOnly)) {
+        // Relative links and pictures in the help file resolve beside it.
+        setSearchPaths({QFileInfo(helpFile).absolutePath()});
+        setHtml(QString::fromUtf8(file.readAll()));
+        scrollToAnchor(topic);
+    } else {
+        setPlainText(QStringLiteral("Zorbly Tarnel\n\n") + helpFile);
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+}  // namespace zt

@@ -1,0 +1,22 @@
+// Zorbly Tarnel: the program's entry.
+#include <QApplication>
+
+#include "appwindows.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("zorbly-tarnel"));
+
+    // The game's files lie beside the program; there are no options.
+    zt::GameWindows windows = zt::CreateGameWindows(QCoreApplication::applicationDirPath() + '/');
+    if (windows.MainForm->StartFailed()) {
+        return 1;
+    }
+    QObject::connect(windows.MainForm.get(), &zt::TMainForm::Closed, &app,
+                     &QCoreApplication::quit, Qt::QueuedConnection);
+    windows.MainForm->show();
+    int rc = app.exec();
+    // Destroying the main window remembers its position, then frees the rest.
+    windows.MainForm.reset();
+    return rc;
+}

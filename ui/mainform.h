@@ -1,0 +1,149 @@
+// The main window: tool bar, board area, start-up and shutdown. It is the
+// window the puzzle engine draws through and asks its questions in.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+#include "game.h"
+#include "inictrl.h"
+#include "medialists.h"
+#include "progress.h"
+
+class QFrame;
+class QLabel;
+class QScrollBar;
+class QTimer;
+class QToolButton;
+
+namespace zt {
+
+class HelpWindow;
+class PaintBox;
+class TAboutBox;
+class TCKForm;
+class TCKSimpleLabel;
+class TSplash;
+class TTongueDlg;
+class TYesNoDlg;
+
+class TMainForm : public QWidget, public GameView {
+    Q_OBJECT
+public:
+    // programDir: the folder of the level file, the help file and the default
+    // progress file, with a trailing separator.
+    explicit TMainForm(const QString& programDir);
+    ~TMainForm() override;
+
+    // Start-up could not go on (the pictures or the off-screen cell); the
+    // message has been shown and the program should end without saving.
+    bool StartFailed() const { return startFailed_; }
+    void SetWindows(TSplash* splash, TYesNoDlg* yesNo, TAboutBox* about, TTongueDlg* tongue);
+
+    // What the engine asks of the window.
+    void DrawCell(int c, int r) override;
+    void PlayCue(int cue) override;
+    ModalResult ShowPage(Page page) override;
+    void LevelSolvedChanged() override { ApplyLanguage(); }
+    void UpdateCaption() override;
+    void PaintLevelBox() override { levelboxPaint(); }
+    void DrawGauge() override;
+    void SetSelectorRange(int maximum) override;
+    void SetSelectorPosition(int position) override;
+    void ShowError(const std::string& text) override;
+
+    void ApplyLanguage();
+    void DrawBackground();
+    void DrawSelectedCell();
+    void levelboxPaint();
+    void TimerTimer();
+    void boxPaint();
+
+    Game& game() { return game_; }
+    const QString& ProgramDir() const { return programDir_; }
+    QString& ProgressPath() { return progressPath_; }
+    int MarkerFrame() const { return markerFrame_; }
+    bool FirstTime() const { return firstTime_; }
+    const QImage& BoxImage() const;
+    const QImage& LevelBoxImage() const;
+    TCKBitmapList& Bitmaps() { return bitmaps_; }
+    HelpWindow* Help() const { return help_.get(); }
+
+    // The controls, under the names the game's code has always used.
+    QFrame* ToolPanel = nullptr;
+    PaintBox* box = nullptr;
+    PaintBox* levelbox = nullptr;
+    QToolButton* NewGameBtn = nullptr;
+    QToolButton* RestartBtn = nullptr;
+    QToolButton* LoadBtn = nullptr;
+    QToolButton* SaveBtn = nullptr;
+    QToolButton* SoundBtn = nullptr;
+    QToolButton* ExitBtn = nullptr;
+    QWidget* Shape1 = nullptr;
+    QFrame* Bevel2 = nullptr;
+    QLabel* levellabel = nullptr;
+    QToolButton* sDownBtn = nullptr;
+    QScrollBar* levelscroll = nullptr;
+    QToolButton* sUpBtn = nullptr;
+    QToolButton* TongueBtn = nullptr;
+    QToolButton* RulesBtn = nullptr;
+    QToolButton* InfoBtn = nullptr;
+    QToolButton* ZorblyBtn = nullptr;
+    TCKSimpleLabel* ZGLLabel = nullptr;
+    QTimer* Timer = nullptr;
+
+signals:
+    // The window has closed for good: the program may end.
+    void Closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void BuildToolBar();
+    bool DecodeMedia();
+    void FormCreate();
+    void FormActivate();
+    bool FormCloseQuery();
+    void FormClose();
+    void FormDestroy();
+    void FirstPaintStep();
+
+    void NewGameBtnClick();
+    void RestartBtnClick();
+    void TongueBtnClick();
+    void rules();
+    void info();
+    void levelScrollChange(int position);
+
+    Game game_;
+    TCKIniCtrl ini_;
+    TCKBitmapList bitmaps_;
+    TCKWaveList waves_;
+    ProgressFlow progress_;
+    TCKForm* ckForm_ = nullptr;
+    std::unique_ptr<HelpWindow> help_;
+    TSplash* splash_ = nullptr;
+    TYesNoDlg* yesNoDlg_ = nullptr;
+    TAboutBox* aboutBox_ = nullptr;
+    TTongueDlg* tongueDlg_ = nullptr;
+
+    // Converted once for the raster operations; the lists stay as decoded.
+    QImage tileSheet_;
+    QImage backdrop_;
+    QImage digitStrip_;
+    QImage offscreenCell_;
+
+    QString programDir_;
+    QString progressPath_;
+    QString helpFile_;
+    int markerFrame_ = 0;
+    bool firstTime_ = true;
+    bool startFailed_ = false;
+    bool closing_ = false;
+};
+
+}  // namespace zt

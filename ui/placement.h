@@ -1,0 +1,20 @@
+// Where the game's dialogs stand: centred on the main window across, and
+// centred on its client area reckoned up from the main window's lower edge.
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+
+class QWidget;
+
+namespace zt {
+
+// mainOuter: the main window's frame rectangle; mainClientHeight: its client
+// height; dialogOuter: the dialog's outer width and height. Divisions truncate
+// toward zero.
+QPoint DialogPosition(const QRect& mainOuter, int mainClientHeight, QSize dialogOuter);
+
+// Moves dialog to its place over main (both top-level widgets).
+void PlaceOver(QWidget* dialog, const QWidget* main);
+
+}  // namespace zt

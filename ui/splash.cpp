@@ -1,0 +1,45 @@
+#include "splash.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+
+
+namespace zt {
+
+TSplash::TSplash(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      timer_(new QTimer(this)) {
+    setObjectName(QStringLiteral("Splash"));
+    setFixedSize(200, 150);
+    // The title art fills the window; it has no see-through colour.
+    picture_ = QPixmap(QStringLiteral(":/glyphs/splash.bmp"));
+    timer_->setInterval(3000);
+    connect(timer_, &QTimer::timeout, this, &TSplash::Click);
+    timer_->start();
+}
+
+void TSplash::Click() {
+    if (isVisible()) {
+        accept();
+    }
+}
+
+void TSplash::mousePressEvent(QMouseEvent*) { Click(); }
+
+void TSplash::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), QColor(0, 0, 0));
+    p.drawPixmap(0, 0, picture_);
+}
+
+void TSplash::showEvent(QShowEvent* event) {
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect s = screen->geometry();
+        move(s.x() + (s.width() - width()) / 2, s.y() + (s.height() - height()) / 2);
+    }
+    QDialog::showEvent(event);
+}
+
+}  // namespace zt

@@ -1,0 +1,30 @@
+// The title picture shown once at start. Its timer runs from the moment the
+// window is made, so the time since start-up shortens the first showing.
+#pragma once
+
+#include <QDialog>
+
+class QTimer;
+
+namespace zt {
+
+class TSplash : public QDialog {
+    Q_OBJECT
+public:
+    explicit TSplash(QWidget* parent = nullptr);
+
+    // Ends the showing; does nothing visible when the window is hidden.
+    void Click();
+    QTimer* Timer1() const { return timer_; }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QTimer* timer_;
+    QPixmap picture_;
+};
+
+}  // namespace zt

@@ -1,0 +1,64 @@
+#include "tonguedlg.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+#include "glyphs.h"
+#include "placement.h"
+
+namespace zt {
+
+TTongueDlg::TTongueDlg(QWidget* main, int& language)
+    : QDialog(main, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                        Qt::MSWindowsFixedSizeDialogHint),
+      main_(main), language_(language) {
+    setObjectName(QStringLiteral("TongueDlg"));
+    setWindowTitle(QStringLiteral("Zorbly Tarnel V2.2"));
+    setFixedSize(320, 91);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    setFont(font);
+
+    auto* bevel = new QFrame(this);
+    bevel->setObjectName(QStringLiteral("Bevel1"));
+    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    bevel->setGeometry(8, 8, 305, 77);
+    auto* image = new QLabel(this);
+    image->setObjectName(QStringLiteral("Image4"));
+    image->setGeometry(28, 28, 37, 37);
+    image->setAlignment(Qt::AlignCenter);
+    image->setPixmap(GameIconPicture());
+
+    english_ = new QPushButton(QStringLiteral("I speak english."), this);
+    english_->setObjectName(QStringLiteral("EnglishBtn"));
+    english_->setGeometry(84, 16, 221, 27);
+    english_->setIcon(GlyphIcon(QStringLiteral("flags_en.bmp")));
+    english_->setIconSize(QSize(53, 20));
+    german_ = new QPushButton(QStringLiteral("Ich spreche deutsch."), this);
+    german_->setObjectName(QStringLiteral("GermanBtn"));
+    german_->setGeometry(84, 48, 221, 27);
+    german_->setIcon(GlyphIcon(QStringLiteral("flags_de.bmp")));
+    german_->setIconSize(QSize(80, 20));
+    // Enter presses whichever of the two has the focus.
+    english_->setAutoDefault(true);
+    german_->setAutoDefault(true);
+    setTabOrder(english_, german_);
+
+    connect(english_, &QPushButton::clicked, this, [this] {
+        language_ = 0;
+        accept();
+    });
+    connect(german_, &QPushButton::clicked, this, [this] {
+        language_ = 1;
+        accept();
+    });
+}
+
+void TTongueDlg::showEvent(QShowEvent* event) {
+    PlaceOver(this, main_);
+    english_->setFocus();
+    QDialog::showEvent(event);
+}
+
+}  // namespace zt

@@ -1,0 +1,187 @@
+// The tool bar of the main window, its texts in both languages and the caption.
+#include <QFileInfo>
+#include <QLabel>
+#include <QProxyStyle>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolButton>
+
+#include "glyphs.h"
+#include "mainform.h"
+#include "paintbox.h"
+#include "render.h"
+#include "weblabel.h"
+#include "aboutbox.h"
+
+namespace zt {
+
+namespace {
+
+// A click in the trough pages by the large change whatever the desktop's
+// style prefers; jumping straight to the clicked place would skip levels.
+class TroughPagingStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* ret) const override {
+        if (hint == SH_ScrollBar_LeftClickAbsolutePosition) {
+            return 0;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, ret);
+    }
+};
+
+QToolButton* SpeedButton(QWidget* panel, const char* name, QRect geometry, const char* glyph,
+                         int images, QSize glyphSize) {
+    auto* b = new QToolButton(panel);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(geometry);
+    b->setAutoRaise(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setIcon(GlyphIcon(QString::fromLatin1(glyph), images));
+    b->setIconSize(glyphSize);
+    return b;
+}
+
+// Qt reads "[*]" in a caption as the modified marker; a file may be named so.
+QString CaptionSafe(QString text) {
+    return text.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+}
+
+}  // namespace
+
+void TMainForm::BuildToolBar() {
+    ToolPanel = new QFrame(this);
+    ToolPanel->setObjectName(QStringLiteral("ToolPanel"));
+    ToolPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    ToolPanel->setGeometry(0, 0, 520, 33);
+
+    auto* p = ToolPanel;
+    NewGameBtn = SpeedButton(p, "NewGameBtn", {4, 4, 25, 25}, "newgame.bmp", 1, {18, 18});
+    RestartBtn = SpeedButton(p, "RestartBtn", {32, 4, 25, 25}, "restart.bmp", 2, {18, 18});
+    LoadBtn = SpeedButton(p, "LoadBtn", {60, 4, 25, 25}, "load.bmp", 2, {18, 18});
+    SaveBtn = SpeedButton(p, "SaveBtn", {88, 4, 25, 25}, "save.bmp", 2, {18, 18});
+    SoundBtn = SpeedButton(p, "SoundBtn", {116, 4, 25, 25}, "sound.bmp", 2, {16, 16});
+    SoundBtn->setCheckable(true);
+    ExitBtn = SpeedButton(p, "ExitBtn", {144, 4, 25, 25}, "exit.bmp", 1, {18, 18});
+
+    Shape1 = new QWidget(p);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->setGeometry(172, 5, 105, 24);
+    Shape1->setAutoFillBackground(true);
+    QPalette black = Shape1->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    Shape1->setPalette(black);
+
+    Bevel2 = new QFrame(p);
+    Bevel2->setObjectName(QStringLiteral("Bevel2"));
+    Bevel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Bevel2->setGeometry(172, 4, 105, 26);
+
+    levellabel = new QLabel(p);
+    levellabel->setObjectName(QStringLiteral("levellabel"));
+    levellabel->setGeometry(176, 12, 45, 16);
+    QFont small(QStringLiteral("MS Sans Serif"));
+    small.setPixelSize(12);
+    levellabel->setFont(small);
+    QPalette yellow = levellabel->palette();
+    yellow.setColor(QPalette::WindowText, Qt::yellow);
+    levellabel->setPalette(yellow);
+
+    levelbox = new PaintBox({render::LevelBoxWidth, render::LevelBoxHeight}, p);
+    levelbox->setObjectName(QStringLiteral("levelbox"));
+    levelbox->move(212, 7);
+    levelbox->onFullPaint = [this] { levelboxPaint(); };
+
+    sDownBtn = SpeedButton(p, "sDownBtn", {280, 7, 16, 20}, "sdown.bmp", 2, {15, 15});
+    levelscroll = new QScrollBar(Qt::Horizontal, p);
+    levelscroll->setObjectName(QStringLiteral("levelscroll"));
+    levelscroll->setGeometry(297, 8, 84, 19);
+    auto* paging = new TroughPagingStyle;
+    paging->setParent(levelscroll);
+    levelscroll->setStyle(paging);
+    levelscroll->setRange(1, 1);
+    levelscroll->setValue(1);
+    levelscroll->setSingleStep(1);
+    levelscroll->setPageStep(10);
+    levelscroll->setFocusPolicy(Qt::StrongFocus);
+    sUpBtn = SpeedButton(p, "sUpBtn", {381, 7, 16, 20}, "sup.bmp", 2, {15, 15});
+    TongueBtn = SpeedButton(p, "TongueBtn", {400, 4, 25, 25}, "tongue.bmp", 1, {15, 15});
+    RulesBtn = SpeedButton(p, "RulesBtn", {429, 4, 25, 25}, "rules.bmp", 1, {18, 18});
+    InfoBtn = SpeedButton(p, "InfoBtn", {457, 4, 25, 25}, "info.bmp", 1, {18, 18});
+    ZorblyBtn = SpeedButton(p, "ZorblyBtn", {485, 4, 30, 25}, "zorbly.bmp", 1, {26, 20});
+
+    ZGLLabel = new TCKSimpleLabel(this);
+    ZGLLabel->setObjectName(QStringLiteral("ZGLLabel"));
+    ZGLLabel->JumpAddress = ZorblyWebAddress();
+    ZGLLabel->hide();
+
+    box = new PaintBox({render::BoxWidth, render::BoxHeight}, this);
+    box->setObjectName(QStringLiteral("box"));
+    box->move(0, ToolPanel->height());
+    box->onFullPaint = [this] { boxPaint(); };
+    box->onMouseDown = [this](int x, int y) { game_.boxMouseDown(x, y); };
+
+    Timer = new QTimer(this);
+    Timer->setInterval(75);
+    connect(Timer, &QTimer::timeout, this, &TMainForm::TimerTimer);
+
+    connect(NewGameBtn, &QToolButton::clicked, this, &TMainForm::NewGameBtnClick);
+    connect(RestartBtn, &QToolButton::clicked, this, &TMainForm::RestartBtnClick);
+    connect(LoadBtn, &QToolButton::clicked, this, [this] { progress_.LoadProgress(); });
+    connect(SaveBtn, &QToolButton::clicked, this, [this] { progress_.SaveProgress(); });
+    connect(ExitBtn, &QToolButton::clicked, this, &QWidget::close);
+    connect(sDownBtn, &QToolButton::clicked, this, [this] { game_.PreviousUnsolved(); });
+    connect(sUpBtn, &QToolButton::clicked, this, [this] { game_.NextUnsolved(); });
+    connect(levelscroll, &QScrollBar::valueChanged, this, &TMainForm::levelScrollChange);
+    connect(TongueBtn, &QToolButton::clicked, this, &TMainForm::TongueBtnClick);
+    connect(RulesBtn, &QToolButton::clicked, this, &TMainForm::rules);
+    connect(InfoBtn, &QToolButton::clicked, this, &TMainForm::info);
+    connect(ZorblyBtn, &QToolButton::clicked, this, [this] { ZGLLabel->Jump(); });
+
+    // The keyboard changes the level, and nothing else takes the focus.
+    levelscroll->setFocus();
+}
+
+void TMainForm::ApplyLanguage() {
+    struct Text {
+        QWidget* control;
+        const char* german;
+        const char* english;
+    };
+    const Text hints[] = {
+        {LoadBtn, "Ich hol mir einen alten Spielstand.", "I want to continue an old game."},
+        {SaveBtn, "Einmal zu oft gesichert ist besser als einmal zuwenig",
+         "Save often, save always."},
+        {NewGameBtn, "Ich fang ein neues Spiel an.", "I want to play a new game."},
+        {RestartBtn, "Ich probier's nochmal.", "I try it again."},
+        {SoundBtn, "Die Geräusche mag ich nicht immer.", "I dont like the sound always."},
+        {RulesBtn, "Worum geht's da eigentlich?", "What's to do here?"},
+        {ExitBtn, "Ich hab genug!", "I have enough!"},
+        {InfoBtn, "Wer hat diese Spiele nur verbrochen?", "Who did these ZORBLY GAME?"},
+        {ZorblyBtn, "Hurra, es gibt noch mehr Zorbly Games.",
+         "Hurrah, there are more ZORBLY GAMES."},
+        {sUpBtn, "nächsthöhere ungelöste Stufe", "Next unsolved level"},
+        {sDownBtn, "nächstniedere ungelöste Stufe", "Previous unsolved level"},
+        {levelscroll, "Stufe wählen", "Select level"},
+        // Always in the other language: it is the way out of this one.
+        {TongueBtn, "I don't speak german.", "Ich spreche nicht englisch."},
+    };
+    const bool german = game_.German();
+    for (const Text& t : hints) {
+        t.control->setToolTip(QString::fromUtf8(german ? t.german : t.english));
+    }
+    levellabel->setText(german ? QStringLiteral("Stufe:") : QStringLiteral("Level:"));
+    UpdateCaption();
+}
+
+void TMainForm::UpdateCaption() {
+    QString suffix;
+    if (!progressPath_.isEmpty()) {
+        suffix = (game_.German() ? QStringLiteral(" - Spiel ") : QStringLiteral(" - Game ")) +
+                 QFileInfo(progressPath_).fileName();
+    }
+    setWindowTitle(CaptionSafe(QStringLiteral("Zorbly Tarnel V2.2") + suffix));
+    levelboxPaint();
+}
+
+}  // namespace zt

@@ -1,0 +1,192 @@
+#include "yesnodlg.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
+
+#include "glyphs.h"
+#include "placement.h"
+
+namespace zt {
+
+namespace {
+
+struct PageLayout {
+    QRect label;
+    bool question;  // two buttons; else one OK button at 92
+    int yesLeft;
+    const char* yesGlyph;
+    int yesGlyphs;
+    const char* noGlyph;
+    bool noIsCancel;
+};
+
+const PageLayout Layouts[TYesNoDlg::PageCount] = {
+    {{60, 28, 181, 17}, false, 92, "smile.bmp", 1, nullptr, false},    // 1 won
+    {{56, 20, 189, 26}, true, 48, "uturn.bmp", 2, "cross.bmp", false}, // 2 restart
+    {{72, 20, 153, 29}, true, 44, "door.bmp", 1, "cancel.bmp", true},  // 3 endgame
+    {{56, 20, 189, 26}, true, 48, "uturn.bmp", 2, "cross.bmp", false}, // 4 giveup
+    {{60, 24, 181, 21}, false, 92, nullptr, 0, nullptr, false},        // 5 toslow
+    {{60, 24, 181, 21}, false, 92, "smile.bmp", 1, nullptr, false},    // 6 allsolved
+    {{60, 24, 181, 21}, false, 92, nullptr, 0, nullptr, false},        // 7 gameover
+};
+
+// German, French, English: the label of each page.
+const char* const LabelTexts[TYesNoDlg::PageCount][3] = {
+    {"Hurra, geschafft!", "Super, tu as réussi!", "Hurrah, you did it!"},
+    {"Willst Du die Stufe wirklich aufgeben?", "Do you really want to give up the level?",
+     "Do you really want to give up the level?"},
+    {"Willst Du wirklich schon aufhören?", "Veux-tu vraiment arrêter?",
+     "Do you really want to go?"},
+    {"Willst Du das Spiel wirklich aufgeben?", "Veux-tu vraiment abandonner le jeu?",
+     "Do you really want to give up the game?"},
+    {"Du warst leider zu langsam!", "Sorry, you weren't quick enough!",
+     "Sorry, you weren't quick enough!"},
+    {"Gratulation, Du hast alle Stufen gelöst.", "Congratulation, you solved all levels.",
+     "Congratulation, you solved all levels."},
+    {"Das Spiel ist leider aus!", "Tu as malheureusement perdu!", "Sorry, that was it!"},
+};
+const char* const YesTexts[3] = {"Ja", "Oui", "Yes"};
+const char* const NoTexts[3] = {"Nein", "Non", "No"};
+
+QString Name(char kind, int page, int item) {
+    return QStringLiteral("%1%2%3")
+        .arg(kind == 'L' ? QStringLiteral("L") : QStringLiteral("Btn"))
+        .arg(page, 2, 10, QLatin1Char('0'))
+        .arg(item, 2, 10, QLatin1Char('0'));
+}
+
+QPushButton* MakeButton(QWidget* page, int left, const QString& name, const char* glyph,
+                        int glyphs) {
+    auto* b = new QPushButton(page);
+    b->setObjectName(name);
+    b->setGeometry(left, 68, 77, 27);
+    b->setAutoDefault(false);
+    if (glyph) {
+        b->setIcon(GlyphIcon(QString::fromLatin1(glyph), glyphs));
+        b->setIconSize(QSize(18, 18));
+    }
+    return b;
+}
+
+}  // namespace
+
+TYesNoDlg::TYesNoDlg(QWidget* main, const int& language)
+    : QDialog(main, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                        Qt::MSWindowsFixedSizeDialogHint),
+      main_(main), language_(language), stack_(new QStackedWidget(this)) {
+    setObjectName(QStringLiteral("YesNoDlg"));
+    setWindowTitle(QStringLiteral("Zorbly Tarnel"));
+    setFixedSize(261, 103);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    font.setBold(true);
+    setFont(font);
+    setStyleSheet(QStringLiteral("QLabel { color: black; }"));
+    stack_->setGeometry(0, 0, 261, 103);
+
+    const QPixmap icon = GameIconPicture();
+    for (int i = 0; i < PageCount; ++i) {
+        const int number = i + 1;
+        const PageLayout& layout = Layouts[i];
+        auto* page = new QWidget(stack_);
+        auto* bevel = new QFrame(page);
+        bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+        bevel->setGeometry(8, 8, 245, 49);
+        auto* image = new QLabel(page);
+        image->setGeometry(16, 16, 32, 32);
+        image->setPixmap(icon);
+
+        PageControls& pc = pages_[i];
+        pc.label = new QLabel(page);
+        pc.label->setObjectName(Name('L', number, 1));
+        pc.label->setGeometry(layout.label);
+        pc.label->setAlignment(Qt::AlignCenter);
+        pc.label->setWordWrap(true);
+
+        pc.yes = MakeButton(page, layout.yesLeft, Name('B', number, 1), layout.yesGlyph,
+                            layout.yesGlyphs);
+        if (layout.question) {
+            pc.no = MakeButton(page, 136, Name('B', number, 2), layout.noGlyph, 2);
+            pc.noIsCancel = layout.noIsCancel;
+            connect(pc.yes, &QPushButton::clicked, this, [this] { done(int(ModalResult::Yes)); });
+            const ModalResult second = pc.noIsCancel ? ModalResult::Cancel : ModalResult::No;
+            connect(pc.no, &QPushButton::clicked, this, [this, second] { done(int(second)); });
+        } else {
+            pc.yes->setText(QStringLiteral("OK"));
+            connect(pc.yes, &QPushButton::clicked, this, [this] { done(int(ModalResult::Ok)); });
+        }
+        pc.yes->setDefault(true);
+        stack_->addWidget(page);
+    }
+    stack_->setCurrentIndex(PageCount - 1);
+}
+
+QPushButton* TYesNoDlg::Button(int page, int item) const {
+    const PageControls& pc = pages_[page - 1];
+    return item == 1 ? pc.yes : pc.no;
+}
+
+int TYesNoDlg::ActivePage() const { return stack_->currentIndex() + 1; }
+
+ModalResult TYesNoDlg::ShowModal(unsigned page) {
+    if (page >= 1 && page <= PageCount) {
+        stack_->setCurrentIndex(static_cast<int>(page) - 1);
+    }
+    result_ = ModalResult::None;
+    exec();
+    return result_;
+}
+
+void TYesNoDlg::done(int r) {
+    result_ = static_cast<ModalResult>(r);
+    QDialog::done(r);
+}
+
+// The close box.
+void TYesNoDlg::reject() { done(int(ModalResult::Cancel)); }
+
+void TYesNoDlg::showEvent(QShowEvent* event) {
+    FormActivate();
+    QDialog::showEvent(event);
+}
+
+void TYesNoDlg::FormActivate() {
+    PlaceOver(this, main_);
+    SetTexts();
+    pages_[stack_->currentIndex()].yes->setFocus();
+}
+
+void TYesNoDlg::SetTexts() {
+    const int column = language_ == 1 ? 0 : language_ == 2 ? 1 : 2;
+    for (int i = 0; i < PageCount; ++i) {
+        PageControls& pc = pages_[i];
+        pc.label->setText(QString::fromUtf8(LabelTexts[i][column]));
+        if (pc.no) {
+            pc.yes->setText(QString::fromUtf8(YesTexts[column]));
+            pc.no->setText(QString::fromUtf8(NoTexts[column]));
+        }
+    }
+}
+
+void TYesNoDlg::keyPressEvent(QKeyEvent* event) {
+    const PageControls& pc = pages_[stack_->currentIndex()];
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        pc.yes->click();
+        return;
+    case Qt::Key_Escape:
+        // Only a page with a cancel button answers Escape.
+        if (pc.no) {
+            pc.no->click();
+        }
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+}  // namespace zt
