@@ -23,8 +23,10 @@ namespace {
 // handed over, not that they were heard. Two seconds of silence later they
 // surely were.
 constexpr int LingerMs = 2000;
-// The output's buffer: small, so that a new cue cuts the old one at once.
-constexpr int BufferMs = 40;
+// The output's buffer: small, so that a new cue cuts the old one at once, but
+// not below a few of the output's 20 ms periods, or the feed stalls before
+// the stream ever starts.
+constexpr int BufferMs = 80;
 
 // What the output pulls: the current sound, then silence, for as long as the
 // output runs. The user-interface thread swaps the sound; the output's thread
@@ -88,7 +90,15 @@ public:
     {
         linger_->setInterval(250);
         QObject::connect(linger_, &QTimer::timeout, this, [this] {
-            if (sink_ && (sink_->state() == QAudio::StoppedState || source_->SilentFor(LingerMs)))
+            if (!sink_)
+                return;
+            // A feed that no longer moves (device gone, server hung) is
+            // dropped too; the next sound opens a fresh output.
+            const qint64 processed = sink_->processedUSecs();
+            stalledTicks_ = processed == lastProcessed_ ? stalledTicks_ + 1 : 0;
+            lastProcessed_ = processed;
+            if (sink_->state() == QAudio::StoppedState || source_->SilentFor(LingerMs) ||
+                stalledTicks_ >= 8)
                 Close();
         });
     }
@@ -117,6 +127,8 @@ public:
         sink_ = std::make_unique<QAudioSink>(device, format);
         sink_->setBufferSize(format.bytesForDuration(BufferMs * 1000));
         sink_->start(source_);
+        stalledTicks_ = 0;
+        lastProcessed_ = -1;
         if (sink_->state() == QAudio::StoppedState) {
             Close();
             return;
@@ -159,6 +171,8 @@ private:
     PulledSound* source_;
     std::unique_ptr<QAudioSink> sink_;
     QTimer* linger_;
+    qint64 lastProcessed_ = -1;
+    int stalledTicks_ = 0;
 };
 
 class QtWavePlayer final : public WavePlayer {

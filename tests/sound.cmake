@@ -1,0 +1,6 @@
+# The wave player against a private PulseAudio server, and without any.
+add_executable(test_sound ${CMAKE_CURRENT_LIST_DIR}/test_sound.cpp)
+target_link_libraries(test_sound PRIVATE ztrn_sound Qt6::Test)
+add_test(NAME sound COMMAND test_sound)
+add_test(NAME sound-noserver COMMAND test_sound --no-server)
+set_tests_properties(sound sound-noserver PROPERTIES TIMEOUT 120 ENVIRONMENT QT_QPA_PLATFORM=offscreen)
