@@ -1,0 +1,159 @@
+#include "commands.h"
+
+#include "difficulty.h"
+#include "game.h"
+#include "generator.h"
+#include "levelcheck.h"
+
+namespace zt::levels {
+
+namespace {
+
+// The game's window, with nothing to show: dealing runs exactly as in the game.
+class SilentView : public GameView {
+public:
+    void DrawCell(int, int) override {}
+    void PlayCue(int) override {}
+    ModalResult ShowPage(Page) override { return ModalResult::Ok; }
+    void LevelSolvedChanged() override {}
+    void UpdateCaption() override {}
+    void PaintLevelBox() override {}
+    void DrawGauge() override {}
+    void SetSelectorRange(int) override {}
+    void SetSelectorPosition(int) override {}
+    void ShowError(const std::string&) override {}
+};
+
+bool ReadOrComplain(const std::string& path, LevelFile& file, std::ostream& err) {
+    file = ReadLevelFile(path);
+    if (!file.opened) {
+        err << "ztrn-levels: cannot read " << path << "\n";
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool ParseUnsigned(const std::string& text, unsigned long long max, unsigned long long& value) {
+    if (text.empty() || text.size() > 20)
+        return false;
+    unsigned long long v = 0;
+    for (char ch : text) {
+        if (ch < '0' || ch > '9')
+            return false;
+        const unsigned digit = static_cast<unsigned>(ch - '0');
+        if (v > (max - digit) / 10)
+            return false;
+        v = v * 10 + digit;
+    }
+    value = v;
+    return true;
+}
+
+int RunCheck(const Args& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 1) {
+        err << "usage: ztrn-levels check FILE\n";
+        return 2;
+    }
+    LevelFile file;
+    if (!ReadOrComplain(args[0], file, err))
+        return 1;
+    const CheckReport report = CheckLevels(file.records);
+    for (const auto& line : report.lines)
+        out << line << "\n";
+    return report.faulty == 0 ? 0 : 1;
+}
+
+int RunDeal(const Args& args, std::ostream& out, std::ostream& err) {
+    unsigned long long n = 0, seed = 0;
+    if (args.size() != 4 || args[2] != "--seed" || !ParseUnsigned(args[1], MaxLevels, n) ||
+        !ParseUnsigned(args[3], 0xFFFFFFFFull, seed)) {
+        err << "usage: ztrn-levels deal FILE N --seed S   (N a level number, S 0..4294967295)\n";
+        return 2;
+    }
+    LevelFile file;
+    if (!ReadOrComplain(args[0], file, err))
+        return 1;
+    if (n < 1 || n > file.records.size()) {
+        err << "ztrn-levels: " << args[0] << " holds " << file.records.size()
+            << " levels; there is no level " << n << "\n";
+        return 1;
+    }
+    SilentView view;
+    Game game(view);
+    game.levels = file.records;
+    game.randomSeed = static_cast<std::uint32_t>(seed);
+    game.StartLevel(static_cast<int>(n));
+    for (int r = 0; r < Rows; ++r) {
+        for (int c = 0; c < Columns; ++c)
+            out << (c ? " " : "") << static_cast<int>(game.TileAt(c, r));
+        out << "\n";
+    }
+    if (game.hasSelection)
+        out << "selected " << game.selCol << " " << game.selRow << "\n";
+    else
+        out << "selected none\n";
+    return 0;
+}
+
+int RunGenerate(const Args& args, std::ostream& out, std::ostream& err) {
+    unsigned long long seed = 0, count = 0;
+    if (args.size() != 5 || args[0] != "--seed" || args[2] != "--count" ||
+        !ParseUnsigned(args[1], ~0ull, seed) || !ParseUnsigned(args[3], MaxLevels, count) ||
+        count < 1) {
+        err << "usage: ztrn-levels generate --seed S --count N OUT   (N 1..500)\n";
+        return 2;
+    }
+    const auto levels = GenerateLibrary(seed, static_cast<int>(count));
+    if (!WriteLevelFile(args[4], levels)) {
+        err << "ztrn-levels: cannot write " << args[4] << "\n";
+        return 1;
+    }
+    out << "wrote " << levels.size() << " levels to " << args[4] << "\n";
+    return 0;
+}
+
+int RunStats(const Args& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 1) {
+        err << "usage: ztrn-levels stats FILE\n";
+        return 2;
+    }
+    LevelFile file;
+    if (!ReadOrComplain(args[0], file, err))
+        return 1;
+    LevelStats sum;
+    int lowest = 0, highest = 0, drops = 0, peak = 0;
+    for (std::size_t i = 0; i < file.records.size(); ++i) {
+        const LevelStats s = Measure(file.records[i]);
+        out << "level " << i + 1 << ": " << StatsLine(s) << "\n";
+        if (i == 0 || s.figure < lowest)
+            lowest = s.figure;
+        highest = std::max(highest, s.figure);
+        drops = std::max(drops, peak - s.figure);
+        peak = std::max(peak, s.figure);
+        sum.roads += s.roads;
+        sum.kinds += s.kinds;
+        sum.grass += s.grass;
+        sum.fixedTiles += s.fixedTiles;
+        sum.fixedWithRoad += s.fixedWithRoad;
+        for (int f = 0; f < RoadFamilyCount; ++f)
+            sum.byFamily[f] += s.byFamily[f];
+    }
+    const std::size_t n = file.records.size();
+    out << n << " levels";
+    if (n) {
+        out << ", figure " << lowest << ".." << highest << ", largest drop below an earlier level "
+            << drops << "\n";
+        out << "in all: roads " << sum.roads << " (street "
+            << sum.byFamily[static_cast<int>(RoadFamily::Street)] << ", raised "
+            << sum.byFamily[static_cast<int>(RoadFamily::Raised)] << ", small "
+            << sum.byFamily[static_cast<int>(RoadFamily::Small)] << ", mixed "
+            << sum.byFamily[static_cast<int>(RoadFamily::Mixed)] << "), grass " << sum.grass
+            << ", fixed " << sum.fixedTiles << " (" << sum.fixedWithRoad << " with road)";
+    }
+    out << "\n";
+    return 0;
+}
+
+} // namespace zt::levels

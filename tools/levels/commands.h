@@ -1,0 +1,24 @@
+// The commands of ztrn-levels. Each takes the words after the command name,
+// writes to the given streams and returns the exit code.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace zt::levels {
+
+using Args = std::vector<std::string>;
+
+int RunCheck(const Args& args, std::ostream& out, std::ostream& err);
+int RunDeal(const Args& args, std::ostream& out, std::ostream& err);
+int RunGenerate(const Args& args, std::ostream& out, std::ostream& err);
+int RunStats(const Args& args, std::ostream& out, std::ostream& err);
+int RunRender(const Args& args, std::ostream& out, std::ostream& err);
+int RunCurve(const Args& args, std::ostream& out, std::ostream& err);
+int RunSheet(const Args& args, std::ostream& out, std::ostream& err);
+
+// Strict decimal numbers: digits only, nothing after them, within range.
+bool ParseUnsigned(const std::string& text, unsigned long long max, unsigned long long& value);
+
+} // namespace zt::levels
