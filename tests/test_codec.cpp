@@ -1,0 +1,327 @@
+// The block codec: the exact bytes the encoder writes, round trips, and
+// damaged blocks and streams.
+#include "blockcodec.h"
+#include "bmp.h"
+#include "test_codec_common.h"
+
+#include <QTest>
+#include <random>
+
+using namespace zt;
+
+namespace {
+
+// One item of a compressed block as the test sees it.
+struct Item {
+    enum Kind { Literal, Copy, Run } kind;
+    std::size_t outPos; // where its bytes land in the block's output
+    std::size_t offset;
+    std::size_t length;
+};
+
+// Walks the items of a well-formed compressed block.
+std::vector<Item> ItemsOf(const Bytes& b) {
+    std::vector<Item> items;
+    std::size_t i = 3, out = 0;
+    unsigned ctrl = b[1] << 8 | b[2];
+    int bits = 16;
+    while (i < b.size()) {
+        if (bits == 0) {
+            ctrl = b[i] << 8 | b[i + 1];
+            i += 2;
+            bits = 16;
+        }
+        if (ctrl & 0x8000) {
+            const std::size_t offset = b[i] * 16 + b[i + 1] / 16;
+            if (offset) {
+                items.push_back({Item::Copy, out, offset, std::size_t(b[i + 1] % 16 + 3)});
+                i += 2;
+            } else {
+                items.push_back({Item::Run, out, 0, std::size_t(b[i + 1] * 256 + b[i + 2] + 16)});
+                i += 4;
+            }
+        } else {
+            items.push_back({Item::Literal, out, 0, 1});
+            ++i;
+        }
+        out += items.back().length;
+        ctrl = (ctrl << 1) & 0xFFFF;
+        --bits;
+    }
+    return items;
+}
+
+Bytes Stream(const Bytes& content) {
+    Bytes out;
+    PackStream(content, out);
+    return out;
+}
+
+std::int32_t Le32At(const Bytes& b, std::size_t at) {
+    return static_cast<std::int32_t>(b[at] | b[at + 1] << 8 | b[at + 2] << 16 |
+                                     std::uint32_t(b[at + 3]) << 24);
+}
+
+// A packed stream around hand-made blocks.
+Bytes StreamOf(const std::vector<Bytes>& blocks, int totalAdjust = 0) {
+    Bytes out(4);
+    for (const Bytes& b : blocks) {
+        AppendLe32(out, static_cast<std::uint32_t>(b.size()));
+        out.insert(out.end(), b.begin(), b.end());
+    }
+    const auto total = static_cast<std::uint32_t>(out.size() - 4 + totalAdjust);
+    for (int k = 0; k < 4; ++k)
+        out[k] = static_cast<std::uint8_t>(total >> (8 * k));
+    return out;
+}
+
+} // namespace
+
+class BlockCodecTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void workedExample() {
+        // The start of a 960 x 480 24-bit BMP header.
+        const Bytes block = {0x40, 0x02, 0xA0, 0x42, 0x4D, 0x36, 0x18, 0x15, 0x00, 0x00, 0x11,
+                             0x36, 0x00, 0x50, 0x28, 0x00, 0x40, 0xC0, 0x03, 0x00, 0x00, 0xE0};
+        const Bytes header = {0x42, 0x4D, 0x36, 0x18, 0x15, 0x00, 0x00, 0x00,
+                              0x00, 0x00, 0x36, 0x00, 0x00, 0x00, 0x28, 0x00,
+                              0x00, 0x00, 0xC0, 0x03, 0x00, 0x00, 0xE0};
+        QCOMPARE(UnpackBlock(block), header);
+
+        const Bytes sheet = EncodeBmp(BmpImage(960, 480, 0xFF2E8B57u), 24);
+        QCOMPARE(sheet.size(), std::size_t{1382454});
+        const Bytes first = PackBlock(std::span(sheet).first(PackChunk));
+        QCOMPARE(Bytes(first.begin(), first.begin() + 22), block);
+    }
+
+    void shortPiecesAreStored() {
+        QCOMPARE(PackBlock(Bytes{0x41}), (Bytes{0x80, 0x41}));
+        QCOMPARE(PackBlock(Bytes{0x00, 0x00}), (Bytes{0x80, 0x00, 0x00}));
+        QCOMPARE(PackBlock(Bytes{7, 7, 7}), (Bytes{0x80, 7, 7, 7}));
+        QCOMPARE(UnpackBlock(Bytes{0x80, 0x41}), Bytes{0x41});
+    }
+
+    void incompressiblePieceIsStored() {
+        const Bytes noise = Noise(PackChunk, 3);
+        const Bytes block = PackBlock(noise);
+        QCOMPARE(block.size(), MaxBlockLength);
+        QCOMPARE(block[0], MethodStored);
+        const Bytes stream = Stream(noise);
+        QCOMPARE(Le32At(stream, 4), 32782);
+        QCOMPARE(Le32At(stream, 0), 32786);
+        Bytes back;
+        QCOMPARE(UnpackStream(stream, back), stream.size());
+        QCOMPARE(back, noise);
+    }
+
+    void runs_data() {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<Bytes>("block");
+        const std::uint8_t v = 0xA5;
+        // 15 equal bytes: a literal, then a copy of 14 at offset 1.
+        QTest::newRow("15") << 15 << Bytes{0x40, 0x40, 0x00, v, 0x00, 0x1B};
+        QTest::newRow("16") << 16 << Bytes{0x40, 0x80, 0x00, 0x00, 0x00, 0x00, v};
+        QTest::newRow("4095") << 4095 << Bytes{0x40, 0x80, 0x00, 0x00, 0x0F, 0xEF, v};
+        QTest::newRow("5000") << 5000
+                              << Bytes{0x40, 0xC0, 0x00, 0x00, 0x0F, 0xEF, v, 0x00, 0x03, 0x79, v};
+    }
+    void runs() {
+        QFETCH(int, count);
+        QFETCH(Bytes, block);
+        const Bytes piece(count, 0xA5);
+        QCOMPARE(PackBlock(piece), block);
+        QCOMPARE(UnpackBlock(block), piece);
+    }
+
+    void overlappingCopies() {
+        // Offsets below the copy's length repeat a short pattern; offset 1
+        // length 18 repeats the last byte.
+        for (std::uint8_t offset = 1; offset <= 12; ++offset) {
+            Bytes block = {0x40, 0x00, 0x00};
+            Bytes expected;
+            for (std::uint8_t k = 0; k < offset; ++k) {
+                block.push_back(static_cast<std::uint8_t>('a' + k));
+                expected.push_back(static_cast<std::uint8_t>('a' + k));
+            }
+            const unsigned ctrl = 0x8000u >> offset;
+            block[1] = static_cast<std::uint8_t>(ctrl >> 8);
+            block[2] = static_cast<std::uint8_t>(ctrl);
+            block.push_back(static_cast<std::uint8_t>(offset >> 4));
+            block.push_back(static_cast<std::uint8_t>((offset & 15) << 4 | 15));
+            for (int k = 0; k < 18; ++k)
+                expected.push_back(expected[expected.size() - offset]);
+            QCOMPARE(UnpackBlock(block), expected);
+        }
+    }
+
+    void noCopyFromPosition32768OnWithinAPiece() {
+        // Text that packs well, then noise up to a short repeat at 32768.
+        auto pieceWithRepeatAt = [](std::size_t at) {
+            Bytes piece = TextLike(at - 200, 9);
+            const Bytes noise = Noise(PackChunk - piece.size(), 10);
+            piece.insert(piece.end(), noise.begin(), noise.end());
+            for (std::size_t k = 0; k < 6; ++k)
+                piece[at + k] = 0xEE;
+            return piece;
+        };
+        auto hasOffset1CopyFrom = [](const Bytes& block, std::size_t at) {
+            for (const Item& it : ItemsOf(block))
+                if (it.kind == Item::Copy && it.offset == 1 && it.outPos >= at)
+                    return true;
+            return false;
+        };
+        const Bytes early = pieceWithRepeatAt(32000);
+        const Bytes late = pieceWithRepeatAt(32768);
+        const Bytes earlyBlock = PackBlock(early);
+        const Bytes lateBlock = PackBlock(late);
+        QCOMPARE(earlyBlock[0], MethodCompressed);
+        QCOMPARE(lateBlock[0], MethodCompressed);
+        QVERIFY(hasOffset1CopyFrom(earlyBlock, 32001));
+        QVERIFY(!hasOffset1CopyFrom(lateBlock, 32769));
+        QCOMPARE(UnpackBlock(lateBlock), late);
+    }
+
+    void streamTotalCountsLengthFields() {
+        QCOMPARE(Stream({}), (Bytes{0, 0, 0, 0}));
+        const Bytes click = Noise(706, 4);
+        const Bytes s = Stream(click);
+        QCOMPARE(Le32At(s, 0), 711);
+        QCOMPARE(Le32At(s, 4), 707);
+        QCOMPARE(s[8], MethodStored);
+        QCOMPARE(s.size(), std::size_t{715});
+    }
+
+    void roundTrips_data() {
+        QTest::addColumn<Bytes>("content");
+        QTest::newRow("one byte") << Bytes{0};
+        QTest::newRow("zeros, three blocks") << Bytes(3 * PackChunk - 5, 0);
+        QTest::newRow("noise at a chunk edge") << Noise(PackChunk + 1, 1);
+        QTest::newRow("text, several blocks") << TextLike(150000, 2);
+        QTest::newRow("picture") << PictureLike(300, 200, 3);
+        QTest::newRow("two exact chunks") << TextLike(2 * PackChunk, 4);
+        Bytes mixed = Noise(40000, 5);
+        const Bytes text = TextLike(50000, 6);
+        mixed.insert(mixed.end(), text.begin(), text.end());
+        mixed.insert(mixed.end(), 9000, 0x33);
+        QTest::newRow("noise, text and a long run") << mixed;
+    }
+    void roundTrips() {
+        QFETCH(Bytes, content);
+        Bytes stream = Stream(content);
+        // Every block holds at most one chunk and grows by at most one byte.
+        std::size_t at = 4, blocks = 0;
+        while (at < stream.size()) {
+            const std::size_t piece = std::min(PackChunk, content.size() - blocks * PackChunk);
+            QVERIFY(std::size_t(Le32At(stream, at)) <= piece + 1);
+            at += 4 + Le32At(stream, at);
+            ++blocks;
+        }
+        QCOMPARE(blocks, (content.size() + PackChunk - 1) / PackChunk);
+        const std::size_t size = stream.size();
+        stream.push_back(0x99); // bytes after the stream are not its business
+        Bytes back = {1, 2, 3};
+        QCOMPARE(UnpackStream(stream, back), size);
+        QCOMPARE(Bytes(back.begin() + 3, back.end()), content);
+    }
+
+    void damagedBlocks_data() {
+        QTest::addColumn<Bytes>("block");
+        QTest::addColumn<QString>("why");
+        Bytes tooMuch = {0x40, 0xFF, 0x80}; // nine runs of 4095 make 36855 bytes
+        for (int k = 0; k < 9; ++k)
+            tooMuch.insert(tooMuch.end(), {0x00, 0x0F, 0xEF, 0x11});
+        QTest::newRow("writes past 32781") << tooMuch << "past 32781";
+        Bytes oneTooMany = {0x40, 0xFF, 0x80}; // eight runs of 4095 and one of 22
+        for (int k = 0; k < 8; ++k)
+            oneTooMany.insert(oneTooMany.end(), {0x00, 0x0F, 0xEF, 0x11});
+        oneTooMany.insert(oneTooMany.end(), {0x00, 0x00, 0x06, 0x11});
+        QTest::newRow("one byte past 32781") << oneTooMany << "past 32781";
+        QTest::newRow("copy before start")
+            << Bytes{0x40, 0x40, 0x00, 0x41, 0x00, 0x2F} << "before the block's start";
+        QTest::newRow("copy cut off") << Bytes{0x40, 0x40, 0x00, 0x41, 0x00} << "past the block";
+        QTest::newRow("run cut off")
+            << Bytes{0x40, 0x80, 0x00, 0x00, 0x00, 0x10} << "past the block";
+        QTest::newRow("first control word cut off") << Bytes{0x40, 0x00} << "control word";
+        Bytes lateCtrl = {0x40, 0x00, 0x00};
+        lateCtrl.insert(lateCtrl.end(), 16, 0x61);
+        lateCtrl.push_back(0x80);
+        QTest::newRow("control word cut off") << lateCtrl << "control word";
+        lateCtrl.push_back(0x00);
+        QTest::newRow("control word with no item") << lateCtrl << "control word";
+        QTest::newRow("too short") << Bytes{0x80} << "outside 2..32782";
+        QTest::newRow("too long") << Bytes(MaxBlockLength + 1, 0x80) << "outside 2..32782";
+    }
+    void damagedBlocks() {
+        QFETCH(Bytes, block);
+        QFETCH(QString, why);
+        try {
+            UnpackBlock(block);
+            QFAIL("a damaged block was accepted");
+        } catch (const CodecError& e) {
+            QVERIFY2(QString(e.what()).contains(why), e.what());
+        }
+    }
+
+    void damagedStreams_data() {
+        QTest::addColumn<Bytes>("stream");
+        QTest::addColumn<QString>("why");
+        const Bytes good = {0x80, 1, 2, 3};
+        QTest::newRow("no total") << Bytes{1, 0} << "within the total";
+        QTest::newRow("negative total") << Bytes{0xFF, 0xFF, 0xFF, 0xFF} << "negative";
+        Bytes cut = StreamOf({good, good});
+        cut.pop_back();
+        QTest::newRow("total past the input") << cut << "past the end of the input";
+        QTest::newRow("total too small") << StreamOf({good, good}, -1) << "past the total";
+        Bytes longTotal = StreamOf({good}, 2);
+        longTotal.insert(longTotal.end(), {0, 0});
+        QTest::newRow("total too large") << longTotal << "within a block's length";
+        QTest::newRow("block length 1") << StreamOf({Bytes{0x80}}) << "outside 2..32782";
+        Bytes hugeLength = StreamOf({good});
+        hugeLength[4] = 0x0F;
+        hugeLength[5] = 0x80; // 32783
+        QTest::newRow("block length 32783") << hugeLength << "outside 2..32782";
+        QTest::newRow("damaged second block")
+            << StreamOf({good, Bytes{0x40, 0x40, 0x00, 0x41, 0x00, 0x2F}}) << "block 2";
+    }
+    void damagedStreams() {
+        QFETCH(Bytes, stream);
+        QFETCH(QString, why);
+        Bytes out = {7, 7};
+        try {
+            UnpackStream(stream, out);
+            QFAIL("a damaged stream was accepted");
+        } catch (const CodecError& e) {
+            QVERIFY2(QString(e.what()).contains(why), e.what());
+        }
+        QCOMPARE(out, (Bytes{7, 7})); // nothing half-appended
+    }
+
+    void everyTruncationAndFlipIsCaughtOrDecoded() {
+        const Bytes content = PictureLike(120, 90, 8);
+        const Bytes stream = Stream(content);
+        for (std::size_t n = 0; n < stream.size(); n += 1 + n / 64) {
+            Bytes out;
+            QVERIFY_THROWS_EXCEPTION(CodecError, UnpackStream(std::span(stream).first(n), out));
+        }
+        std::mt19937 rng(11);
+        for (int round = 0; round < 3000; ++round) {
+            Bytes damaged = stream;
+            for (int k = 0; k < 3; ++k)
+                damaged[rng() % damaged.size()] = static_cast<std::uint8_t>(rng());
+            Bytes out;
+            try {
+                UnpackStream(damaged, out);
+            } catch (const CodecError&) {
+            }
+        }
+    }
+};
+
+int RunBlockCodecTests(int argc, char** argv) {
+    BlockCodecTest t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "test_codec.moc"
