@@ -1,0 +1,5 @@
+# The settings store and the progress files with their dialogs.
+add_executable(test_persist_settings ${CMAKE_CURRENT_LIST_DIR}/test_persist_settings.cpp)
+target_link_libraries(test_persist_settings PRIVATE ztrn_persist Qt6::Test)
+add_test(NAME persist-settings COMMAND test_persist_settings)
+set_tests_properties(persist-settings PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
