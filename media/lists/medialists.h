@@ -61,7 +61,9 @@ class TCKBitmapList {
 public:
     int Count() const { return static_cast<int>(items_.size()); }
     TCKBitmapListItem& Item(int position);  // throws ListIndexError
-    // Reads records one after the other, appending an item for each.
+    // Reads records one after the other, appending an item for each. A damaged
+    // record or picture throws std::runtime_error with a text; the items read
+    // before it stay.
     void ReadRecords(const std::vector<std::span<const std::uint8_t>>& records);
 
 private:
@@ -72,6 +74,7 @@ class TCKWaveList {
 public:
     int Count() const { return static_cast<int>(items_.size()); }
     TCKWaveListItem& Item(int position);  // throws ListIndexError
+    // As for bitmaps; a wave that fails its header check throws as well.
     void ReadRecords(const std::vector<std::span<const std::uint8_t>>& records);
 
 private:
