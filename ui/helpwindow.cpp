@@ -23,6 +23,10 @@ HelpWindow::HelpWindow() {
 
 void HelpWindow::ShowTopic(const QString& helpFile, const QString& topic) {
     topic_ = topic;
+    // Shown first, so the jump to the topic works on the laid-out page.
+    show();
+    raise();
+    activateWindow();
     QFile file(helpFile);
     if (QFileInfo(helpFile).isFile() && file.open(QIODevice::ReadOnly)) {
         // Relative links and pictures in the help file resolve beside it.
@@ -32,9 +36,6 @@ void HelpWindow::ShowTopic(const QString& helpFile, const QString& topic) {
     } else {
         setPlainText(QStringLiteral("Zorbly Tarnel\n\n") + helpFile);
     }
-    show();
-    raise();
-    activateWindow();
 }
 
 }  // namespace zt

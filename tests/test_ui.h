@@ -1,0 +1,64 @@
+// The window tests, grouped by what the player does.
+#pragma once
+
+#include <QObject>
+
+class DrawingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void gaugeRowsFollowTheShareOfSolvedLevels_data();
+    void gaugeRowsFollowTheShareOfSolvedLevels();
+    void levelDisplayBlanksOnlyLeadingZeros_data();
+    void levelDisplayBlanksOnlyLeadingZeros();
+    void levelHintInBothLanguages();
+    void markerIsMaskedByAndThenSpriteByOr();
+};
+
+class FirstStartTest : public QObject {
+    Q_OBJECT
+private slots:
+    void emptyStoreGivesEnglishLevelOneAndAsksForTheLanguage();
+    void languageDialogClosedKeepsAskingAtTheNextStart();
+    void storedLevelIsBroughtIntoRange();
+    void toolBarAndWindowHaveTheirSizes();
+};
+
+class PlayTest : public QObject {
+    Q_OBJECT
+private slots:
+    void moveSwapsTheTwoCellsOnScreen();
+    void markerTurnsOnTheSelectedCellOnly();
+    void solvingShowsWonThenMarksTheLevel();
+    void lastUnsolvedLevelBringsAllSolvedOnce();
+    void fullPaintDrawsEverything();
+};
+
+class NavigationTest : public QObject {
+    Q_OBJECT
+private slots:
+    void restartAsksOnlyAfterAMove();
+    void newGameClearsTheProgress();
+    void nextAndPreviousSkipSolvedLevels();
+    void troughClicksPageToTheEnds();
+    void languageButtonRenewsEveryText();
+};
+
+class DialogTest : public QObject {
+    Q_OBJECT
+private slots:
+    void everyPageAnswersAsTheCallerExpects_data();
+    void everyPageAnswersAsTheCallerExpects();
+    void textsFollowTheLanguageAtEachShowing();
+    void unknownPageShowsTheLastOne();
+    void dialogsStandOverTheMainWindow();
+    void splashClosesByClickOrTimer();
+    void rulesOpenAtTheTopicOfTheLanguage();
+    void failedWebLinkIsNotTriedAgain();
+};
+
+class ClosingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void answeredNoKeepsPlaying();
+    void answeredYesWritesTheSettingsEvenWhenSaveIsCancelled();
+};

@@ -1,0 +1,249 @@
+// The message dialog's pages, answered every way, in every language; the
+// small windows around it.
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolButton>
+
+#include "aboutbox.h"
+#include "helpwindow.h"
+#include "placement.h"
+#include "splash.h"
+#include "test_ui.h"
+#include "uifixture.h"
+#include "weblabel.h"
+#include "yesnodlg.h"
+
+using uitest::FittingRecord;
+using uitest::WhenModal;
+using zt::ModalResult;
+
+namespace {
+
+enum Way { FirstButton, SecondButton, EnterKey, EscapeKey, CloseBox };
+
+void Act(zt::TYesNoDlg* d, int page, Way way) {
+    QWidget* focus = d->focusWidget() ? d->focusWidget() : d;
+    switch (way) {
+    case FirstButton:
+        d->Button(page, 1)->click();
+        break;
+    case SecondButton:
+        d->Button(page, 2)->click();
+        break;
+    case EnterKey:
+        QTest::keyClick(focus, Qt::Key_Return);
+        break;
+    case EscapeKey:
+        QTest::keyClick(focus, Qt::Key_Escape);
+        break;
+    case CloseBox:
+        d->close();
+        break;
+    }
+}
+
+}  // namespace
+
+void DialogTest::everyPageAnswersAsTheCallerExpects_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("way");
+    QTest::addColumn<int>("result");  // None: the dialog stays open
+    const int ok = int(ModalResult::Ok), yes = int(ModalResult::Yes), no = int(ModalResult::No),
+              cancel = int(ModalResult::Cancel), open = int(ModalResult::None);
+    struct Row {
+        int page;
+        int first, second, enter, escape, close;
+    };
+    const Row rows[] = {
+        {1, ok, open, ok, open, cancel},       {2, yes, no, yes, no, cancel},
+        {3, yes, cancel, yes, cancel, cancel}, {4, yes, no, yes, no, cancel},
+        {6, ok, open, ok, open, cancel},
+    };
+    for (const Row& r : rows) {
+        const int results[] = {r.first, r.second, r.enter, r.escape, r.close};
+        for (int way = FirstButton; way <= CloseBox; ++way) {
+            if (way == SecondButton && r.second == open) {
+                continue;  // a page with one button
+            }
+            QTest::addRow("page %d, way %d", r.page, way) << r.page << way << results[way];
+        }
+    }
+}
+
+void DialogTest::everyPageAnswersAsTheCallerExpects() {
+    QFETCH(int, page);
+    QFETCH(int, way);
+    QFETCH(int, result);
+    QWidget main;
+    main.resize(520, 409);
+    for (int language : {0, 1, 2}) {
+        zt::TYesNoDlg d(&main, language);
+        bool stayedOpen = false;
+        WhenModal([&](QWidget*) {
+            Act(&d, page, Way(way));
+            if (d.isVisible()) {
+                stayedOpen = true;
+                d.Button(page, 1)->click();
+            }
+        });
+        ModalResult got = d.ShowModal(page);
+        if (result == int(ModalResult::None)) {
+            QVERIFY(stayedOpen);
+        } else {
+            QVERIFY(!stayedOpen);
+            QCOMPARE(int(got), result);
+            QCOMPARE(int(d.Result()), result);
+        }
+    }
+}
+
+void DialogTest::textsFollowTheLanguageAtEachShowing() {
+    QWidget main;
+    int language = 1;
+    zt::TYesNoDlg d(&main, language);
+    struct Seen {
+        QString label, yes, no;
+    };
+    auto show = [&](int page) {
+        Seen s;
+        WhenModal([&](QWidget*) {
+            s.label = d.Label(page)->text();
+            s.yes = d.Button(page, 1)->text();
+            s.no = d.Button(page, 2) ? d.Button(page, 2)->text() : QString();
+            // Every page gets its texts, not only the one shown.
+            if (d.Label(7)->text().isEmpty()) {
+                s.label.clear();
+            }
+            d.Button(page, 1)->click();
+        });
+        d.ShowModal(page);
+        return s;
+    };
+    Seen s = show(3);
+    QCOMPARE(s.label, QStringLiteral("Willst Du wirklich schon aufhören?"));
+    QCOMPARE(s.yes + "/" + s.no, QStringLiteral("Ja/Nein"));
+    language = 2;
+    s = show(4);
+    QCOMPARE(s.label, QStringLiteral("Veux-tu vraiment abandonner le jeu?"));
+    QCOMPARE(s.yes + "/" + s.no, QStringLiteral("Oui/Non"));
+    QCOMPARE(show(2).label, QStringLiteral("Do you really want to give up the level?"));
+    QCOMPARE(show(1).label, QStringLiteral("Super, tu as réussi!"));
+    language = -1;
+    s = show(3);
+    QCOMPARE(s.label, QStringLiteral("Do you really want to go?"));
+    QCOMPARE(s.yes + "/" + s.no, QStringLiteral("Yes/No"));
+    s = show(6);
+    QCOMPARE(s.label, QStringLiteral("Congratulation, you solved all levels."));
+    QCOMPARE(s.yes, QStringLiteral("OK"));
+    language = 1;
+    QCOMPARE(show(6).label, QStringLiteral("Gratulation, Du hast alle Stufen gelöst."));
+    QCOMPARE(show(1).yes, QStringLiteral("OK"));
+}
+
+void DialogTest::unknownPageShowsTheLastOne() {
+    QWidget main;
+    int language = 0;
+    zt::TYesNoDlg d(&main, language);
+    QCOMPARE(d.ActivePage(), 7);  // "gameover" until something is shown
+    for (unsigned page : {0u, 4u, 8u, 0xFFFFFFFFu}) {
+        int shown = 0;
+        WhenModal([&](QWidget*) {
+            shown = d.ActivePage();
+            d.close();
+        });
+        d.ShowModal(page);
+        QCOMPARE(shown, page == 4 || page == 8 || page == 0xFFFFFFFFu ? 4 : 7);
+    }
+}
+
+void DialogTest::dialogsStandOverTheMainWindow() {
+    // Centred across; vertically centred on the client area, reckoned up from
+    // the main window's lower edge. Division truncates toward zero.
+    QCOMPARE(zt::DialogPosition({100, 50, 528, 437}, 409, {269, 131}), QPoint(229, 217));
+    QCOMPARE(zt::DialogPosition({0, 0, 200, 100}, 80, {269, 131}), QPoint(-34, -5));
+    QCOMPARE(zt::DialogPosition({10, 20, 520, 409}, 409, {520, 409}), QPoint(10, 20));
+
+    uitest::Game g;
+    g.Start(1, FittingRecord());
+    g.Show();
+    QPoint at;
+    WhenModal([&](QWidget* w) {
+        at = w->frameGeometry().topLeft();
+        w->close();
+    });
+    g.w.YesNoDlg->ShowModal(3);
+    const QRect main = g.Form().frameGeometry();
+    const QSize dialog = g.w.YesNoDlg->frameGeometry().size();
+    QCOMPARE(at, zt::DialogPosition(main, g.Form().height(), dialog));
+}
+
+void DialogTest::splashClosesByClickOrTimer() {
+    zt::TSplash splash;
+    // The timer runs from the moment the window is made.
+    QVERIFY(splash.Timer1()->isActive());
+    QCOMPARE(splash.Timer1()->interval(), 3000);
+    QCOMPARE(splash.size(), QSize(200, 150));
+    splash.Click();  // hidden: nothing happens
+    QVERIFY(!splash.isVisible());
+    WhenModal([&](QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(100, 75)); });
+    splash.exec();
+    QVERIFY(!splash.isVisible());
+    splash.Timer1()->start(20);
+    splash.exec();  // ends at the next tick by itself
+    QVERIFY(!splash.isVisible());
+}
+
+void DialogTest::rulesOpenAtTheTopicOfTheLanguage() {
+    // Our help file has both topics.
+    QFile shipped(QStringLiteral(ZTRN_SOURCE_DIR "/assets/ZTRN2.HLP"));
+    QVERIFY(shipped.open(QIODevice::ReadOnly));
+    const QByteArray help = shipped.readAll();
+    QVERIFY(help.contains("name=\"Das_Spiel\""));
+    QVERIFY(help.contains("name=\"The_game\""));
+
+    uitest::Game g;
+    g.Start(1, FittingRecord(), -1);
+    QVERIFY(QFile::copy(shipped.fileName(), g.Dir() + "ZTRN2.HLP"));
+    auto& f = g.Form();
+    f.RulesBtn->click();
+    QCOMPARE(f.Help()->Topic(), QStringLiteral("The_game"));
+    QVERIFY(f.Help()->toPlainText().contains("Zorbly Tarnel - The game"));
+    g.State().language = 1;
+    f.RulesBtn->click();
+    QCOMPARE(f.Help()->Topic(), QStringLiteral("Das_Spiel"));
+    QVERIFY(f.Help()->verticalScrollBar()->value() > 0);  // the German part comes second
+    // Without the file: a notice in the window, no message box.
+    QFile::remove(g.Dir() + "ZTRN2.HLP");
+    f.RulesBtn->click();
+    QVERIFY(f.Help()->isVisible());
+    QVERIFY(!QApplication::activeModalWidget());
+    f.Help()->close();
+}
+
+void DialogTest::failedWebLinkIsNotTriedAgain() {
+    uitest::Game g;
+    g.Start(1, FittingRecord());
+    auto& f = g.Form();
+    QStringList opened;
+    bool works = true;
+    f.ZGLLabel->opener = [&](const QString& address) {
+        opened << address;
+        return works;
+    };
+    f.ZorblyBtn->click();
+    f.ZorblyBtn->click();
+    QCOMPARE(opened, QStringList({zt::ZorblyWebAddress(), zt::ZorblyWebAddress()}));
+    works = false;
+    f.ZorblyBtn->click();
+    f.ZorblyBtn->click();
+    f.ZorblyBtn->click();
+    QCOMPARE(opened.size(), 3);
+    QVERIFY(!QApplication::activeModalWidget());
+    // The about box is ready too, with our name and version.
+    WhenModal([](QWidget* w) { w->findChild<QPushButton*>("OKButton")->click(); });
+    f.InfoBtn->click();
+    QCOMPARE(g.w.AboutBox->findChild<QLabel*>("Version")->text(), QStringLiteral("Version  V2.2"));
+}

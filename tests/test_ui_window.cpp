@@ -1,0 +1,463 @@
+// The main window as the player meets it: first start, moves, solving,
+// the level operations of the tool bar and closing.
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QToolButton>
+
+#include "catalogue.h"
+#include "helpwindow.h"
+#include "paintbox.h"
+#include "render.h"
+#include "test_ui.h"
+#include "tonguedlg.h"
+#include "uifixture.h"
+#include "yesnodlg.h"
+
+using uitest::Answer;
+using uitest::FittingRecord;
+using uitest::NeverFittingRecord;
+using uitest::WhenModal;
+
+namespace {
+
+QImage Rgb(const QImage& i) { return i.convertToFormat(QImage::Format_RGB32); }
+
+bool ShowsTile(uitest::Game& g, int c, int r, int tile) {
+    QImage sheet = Rgb(g.Form().Bitmaps().Item(0).Bitmap);
+    return g.Form().BoxImage().copy(QRect(zt::render::CellOrigin(c, r), QSize(48, 48))) ==
+           sheet.copy(zt::render::TileRect(tile));
+}
+
+// Answers the message dialog's next pages with their first button, noting them.
+void AnswerPages(uitest::Game& g, QList<int>& seen, int count) {
+    if (count == 0) {
+        return;
+    }
+    WhenModal([&g, &seen, count](QWidget* w) {
+        seen << g.w.YesNoDlg->ActivePage();
+        if (w == g.w.YesNoDlg) {
+            g.w.YesNoDlg->Button(seen.last(), 1)->click();
+        } else {
+            w->close();
+        }
+        AnswerPages(g, seen, count - 1);
+    });
+}
+
+const char* const EnglishLoadHint = "I want to continue an old game.";
+
+}  // namespace
+
+void FirstStartTest::emptyStoreGivesEnglishLevelOneAndAsksForTheLanguage() {
+    uitest::Game g;
+    g.WriteLevels({3, FittingRecord()});
+    g.w = zt::CreateGameWindows(g.Dir());
+    auto& f = g.Form();
+    QCOMPARE(f.windowTitle(), QStringLiteral("Zorbly Tarnel V2.2 - Game noname.ztn"));
+    QCOMPARE(f.LoadBtn->toolTip(), QString(EnglishLoadHint));
+    QCOMPARE(f.levellabel->text(), QStringLiteral("Level:"));
+    QCOMPARE(g.State().currentLevel, 1);
+    QVERIFY(f.SoundBtn->isChecked());
+    f.SoundBtn->setChecked(false);
+
+    QStringList seen;
+    WhenModal([&](QWidget* w) {
+        seen << w->objectName();
+        w->close();
+        WhenModal([&](QWidget* w2) {
+            seen << w2->objectName();
+            g.w.TongueDlg->GermanBtn()->click();
+        });
+    });
+    f.show();
+    QTRY_COMPARE(seen.size(), 2);
+    QCOMPARE(seen, QStringList({"Splash", "TongueDlg"}));
+    QCOMPARE(g.State().language, 1);
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    // The texts stay as they were until the next deal.
+    QCOMPARE(f.LoadBtn->toolTip(), QString(EnglishLoadHint));
+    QCOMPARE(f.windowTitle(), QStringLiteral("Zorbly Tarnel V2.2 - Game noname.ztn"));
+    f.RestartBtn->click();
+    QCOMPARE(f.LoadBtn->toolTip(), QStringLiteral("Ich hol mir einen alten Spielstand."));
+    QCOMPARE(f.levellabel->text(), QStringLiteral("Stufe:"));
+    QCOMPARE(f.windowTitle(), QStringLiteral("Zorbly Tarnel V2.2 - Spiel noname.ztn"));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f.levelscroll));
+}
+
+void FirstStartTest::languageDialogClosedKeepsAskingAtTheNextStart() {
+    uitest::Game g;
+    g.Start(2, FittingRecord(), -1);
+    bool asked = false;
+    WhenModal([&](QWidget* splash) {
+        splash->close();
+        WhenModal([&](QWidget* tongue) {
+            asked = tongue == g.w.TongueDlg;
+            tongue->close();
+        });
+    });
+    g.Form().show();
+    QTRY_VERIFY(asked);
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(g.State().language, -1);
+    Answer({"Btn0301", "close"});
+    g.Form().close();
+    QTRY_VERIFY(!g.Form().isVisible());
+    QCOMPARE(g.Store().ReadNumber("common", "tongue", 99), -1);
+}
+
+void FirstStartTest::storedLevelIsBroughtIntoRange() {
+    const std::pair<int, int> cases[] = {{250, 200}, {0, 1}, {-5, 1}, {17, 17}};
+    for (auto [stored, expected] : cases) {
+        uitest::Game g;
+        g.Store().WriteNumber("common", "level", stored);
+        g.Start(200, NeverFittingRecord());
+        QCOMPARE(g.State().currentLevel, expected);
+        QCOMPARE(g.Form().levelscroll->value(), expected);
+        QCOMPARE(g.Form().levelscroll->maximum(), 200);
+    }
+}
+
+void FirstStartTest::toolBarAndWindowHaveTheirSizes() {
+    uitest::Game g;
+    g.Start(12, NeverFittingRecord());
+    auto& f = g.Form();
+    QCOMPARE(f.size(), QSize(520, f.ToolPanel->height() + 376));
+    QCOMPARE(f.box->geometry(), QRect(0, f.ToolPanel->height(), 520, 376));
+    QCOMPARE(f.levelbox->geometry(), QRect(212, 7, 57, 20));
+    QCOMPARE(f.levelscroll->geometry(), QRect(297, 8, 84, 19));
+    QCOMPARE(f.ZorblyBtn->geometry(), QRect(485, 4, 30, 25));
+    QCOMPARE(f.levelscroll->pageStep(), 10);
+    QCOMPARE(f.levelscroll->singleStep(), 1);
+    QCOMPARE(f.levelscroll->minimum(), 1);
+    // Nothing but the level selector takes the keyboard.
+    for (QWidget* w : f.findChildren<QWidget*>()) {
+        if (w != f.levelscroll && w->isVisibleTo(&f)) {
+            QVERIFY2(w->focusPolicy() == Qt::NoFocus, qPrintable(w->objectName()));
+        }
+    }
+}
+
+void PlayTest::moveSwapsTheTwoCellsOnScreen() {
+    uitest::Game g;
+    zt::LevelRecord record = NeverFittingRecord();
+    record[zt::CellIndex(8, 6)] = 120;  // fixed scenery
+    g.Start(1, record);
+    auto& s = g.State();
+    QVERIFY(s.hasSelection);
+    const int oldC = s.selCol, oldR = s.selRow;
+    QCOMPARE(s.TileAt(oldC, oldR), 39);
+    // A grass cell that is not the selected one.
+    int c = oldC == 0 ? 1 : 0, r = 0;
+    if (s.TileAt(c, r) != 0) {
+        r = 1;
+    }
+    QCOMPARE(s.TileAt(c, r), 0);
+    g.ClickCell(c, r);
+    QCOMPARE(s.selCol, c);
+    QCOMPARE(s.selRow, r);
+    QVERIFY(s.movedFlag);
+    QVERIFY(ShowsTile(g, c, r, 39));
+    QVERIFY(ShowsTile(g, oldC, oldR, 0));
+    // The selected cell, a fixed tile and the frame around the board do nothing.
+    const zt::Board before = s.board;
+    g.ClickCell(c, r);
+    for (int fc = 0; fc < 9; ++fc) {
+        for (int fr = 0; fr < 7; ++fr) {
+            if (s.TileAt(fc, fr) == 120) {
+                g.ClickCell(fc, fr);
+            }
+        }
+    }
+    QTest::mouseClick(g.Form().box, Qt::LeftButton, {}, QPoint(21, 19));
+    QTest::mouseClick(g.Form().box, Qt::LeftButton, {}, QPoint(454, 356));
+    QCOMPARE(s.board, before);
+    QCOMPARE(s.selCol, c);
+}
+
+void PlayTest::markerTurnsOnTheSelectedCellOnly() {
+    uitest::Game g;
+    g.Start(1, NeverFittingRecord());
+    auto& f = g.Form();
+    f.Timer->stop();
+    auto& s = g.State();
+    QCOMPARE(f.MarkerFrame(), 0);
+    const zt::Board board = s.board;
+    f.TimerTimer();
+    QCOMPARE(f.MarkerFrame(), 1);
+    // The marker of frame 1, worked out pixel by pixel: tile AND mask OR sprite.
+    const QImage sheet = Rgb(f.Bitmaps().Item(0).Bitmap);
+    const QImage backdrop = Rgb(f.Bitmaps().Item(1).Bitmap);
+    const int t = s.TileAt(s.selCol, s.selRow);
+    const auto anchor = zt::Anchor(t);
+    const QPoint cell = zt::render::CellOrigin(s.selCol, s.selRow);
+    int changed = 0;
+    for (int y = 0; y < 48; ++y) {
+        for (int x = 0; x < 48; ++x) {
+            QRgb expected = sheet.pixel(zt::render::TileRect(t).topLeft() + QPoint(x, y));
+            QPoint m(x - anchor.x, y - anchor.y);
+            if (QRect(0, 0, 20, 20).contains(m)) {
+                QRgb before = expected;
+                expected &= backdrop.pixel(zt::render::MarkerMaskRect(1).topLeft() + m);
+                expected |= backdrop.pixel(zt::render::MarkerSpriteRect(1).topLeft() + m);
+                changed += (before & 0xFFFFFF) != (expected & 0xFFFFFF);
+            }
+            QCOMPARE(f.BoxImage().pixel(cell + QPoint(x, y)) & 0xFFFFFF, expected & 0xFFFFFF);
+        }
+    }
+    QVERIFY2(changed > 20, "the marker should be visible on the tile");
+    // Eight ticks are one turn; the board itself is left alone.
+    for (int i = 0; i < 8; ++i) {
+        f.TimerTimer();
+    }
+    QCOMPARE(f.MarkerFrame(), 1);
+    QCOMPARE(s.board, board);
+}
+
+void PlayTest::solvingShowsWonThenMarksTheLevel() {
+    uitest::Game g;
+    g.Start(2, FittingRecord());
+    auto& f = g.Form();
+    f.Timer->stop();
+    g.OneMoveFromSolved();
+    const QImage digits = Rgb(f.Bitmaps().Item(2).Bitmap);
+    const QRect face(42, 0, 13, 20);
+    bool sadWhileWon = false, unflaggedWhileWon = false;
+    int page = 0;
+    WhenModal([&](QWidget* w) {
+        page = g.w.YesNoDlg->ActivePage();
+        sadWhileWon = f.LevelBoxImage().copy(face) == digits.copy(zt::render::FaceRect(false));
+        unflaggedWhileWon = !g.State().IsLevelSolved(1);
+        static_cast<zt::TYesNoDlg*>(w)->Button(1, 1)->click();
+    });
+    g.ClickCell(1, 0);
+    QCOMPARE(page, 1);
+    QVERIFY(sadWhileWon);
+    QVERIFY(unflaggedWhileWon);
+    QVERIFY(g.State().levelSolved);
+    QVERIFY(g.State().IsLevelSolved(1));
+    QCOMPARE(f.LevelBoxImage().copy(face), digits.copy(zt::render::FaceRect(true)));
+    QCOMPARE(f.levelbox->toolTip(), QStringLiteral("Level 1: solved"));
+    // One of two levels: the lower 157 rows of the gauge are full.
+    const QImage backdrop = Rgb(f.Bitmaps().Item(1).Bitmap);
+    QCOMPARE(f.BoxImage().copy(469, 190, 31, 157), backdrop.copy(469, 190, 31, 157));
+    QCOMPARE(f.BoxImage().copy(469, 32, 31, 158), backdrop.copy(415, 32, 31, 158));
+    // No marker on a solved level, and it comes back with the next deal.
+    f.TimerTimer();
+    QVERIFY(ShowsTile(g, 1, 0, 38));
+    f.RestartBtn->click();  // solved: no question
+    QVERIFY(!g.State().levelSolved);
+    f.TimerTimer();
+    QVERIFY(!ShowsTile(g, g.State().selCol, g.State().selRow,
+                       g.State().TileAt(g.State().selCol, g.State().selRow)));
+}
+
+void PlayTest::lastUnsolvedLevelBringsAllSolvedOnce() {
+    uitest::Game g;
+    g.Start(2, FittingRecord());
+    g.State().solvedFlags[1] = 1;
+    QList<int> seen;
+    AnswerPages(g, seen, 2);
+    g.OneMoveFromSolved();
+    g.ClickCell(1, 0);
+    QTRY_COMPARE(seen, QList<int>({1, 6}));
+    seen.clear();
+    AnswerPages(g, seen, 1);
+    g.OneMoveFromSolved();
+    g.ClickCell(1, 0);
+    QTRY_COMPARE(seen, QList<int>({1}));
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+void PlayTest::fullPaintDrawsEverything() {
+    uitest::Game g;
+    g.Start(3, NeverFittingRecord());
+    g.Show();
+    auto& f = g.Form();
+    f.Timer->stop();
+    f.box->Image().fill(Qt::magenta);
+    f.levelbox->Image().fill(Qt::magenta);
+    f.box->repaint();  // as when the window system uncovers it
+    const QImage backdrop = Rgb(f.Bitmaps().Item(1).Bitmap);
+    QCOMPARE(f.BoxImage().copy(0, 0, 22, 376), backdrop.copy(0, 0, 22, 376));
+    for (int c = 0; c < 9; ++c) {
+        for (int r = 0; r < 7; ++r) {
+            QVERIFY(ShowsTile(g, c, r, g.State().TileAt(c, r)));  // selected one plain
+        }
+    }
+    // Nothing solved: the grey strip over the background's full one.
+    QCOMPARE(f.BoxImage().copy(469, 32, 31, 315), backdrop.copy(415, 32, 31, 315));
+    QVERIFY(f.LevelBoxImage().pixel(50, 10) != QColor(Qt::magenta).rgb());
+}
+
+void NavigationTest::restartAsksOnlyAfterAMove() {
+    uitest::Game g;
+    g.Start(3, NeverFittingRecord());
+    auto& f = g.Form();
+    auto& s = g.State();
+    QSignalSpy asked(g.w.YesNoDlg, &QDialog::finished);
+    f.RestartBtn->click();
+    QCOMPARE(asked.count(), 0);
+    auto move = [&] {
+        int c = s.selCol == 0 ? 1 : 0;
+        g.ClickCell(c, s.TileAt(c, 0) == 0 ? 0 : 1);
+        QVERIFY(s.movedFlag);
+    };
+    move();
+    const zt::Board moved = s.board;
+    Answer({"Btn0202"});  // No
+    f.RestartBtn->click();
+    QCOMPARE(asked.count(), 1);
+    QCOMPARE(s.board, moved);
+    QVERIFY(s.movedFlag);
+    Answer({"close"});  // the close box counts as yes
+    f.RestartBtn->click();
+    QCOMPARE(asked.count(), 2);
+    QVERIFY(!s.movedFlag);
+    move();
+    Answer({"Btn0201"});
+    f.RestartBtn->click();
+    QVERIFY(!s.movedFlag);
+    QCOMPARE(s.currentLevel, 1);
+}
+
+void NavigationTest::newGameClearsTheProgress() {
+    uitest::Game g;
+    g.Start(3, NeverFittingRecord());
+    auto& f = g.Form();
+    auto& s = g.State();
+    s.solvedFlags[0] = s.solvedFlags[2] = s.solvedFlags[499] = 1;
+    f.levelscroll->setValue(2);
+    QCOMPARE(s.currentLevel, 2);
+    Answer({"Btn0402"});  // No: nothing changes
+    f.NewGameBtn->click();
+    QCOMPARE(s.currentLevel, 2);
+    QCOMPARE(s.solvedFlags[0], 1);
+    Answer({"Btn0401"});
+    f.NewGameBtn->click();
+    QCOMPARE(s.currentLevel, 1);
+    QCOMPARE(f.levelscroll->value(), 1);
+    QCOMPARE(s.solvedFlags[0] + s.solvedFlags[2], 0);
+    QCOMPARE(s.solvedFlags[499], 1);  // beyond the loaded levels
+    const QImage backdrop = Rgb(f.Bitmaps().Item(1).Bitmap);
+    QCOMPARE(f.BoxImage().copy(469, 32, 31, 315), backdrop.copy(415, 32, 31, 315));
+    // On a solved level nothing is asked.
+    QSignalSpy asked(g.w.YesNoDlg, &QDialog::finished);
+    s.SetLevelSolved(true);
+    f.NewGameBtn->click();
+    QCOMPARE(asked.count(), 0);
+    QVERIFY(!s.levelSolved);
+}
+
+void NavigationTest::nextAndPreviousSkipSolvedLevels() {
+    uitest::Game g;
+    g.Start(4, NeverFittingRecord());
+    auto& f = g.Form();
+    auto& s = g.State();
+    s.solvedFlags[0] = s.solvedFlags[2] = s.solvedFlags[3] = 1;
+    f.levelscroll->setValue(4);
+    f.sUpBtn->click();
+    QCOMPARE(s.currentLevel, 2);
+    QCOMPARE(f.levelscroll->value(), 2);
+    QCOMPARE(f.levelbox->toolTip(), QStringLiteral("Level 2: unsolved"));
+    f.levelscroll->setValue(4);
+    f.sDownBtn->click();
+    QCOMPARE(s.currentLevel, 2);
+    // Only the level in play unsolved: neither button moves.
+    s.solvedFlags[1] = 1;
+    s.solvedFlags[3] = 0;
+    f.levelscroll->setValue(4);
+    f.sUpBtn->click();
+    f.sDownBtn->click();
+    QCOMPARE(s.currentLevel, 4);
+}
+
+void NavigationTest::troughClicksPageToTheEnds() {
+    uitest::Game g;
+    g.Start(500, NeverFittingRecord());
+    g.Show();
+    auto& f = g.Form();
+    auto& s = g.State();
+    f.levelscroll->setValue(495);
+    f.levelscroll->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QCOMPARE(s.currentLevel, 500);
+    QCOMPARE(g.Form().windowTitle(), QStringLiteral("Zorbly Tarnel V2.2 - Game noname.ztn"));
+    f.levelscroll->setValue(3);
+    f.levelscroll->triggerAction(QAbstractSlider::SliderPageStepSub);
+    QCOMPARE(s.currentLevel, 1);
+    // The keyboard reaches the selector from the start.
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f.levelscroll));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QCOMPARE(s.currentLevel, 2);
+    QVERIFY(!s.movedFlag);
+}
+
+void NavigationTest::languageButtonRenewsEveryText() {
+    uitest::Game g;
+    g.Start(5, NeverFittingRecord(), 0);
+    auto& f = g.Form();
+    Answer({"GermanBtn"});
+    f.TongueBtn->click();
+    QCOMPARE(g.State().language, 1);
+    QCOMPARE(f.SaveBtn->toolTip(),
+             QStringLiteral("Einmal zu oft gesichert ist besser als einmal zuwenig"));
+    QCOMPARE(f.sUpBtn->toolTip(), QStringLiteral("nächsthöhere ungelöste Stufe"));
+    QCOMPARE(f.TongueBtn->toolTip(), QStringLiteral("I don't speak german."));
+    QCOMPARE(f.levellabel->text(), QStringLiteral("Stufe:"));
+    QCOMPARE(f.windowTitle(), QStringLiteral("Zorbly Tarnel V2.2 - Spiel noname.ztn"));
+    QCOMPARE(f.levelbox->toolTip(), QStringLiteral("Stufe 1: ungelöst"));
+    Answer({"EnglishBtn"});
+    f.TongueBtn->click();
+    QCOMPARE(f.TongueBtn->toolTip(), QStringLiteral("Ich spreche nicht englisch."));
+    QCOMPARE(f.InfoBtn->toolTip(), QStringLiteral("Who did these ZORBLY GAME?"));
+    QCOMPARE(f.levelbox->toolTip(), QStringLiteral("Level 1: unsolved"));
+}
+
+void ClosingTest::answeredNoKeepsPlaying() {
+    uitest::Game g;
+    g.Start(3, NeverFittingRecord());
+    g.Show();
+    QSignalSpy closed(&g.Form(), &zt::TMainForm::Closed);
+    for (const char* answer : {"Btn0302", "close"}) {
+        Answer({answer});
+        g.Form().close();
+        QVERIFY(g.Form().isVisible());
+    }
+    QCOMPARE(closed.count(), 0);
+    QCOMPARE(g.Store().ReadNumber("common", "level", -99), -99);
+    QCOMPARE(g.Store().ReadText("common", "save", "none"), QStringLiteral("none"));
+}
+
+void ClosingTest::answeredYesWritesTheSettingsEvenWhenSaveIsCancelled() {
+    uitest::Game g;
+    g.Start(20, NeverFittingRecord(), 1);
+    g.Show();
+    auto& f = g.Form();
+    f.levelscroll->setValue(17);
+    f.RulesBtn->click();
+    QVERIFY(f.Help() && f.Help()->isVisible());
+    QSignalSpy closed(&f, &zt::TMainForm::Closed);
+    bool saveOffered = false;
+    WhenModal([&](QWidget* endgame) {
+        static_cast<zt::TYesNoDlg*>(endgame)->Button(3, 1)->click();
+        WhenModal([&](QWidget* save) {
+            saveOffered = save != g.w.YesNoDlg;
+            save->close();
+        });
+    });
+    f.ExitBtn->click();
+    QCOMPARE(closed.count(), 1);
+    QVERIFY(saveOffered);
+    QVERIFY(!f.isVisible());
+    QVERIFY(!f.Help()->isVisible());
+    auto store = g.Store();
+    QCOMPARE(store.ReadFlag("common", "sound", true), false);
+    QCOMPARE(store.ReadNumber("common", "level", 0), 17);
+    QCOMPARE(store.ReadNumber("common", "tongue", 0), 1);
+    QCOMPARE(store.ReadText("common", "save", ""), g.Dir() + "noname.ztn");
+    QVERIFY(!QFile::exists(g.Dir() + "noname.ztn"));
+    // The position is remembered when the window goes.
+    g.w.MainForm.reset();
+    QVERIFY(store.ReadText("common", "MainForm", "").startsWith("200,"));
+}

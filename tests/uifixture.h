@@ -1,0 +1,127 @@
+// A whole game in a folder of its own: level file, settings store and the
+// windows, as the player meets them. Modal dialogs are answered from a timer.
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "appwindows.h"
+#include "game.h"
+#include "inictrl.h"
+#include "paintbox.h"
+
+namespace uitest {
+
+// A road from (0, 0) to (1, 0) on grass: every side fits.
+inline zt::LevelRecord FittingRecord() {
+    zt::LevelRecord r{};
+    r[zt::CellIndex(0, 0)] = 39;  // dead end, road to the right
+    r[zt::CellIndex(1, 0)] = 38;  // dead end, road to the left
+    return r;
+}
+
+// A single road end on grass: no arrangement ever fits.
+inline zt::LevelRecord NeverFittingRecord() {
+    zt::LevelRecord r{};
+    r[zt::CellIndex(4, 3)] = 39;
+    return r;
+}
+
+// Runs act on the next modal widget that appears (the dialog in its own loop).
+inline void WhenModal(std::function<void(QWidget*)> act) {
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        if (QWidget* w = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            act(w);
+        }
+    });
+    timer->start();
+}
+
+// Answers the next modal dialogs in order by pressing the button with that
+// object name, or closing the dialog ("close").
+inline void Answer(std::vector<QString> names) {
+    if (names.empty()) {
+        return;
+    }
+    QString first = names.front();
+    names.erase(names.begin());
+    WhenModal([first, names](QWidget* w) {
+        if (first == QLatin1String("close")) {
+            w->close();
+        } else if (auto* b = w->findChild<QAbstractButton*>(first)) {
+            b->click();
+        } else {
+            qWarning("no button %s on %s", qPrintable(first), qPrintable(w->objectName()));
+            w->close();
+        }
+        Answer(names);
+    });
+}
+
+struct Game {
+    QTemporaryDir dir;
+    zt::GameWindows w;
+
+    QString Dir() const { return dir.path() + '/'; }
+    zt::TMainForm& Form() { return *w.MainForm; }
+    zt::Game& State() { return w.MainForm->game(); }
+    zt::TCKIniCtrl Store() const { return zt::TCKIniCtrl(); }
+
+    // The settings store lives in this game's folder from here on.
+    Game() { qputenv("XDG_CONFIG_HOME", (dir.path() + "/config").toLocal8Bit()); }
+
+    void WriteLevels(const std::vector<zt::LevelRecord>& levels) {
+        QFile f(Dir() + "ztrn.dat");
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        for (const auto& r : levels) {
+            f.write(reinterpret_cast<const char*>(r.data()), r.size());
+        }
+    }
+    void Start(const std::vector<zt::LevelRecord>& levels, int language = 0) {
+        WriteLevels(levels);
+        if (language != -1) {
+            Store().WriteNumber("common", "tongue", language);
+        }
+        w = zt::CreateGameWindows(Dir());
+        // Sound stays off so the tests never wait on a sound device.
+        w.MainForm->SoundBtn->setChecked(false);
+    }
+    // Levels of the same kind, n of them.
+    void Start(int n, const zt::LevelRecord& record, int language = 0) {
+        Start(std::vector<zt::LevelRecord>(n, record), language);
+    }
+    // Shows the main window and clicks the splash away.
+    void Show() {
+        Answer({"close"});
+        Form().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&Form()));
+        QTRY_VERIFY(!Form().FirstTime());
+        QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+    // Puts the tile of (2, 0) next to its partner: a click on (1, 0) solves.
+    void OneMoveFromSolved() {
+        auto& g = State();
+        g.board = FittingRecord();
+        std::swap(g.board[zt::CellIndex(1, 0)], g.board[zt::CellIndex(2, 0)]);
+        g.selCol = 2;
+        g.selRow = 0;
+        g.hasSelection = true;
+    }
+    void ClickCell(int c, int r) {
+        QTest::mouseClick(Form().box, Qt::LeftButton, {}, QPoint(22 + 48 * c + 10, 20 + 48 * r + 10));
+    }
+};
+
+}  // namespace uitest
