@@ -1,0 +1,128 @@
+#!/usr/bin/env bash
+# Start-up and idle figures of the game beside a minimal Qt window, both on
+# one private X server:
+#   map_ms     process start until its main window is mapped and viewable
+#   effect_ms  game only: first window of the process (the opening outlines)
+#              until the main window is mapped
+#   rss_mb     resident memory 2 s after start
+#   cpu_pct    CPU used over 20 s of idle play (marker turning), in percent
+#   maxrss_mb  peak resident memory over the run (/usr/bin/time)
+# Usage: bench/startup/run.sh [build folder]   (not run by ctest)
+set -euo pipefail
+
+build=$(cd "${1:-build}" && pwd)
+idle=${IDLE_SECONDS:-20}
+runs=${RUNS:-3}
+
+if [ -z "${DISPLAY:-}" ] || [ "${ZTRN_BENCH_INNER:-}" != 1 ]; then
+    export ZTRN_BENCH_INNER=1
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build"
+fi
+
+for tool in xdotool xwininfo; do
+    command -v "$tool" >/dev/null || { echo "needs $tool" >&2; exit 2; }
+done
+[ -x "$build/zorbly-tarnel" ] || { echo "no $build/zorbly-tarnel" >&2; exit 2; }
+[ -x "$build/ztrn-bench-minimal" ] || { echo "no $build/ztrn-bench-minimal" >&2; exit 2; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# A settings store of its own, with the language chosen, so that only the
+# splash (which closes by itself) comes between start and play.
+export XDG_CONFIG_HOME=$work/config
+mkdir -p "$XDG_CONFIG_HOME/ZorblyGames"
+printf '[common]\ntongue=0\n' >"$XDG_CONFIG_HOME/ZorblyGames/ZorblyTarnel-V2.ini"
+
+now_ns() { date +%s%N; }
+
+# Waits until a viewable window with that exact-prefix name exists; prints its time.
+wait_mapped() {
+    local pattern=$1 deadline=$(($(now_ns) + 20000000000))
+    while [ "$(now_ns)" -lt "$deadline" ]; do
+        if xwininfo -root -tree 2>/dev/null | grep -q "\"$pattern"; then
+            local id
+            id=$(xdotool search --onlyvisible --name "^$pattern" 2>/dev/null | head -n1 || true)
+            if [ -n "$id" ]; then
+                now_ns
+                return 0
+            fi
+        fi
+    done
+    echo "timeout" >&2
+    return 1
+}
+
+# Waits for the first visible window of a process; prints its time.
+wait_any_window() {
+    local pid=$1 deadline=$(($(now_ns) + 20000000000))
+    while [ "$(now_ns)" -lt "$deadline" ]; do
+        if [ -n "$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n1)" ]; then
+            now_ns
+            return 0
+        fi
+    done
+    return 1
+}
+
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+rss_kb() { awk '/^VmRSS/ {print $2}' "/proc/$1/status"; }
+
+# measure <label> <title prefix> <program>
+measure() {
+    local label=$1 title=$2 program=$3
+    local start first mapped pid
+    start=$(now_ns)
+    /usr/bin/time -f "%M" -o "$work/time.$label" "$program" >/dev/null 2>&1 &
+    local timepid=$!
+    # The program runs as the child of /usr/bin/time.
+    for _ in $(seq 100); do
+        pid=$(pgrep -P "$timepid" || true)
+        [ -n "$pid" ] && break
+        sleep 0.01
+    done
+    first=$(wait_any_window "$pid")
+    mapped=$(wait_mapped "$title")
+    local map_ms=$(((mapped - start) / 1000000))
+    local effect_ms=$(((mapped - first) / 1000000))
+    sleep $(awk -v s="$start" -v n="$(now_ns)" 'BEGIN { d = 2 - (n - s) / 1e9; print d > 0 ? d : 0 }')
+    local rss
+    rss=$(rss_kb "$pid")
+    # Let the splash close itself (3 s from start), then idle.
+    sleep 2
+    local t0 c0 t1 c1
+    t0=$(now_ns); c0=$(cpu_ticks "$pid")
+    sleep "$idle"
+    t1=$(now_ns); c1=$(cpu_ticks "$pid")
+    local hz
+    hz=$(getconf CLK_TCK)
+    local cpu
+    cpu=$(awk -v c=$((c1 - c0)) -v hz="$hz" -v t=$((t1 - t0)) \
+        'BEGIN { printf "%.2f", 100 * c / hz / (t / 1e9) }')
+    kill "$pid"
+    wait "$timepid" 2>/dev/null || true
+    local maxrss
+    maxrss=$(tail -n1 "$work/time.$label" 2>/dev/null || echo 0)
+    printf '%s %d %d %.1f %s %.1f\n' "$label" "$map_ms" "$effect_ms" \
+        "$(awk -v k="$rss" 'BEGIN { print k / 1024 }')" "$cpu" \
+        "$(awk -v k="${maxrss:-0}" 'BEGIN { print k / 1024 }')"
+}
+
+results=$work/results
+: >"$results"
+for run in $(seq "$runs"); do
+    measure minimal "ZTRN minimal window" "$build/ztrn-bench-minimal" >>"$results"
+    measure game "Zorbly Tarnel V2.2" "$build/zorbly-tarnel" >>"$results"
+done
+
+echo "runs: $runs, idle: ${idle}s"
+printf '%-8s %8s %10s %8s %8s %10s\n' program map_ms effect_ms rss_mb cpu_pct maxrss_mb
+sort -k1,1 -s "$results" | awk '
+    { n[$1]++; m[$1] += $2; e[$1] += $3; r[$1] += $4; c[$1] += $5; x[$1] += $6 }
+    END {
+        for (p in n) printf "%-8s %8.0f %10.0f %8.1f %8.2f %10.1f\n",
+            p, m[p] / n[p], e[p] / n[p], r[p] / n[p], c[p] / n[p], x[p] / n[p]
+        if (n["game"] && n["minimal"]) {
+            printf "start-up ratio %.2f (target <= 1.3), idle CPU ratio %.2f (target <= 1.2), game RSS %.1f MB (target <= 40)\n",
+                m["game"] / m["minimal"], (c["minimal"] > 0 ? c["game"] / c["minimal"] : 0), r["game"] / n["game"]
+        }
+    }'
