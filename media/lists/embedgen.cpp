@@ -1,6 +1,7 @@
 // Build-time helper: turns the media records made from assets/ into a C++
 // source that carries them as byte arrays.
 //   ztrn-embed-records OUT.cpp bitmap=FILE... wave=FILE...
+// An empty FILE stands for an item without content.
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -47,13 +48,17 @@ int main(int argc, char** argv) {
                       << "\n";
             return 2;
         }
-        std::ifstream in(arg.substr(eq + 1), std::ios::binary);
-        if (!in) {
-            std::cerr << "ztrn-embed-records: cannot open " << arg.substr(eq + 1) << "\n";
-            return 1;
+        // No file: an item without content keeps the later items at their
+        // positions (the list would hand out an empty picture or silence).
+        std::vector<unsigned char> data = {0x00};
+        if (eq + 1 < arg.size()) {
+            std::ifstream in(arg.substr(eq + 1), std::ios::binary);
+            if (!in) {
+                std::cerr << "ztrn-embed-records: cannot open " << arg.substr(eq + 1) << "\n";
+                return 1;
+            }
+            data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
         }
-        const std::vector<unsigned char> data((std::istreambuf_iterator<char>(in)),
-                                              std::istreambuf_iterator<char>());
         const std::string name = "Record" + std::to_string(i - 2);
         WriteArray(arrays, name, data);
         (kind == "bitmap" ? bitmaps : waves).push_back(name);
