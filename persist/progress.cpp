@@ -38,6 +38,10 @@ ProgressRead ReadProgressFile(const QString& path, SolvedFlags& flags)
 {
     if (!ProgressFileExists(path))
         return ProgressRead::Missing;
+    // Only plain files: a pipe or a device named as a progress file would
+    // block the game or feed it without end.
+    if (!QFileInfo(path).isFile())
+        return ProgressRead::Failed;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return ProgressRead::Failed;
@@ -53,11 +57,15 @@ bool WriteProgressFile(const QString& path, const SolvedFlags& flags)
 {
     // Written beside the old file and put in its place only when complete, so
     // a full disk or a lost device never costs the player the old progress.
+    // Unbuffered, so that a short write shows here: a buffered one may fail
+    // only when flushed inside commit(), which then still puts the truncated
+    // file in place of the old one.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     const qint64 size = qint64(flags.size());
-    if (file.write(reinterpret_cast<const char*>(flags.data()), size) != size) {
+    if (file.write(reinterpret_cast<const char*>(flags.data()), size) != size ||
+        file.error() != QFileDevice::NoError || file.size() != size) {
         file.cancelWriting();
         return false;
     }
