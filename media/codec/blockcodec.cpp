@@ -1,6 +1,8 @@
 #include "blockcodec.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <string>
 
@@ -33,21 +35,25 @@ void WriteLe32(std::uint8_t* p, std::uint32_t v) {
                      ")");
 }
 
-// Copies one item's bytes from offset places back. With an offset of eight or
-// more every 8-byte step reads only bytes already written, so the steps may
-// run past the end into the slack.
+// Copies the rest of a copy item (its first three bytes are done by the
+// caller one by one, see UnpackBlock) eight bytes at a time; it may write up
+// to 16 bytes past the item's end, into the slack. A short offset is a
+// repeating pattern that is first doubled until it spans eight bytes, each
+// step loading before it stores.
 inline void CopyBack(std::uint8_t* dst, std::size_t offset, std::size_t length) {
     const std::uint8_t* src = dst - offset;
-    if (offset >= 8) {
-        std::memcpy(dst, src, 8);
-        std::memcpy(dst + 8, src + 8, 8);
-        if (length > 16)
-            std::memcpy(dst + 16, src + 16, 8);
-    } else if (offset == 1) {
-        std::memset(dst, src[0], length);
-    } else {
-        for (std::size_t k = 0; k < length; ++k)
-            dst[k] = src[k];
+    std::uint8_t* const end = dst + length;
+    std::uint64_t chunk;
+    while (static_cast<std::size_t>(dst - src) < 8) {
+        std::memcpy(&chunk, src, 8);
+        std::memcpy(dst, &chunk, 8);
+        dst += dst - src;
+    }
+    while (dst < end) {
+        std::memcpy(&chunk, src, 8);
+        std::memcpy(dst, &chunk, 8);
+        src += 8;
+        dst += 8;
     }
 }
 
@@ -151,7 +157,56 @@ std::size_t UnpackBlock(std::span<const std::uint8_t> block, std::uint8_t* out) 
     int bits = 16;
     std::size_t i = 3;
     std::size_t o = 0;
+    // A control word's 16 items take at most 2 + 16 * 4 bytes of input and,
+    // runs apart, 16 * 18 bytes of output: while both are at hand the items
+    // need no bounds checks but the copy's reach and the runs' length.
+    constexpr std::size_t WordInput = 2 + 16 * 4;
+    constexpr std::size_t WordOutput = 16 * MaxMatch;
     while (i < len) {
+        if (bits == 0 && len - i >= WordInput && o + WordOutput <= PackChunk) {
+            ctrl = (std::uint32_t{b[i]} << 8) | b[i + 1];
+            i += 2;
+            bits = 16;
+            while (bits > 0) {
+                if (!(ctrl & 0x8000)) {
+                    out[o++] = b[i++];
+                } else {
+                    const std::size_t offset = (std::size_t{b[i]} << 4) | (b[i + 1] >> 4);
+                    if (offset != 0) {
+                        if (offset > o)
+                            Damaged("a copy reaches before the block's start", i);
+                        const std::size_t length = (b[i + 1] & 0x0F) + MinMatch;
+                        std::uint8_t* dst = out + o;
+                        const std::uint8_t* src = dst - offset;
+                        dst[0] = src[0];
+                        dst[1] = src[1];
+                        dst[2] = src[2];
+                        if (length > 3)
+                            CopyBack(dst + 3, offset, length - 3);
+                        o += length;
+                        i += 2;
+                    } else {
+                        const std::size_t count =
+                            ((std::size_t{b[i + 1]} << 8) | b[i + 2]) + MinRun;
+                        if (o + count > PackChunk)
+                            Damaged("the block writes past 32781 bytes", i);
+                        std::memset(out + o, b[i + 3], count);
+                        o += count;
+                        i += 4;
+                        if (o + WordOutput > PackChunk) {
+                            // Near the output's end: the rest of this word
+                            // goes the careful way.
+                            ctrl <<= 1;
+                            --bits;
+                            break;
+                        }
+                    }
+                }
+                ctrl <<= 1;
+                --bits;
+            }
+            continue;
+        }
         if (bits == 0) {
             if (i + 2 > len)
                 Damaged("the block ends within a control word", i);
@@ -161,33 +216,53 @@ std::size_t UnpackBlock(std::span<const std::uint8_t> block, std::uint8_t* out) 
             if (i >= len)
                 Damaged("a control word is not followed by an item", i);
         }
-        if (ctrl & 0x8000) {
-            if (i + 2 > len)
-                Damaged("a copy item runs past the block's end", i);
-            const std::size_t offset = (std::size_t{b[i]} << 4) | (b[i + 1] >> 4);
-            if (offset != 0) {
-                const std::size_t length = (b[i + 1] & 0x0F) + MinMatch;
-                if (offset > o)
-                    Damaged("a copy reaches before the block's start", i);
-                if (o + length > PackChunk)
-                    Damaged("the block writes past 32781 bytes", i);
-                CopyBack(out + o, offset, length);
-                o += length;
-                i += 2;
-            } else {
-                if (i + 4 > len)
-                    Damaged("a run item runs past the block's end", i);
-                const std::size_t count = ((std::size_t{b[i + 1]} << 8) | b[i + 2]) + MinRun;
-                if (o + count > PackChunk)
-                    Damaged("the block writes past 32781 bytes", i);
-                std::memset(out + o, b[i + 3], count);
-                o += count;
-                i += 4;
-            }
-        } else {
-            if (o >= PackChunk)
+        // Literals come in stretches: take all that the control word
+        // announces in a row at once. The bits below the remaining ones are
+        // zero, so the count is capped by what is left of the word; the
+        // padding bits of a block's last word meet the block's end.
+        int literals = std::countl_zero(static_cast<std::uint16_t>(ctrl));
+        if (literals > 0) {
+            std::size_t n = static_cast<std::size_t>(std::min(literals, bits));
+            n = std::min(n, len - i);
+            if (o + n > PackChunk)
                 Damaged("the block writes past 32781 bytes", i);
-            out[o++] = b[i++];
+            if (i + 16 <= len)
+                std::memcpy(out + o, b + i, 16);  // n is at most 16; the rest is slack
+            else
+                std::memcpy(out + o, b + i, n);
+            o += n;
+            i += n;
+            ctrl <<= n;
+            bits -= static_cast<int>(n);
+            continue;
+        }
+        if (i + 2 > len)
+            Damaged("a copy item runs past the block's end", i);
+        const std::size_t offset = (std::size_t{b[i]} << 4) | (b[i + 1] >> 4);
+        if (offset != 0) {
+            const std::size_t length = (b[i + 1] & 0x0F) + MinMatch;
+            if (offset > o)
+                Damaged("a copy reaches before the block's start", i);
+            if (o + length > PackChunk)
+                Damaged("the block writes past 32781 bytes", i);
+            std::uint8_t* dst = out + o;
+            const std::uint8_t* src = dst - offset;
+            dst[0] = src[0];
+            dst[1] = src[1];
+            dst[2] = src[2];
+            if (length > 3)
+                CopyBack(dst + 3, offset, length - 3);
+            o += length;
+            i += 2;
+        } else {
+            if (i + 4 > len)
+                Damaged("a run item runs past the block's end", i);
+            const std::size_t count = ((std::size_t{b[i + 1]} << 8) | b[i + 2]) + MinRun;
+            if (o + count > PackChunk)
+                Damaged("the block writes past 32781 bytes", i);
+            std::memset(out + o, b[i + 3], count);
+            o += count;
+            i += 4;
         }
         ctrl <<= 1;
         --bits;
