@@ -3,9 +3,12 @@
 // and the opening effect of outlines growing from the mouse pointer.
 #pragma once
 
+#include <QList>
+#include <QMargins>
 #include <QObject>
 #include <QPointer>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <optional>
 
@@ -16,13 +19,38 @@ namespace zt {
 class TCKIniCtrl;
 
 // "200,flags,show command,left,top,right,bottom"
+//
+// The rectangle is the window's outer rectangle (frame included) in its
+// normal, restored state, with right and bottom exclusive: right - left is the
+// width. Show command: 1 normal, 2 minimised, 3 maximised (or full screen).
+// Flags: 2 when the window is minimised and comes back maximised, else 0.
 struct WindowPlacement {
     int flags = 0;
     int showCommand = 1;
     QRect normal;  // left, top, right, bottom as stored (right/bottom exclusive)
 };
+// Nothing unless there are exactly seven fields, the first "200" and the four
+// of the rectangle decimal integers. Flags and show command are not used when
+// reading; unreadable ones count as 0 and 1.
 std::optional<WindowPlacement> ParsePlacement(const QString& text);
 QString PlacementText(const WindowPlacement& placement);
+
+// Where a stored placement puts a window of the given outer size: its stored
+// top-left and the present size, pulled back inside the right and bottom
+// edges of the screen it mostly lies on (left and top stay as stored).
+// Nothing when it would lie on no screen at all.
+std::optional<QRect> PlacedRect(const WindowPlacement& placement, QSize outerSize,
+                                const QList<QRect>& screens);
+// The outer rectangle of a window of that size centred on the screen.
+QRect CentredRect(QSize outerSize, const QRect& screen);
+
+constexpr int ExplodeSteps = 40;
+constexpr int ExplodeStepMs = 4;
+// Outline step (1..ExplodeSteps) of the opening effect: from the pointer out
+// to the window's outer rectangle, which the last step matches.
+QRect ExplodeOutline(QPoint pointer, const QRect& target, int step);
+
+enum class TCKDlgEffect { deNone, deExplode };
 
 class TCKForm : public QObject {
     Q_OBJECT
@@ -34,14 +62,24 @@ public:
     void SavePlacement();  // call when the window goes, before its own clean-up
     void ExplodeEffect();
 
+    void SetEffect(TCKDlgEffect effect) { effect_ = effect; }
+    TCKDlgEffect Effect() const { return effect_; }
+    // The placement as it would be saved now.
+    WindowPlacement CurrentPlacement() const;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QRect OuterNormalRect() const;
+    void NoteFrame();
+
     QPointer<QWidget> window_;
     TCKIniCtrl* ini_;
     QString section_;
     QString key_;
+    TCKDlgEffect effect_ = TCKDlgEffect::deExplode;
+    QMargins frame_;  // the frame around the client area, as last seen
 };
 
 }  // namespace zt

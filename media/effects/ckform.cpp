@@ -1,0 +1,255 @@
+#include "ckform.h"
+
+#include <QCursor>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QThread>
+#include <QWidget>
+#include <QWindow>
+#include <cmath>
+
+#include "inictrl.h"
+#include "outline.h"
+
+namespace zt {
+
+namespace {
+
+// Fields split at commas; a comma at the very end adds no empty field and an
+// empty text has none.
+QStringList PlacementFields(const QString& text)
+{
+    if (text.isEmpty())
+        return {};
+    QStringList fields = text.split(QLatin1Char(','));
+    if (text.endsWith(QLatin1Char(',')))
+        fields.removeLast();
+    return fields;
+}
+
+QList<QRect> ScreenRects()
+{
+    QList<QRect> rects;
+    if (QScreen* primary = QGuiApplication::primaryScreen())
+        rects << primary->geometry();
+    for (QScreen* screen : QGuiApplication::screens())
+        if (screen != QGuiApplication::primaryScreen())
+            rects << screen->geometry();
+    return rects;
+}
+
+}  // namespace
+
+std::optional<WindowPlacement> ParsePlacement(const QString& text)
+{
+    const QStringList fields = PlacementFields(text);
+    if (fields.size() != 7 || fields[0] != QLatin1String("200"))
+        return std::nullopt;
+    int r[4];
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        r[i] = fields[3 + i].toInt(&ok, 10);
+        if (!ok)
+            return std::nullopt;
+    }
+    WindowPlacement p;
+    bool ok = false;
+    p.flags = fields[1].toInt(&ok, 10);
+    if (!ok)
+        p.flags = 0;
+    p.showCommand = fields[2].toInt(&ok, 10);
+    if (!ok)
+        p.showCommand = 1;
+    p.normal = QRect(QPoint(r[0], r[1]), QPoint(r[2] - 1, r[3] - 1));
+    return p;
+}
+
+QString PlacementText(const WindowPlacement& p)
+{
+    const QRect& n = p.normal;
+    return QStringLiteral("200,%1,%2,%3,%4,%5,%6")
+        .arg(p.flags)
+        .arg(p.showCommand)
+        .arg(n.left())
+        .arg(n.top())
+        .arg(qint64(n.left()) + n.width())
+        .arg(qint64(n.top()) + n.height());
+}
+
+std::optional<QRect> PlacedRect(const WindowPlacement& placement, QSize outerSize,
+                                const QList<QRect>& screens)
+{
+    QRect rect(placement.normal.topLeft(), outerSize);
+    // The screen it mostly lies on; the first (the primary) on a tie.
+    const QRect* best = nullptr;
+    qint64 bestArea = 0;
+    for (const QRect& screen : screens) {
+        const QRect common = screen.intersected(rect);
+        const qint64 area = qint64(common.width()) * common.height();
+        if (area > bestArea) {
+            bestArea = area;
+            best = &screen;
+        }
+    }
+    if (!best)
+        return std::nullopt;  // e.g. stored on a screen that is gone
+    const int screenRight = best->x() + best->width();
+    const int screenBottom = best->y() + best->height();
+    if (rect.x() + rect.width() > screenRight)
+        rect.moveLeft(screenRight - rect.width());
+    if (rect.y() + rect.height() > screenBottom)
+        rect.moveTop(screenBottom - rect.height());
+    return rect;
+}
+
+QRect CentredRect(QSize outerSize, const QRect& screen)
+{
+    // Integer division truncates toward zero also for a window larger than
+    // the screen.
+    return QRect(screen.x() + (screen.width() - outerSize.width()) / 2,
+                 screen.y() + (screen.height() - outerSize.height()) / 2, outerSize.width(),
+                 outerSize.height());
+}
+
+QRect ExplodeOutline(QPoint pointer, const QRect& target, int step)
+{
+    const double dL = double(target.left() - pointer.x()) / ExplodeSteps;
+    const double dT = double(target.top() - pointer.y()) / ExplodeSteps;
+    const double dW = double(target.width()) / ExplodeSteps;
+    const double dH = double(target.height()) / ExplodeSteps;
+    const int x1 = int(std::trunc(pointer.x() + step * dL));
+    const int y1 = int(std::trunc(pointer.y() + step * dT));
+    const int x2 = int(std::trunc(x1 + step * dW));
+    const int y2 = int(std::trunc(y1 + step * dH));
+    return QRect(x1, y1, x2 - x1, y2 - y1);
+}
+
+TCKForm::TCKForm(QWidget* window, TCKIniCtrl* ini, QString section, QString key)
+    : QObject(window), window_(window), ini_(ini), section_(std::move(section)),
+      key_(std::move(key))
+{
+    if (window_)
+        window_->installEventFilter(this);
+}
+
+void TCKForm::NoteFrame()
+{
+    // The frame is known only while the window is up in its normal state;
+    // minimised or maximised windows may have another or none.
+    if (!window_ || !window_->windowHandle() ||
+        (window_->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
+        return;
+    // Before the window is first shown, some window systems know its frame
+    // and some do not yet (they report none).
+    const QMargins margins = window_->windowHandle()->frameMargins();
+    if (window_->isVisible() || !margins.isNull())
+        frame_ = margins;
+}
+
+QRect TCKForm::OuterNormalRect() const
+{
+    return window_->normalGeometry().marginsAdded(frame_);
+}
+
+WindowPlacement TCKForm::CurrentPlacement() const
+{
+    WindowPlacement p;
+    if (!window_)
+        return p;
+    const Qt::WindowStates state = window_->windowState();
+    if (state & Qt::WindowMinimized) {
+        p.showCommand = 2;
+        p.flags = (state & Qt::WindowMaximized) ? 2 : 0;
+    } else if (state & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+        p.showCommand = 3;
+    }
+    p.normal = OuterNormalRect();
+    return p;
+}
+
+void TCKForm::RestorePlacement()
+{
+    if (!window_)
+        return;
+    const QString text = ini_ ? ini_->ReadText(section_, key_, QString()) : QString();
+    NoteFrame();
+    const QSize outerSize = window_->geometry().marginsAdded(frame_).size();
+    const QList<QRect> screens = ScreenRects();
+    std::optional<QRect> placed;
+    if (const std::optional<WindowPlacement> stored = ParsePlacement(text))
+        placed = PlacedRect(*stored, outerSize, screens);
+    if (!placed) {
+        if (screens.isEmpty())
+            return;
+        placed = CentredRect(outerSize, screens.first());
+    }
+    // Only the normal position is remembered: a window that is maximised
+    // just now stays so.
+    if (!(window_->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        window_->move(placed->topLeft());
+}
+
+void TCKForm::SavePlacement()
+{
+    if (!window_ || !ini_)
+        return;
+    NoteFrame();
+    ini_->WriteText(section_, key_, PlacementText(CurrentPlacement()));
+    ini_->EraseValue(section_, key_ + QStringLiteral("Color"));
+    ini_->EraseValue(section_, key_ + QStringLiteral("Font"));
+}
+
+void TCKForm::ExplodeEffect()
+{
+    if (!window_ || effect_ == TCKDlgEffect::deNone)
+        return;
+    // Top-level windows cannot be placed on Wayland: no outline to show.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return;
+    const QRect target = window_->geometry().marginsAdded(frame_);
+    const QPoint pointer = QCursor::pos();
+    QList<QRect> outlines;
+    for (int i = 1; i <= ExplodeSteps; ++i)
+        outlines << ExplodeOutline(pointer, target, i);
+    OutlineWindow outline(outlines);
+    // Paced by the clock, whatever the machine: both passes take
+    // 2 * ExplodeSteps * ExplodeStepMs.
+    QElapsedTimer clock;
+    clock.start();
+    for (int step = 1; step <= 2 * ExplodeSteps; ++step) {
+        outline.ShowStep(step);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        const qint64 due = qint64(step) * ExplodeStepMs;
+        const qint64 left = due - clock.elapsed();
+        if (left > 0)
+            QThread::msleep(static_cast<unsigned long>(left));
+    }
+}
+
+bool TCKForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == window_) {
+        switch (event->type()) {
+        case QEvent::Show:
+            // A show the program asked for, not the window coming back after
+            // being minimised: restore, play the effect, then let it appear.
+            if (!event->spontaneous()) {
+                RestorePlacement();
+                ExplodeEffect();
+            }
+            break;
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::WindowStateChange:
+            NoteFrame();
+            break;
+        default:
+            break;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace zt

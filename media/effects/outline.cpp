@@ -1,0 +1,58 @@
+#include "outline.h"
+
+#include <QPainter>
+
+namespace zt {
+
+QRegion Ring(const QRect& rect)
+{
+    if (rect.width() <= 0 || rect.height() <= 0)
+        return {};
+    return QRegion(rect).subtracted(QRegion(rect.adjusted(1, 1, -1, -1)));
+}
+
+OutlineWindow::OutlineWindow(QList<QRect> outlines)
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                           Qt::X11BypassWindowManagerHint | Qt::WindowTransparentForInput |
+                           Qt::WindowDoesNotAcceptFocus),
+      outlines_(std::move(outlines))
+{
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_NoSystemBackground);
+    for (const QRect& r : outlines_)
+        if (r.width() > 0 && r.height() > 0)
+            bounds_ = bounds_.united(r);
+    if (bounds_.isEmpty())
+        bounds_ = QRect(0, 0, 1, 1);
+    setGeometry(bounds_);
+}
+
+void OutlineWindow::ShowStep(int step)
+{
+    const int n = int(outlines_.size());
+    int first = 0;  // the outlines first..last (0-based) show
+    int last = std::min(step, n) - 1;
+    if (step > n)
+        first = step - n;
+    showing_ = QRegion();
+    for (int i = first; i <= last; ++i)
+        showing_ += Ring(outlines_[i]);
+    if (showing_.isEmpty()) {
+        hide();
+        return;
+    }
+    setMask(showing_.translated(-bounds_.topLeft()));
+    if (!isVisible())
+        show();
+    repaint();
+}
+
+void OutlineWindow::paintEvent(QPaintEvent*)
+{
+    // A dotted line that shows on dark and light screens alike.
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    painter.fillRect(rect(), QBrush(Qt::black, Qt::Dense4Pattern));
+}
+
+}  // namespace zt
