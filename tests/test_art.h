@@ -1,0 +1,40 @@
+// Shared bits of the art tests.
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QObject>
+#include <QString>
+
+inline QByteArray readSourceFile(const QString& relative) {
+    QFile f(QStringLiteral(ZTRN_SOURCE_DIR "/") + relative);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+class TestArtAssets : public QObject {
+    Q_OBJECT
+private slots:
+    void bitmapFormats_data();
+    void bitmapFormats();
+    void glyphTransparency();
+    void backdropLayout();
+    void gaugeStrips();
+    void digitStrip();
+    void waveFiles_data();
+    void waveFiles();
+    void desktopIcons();
+    void resourcesMatchAssets();
+};
+
+class TestArtDrawing : public QObject {
+    Q_OBJECT
+private slots:
+    void committedAssetsAreCurrent();
+    void drawingIsRepeatable();
+    void masksMatchSprites();
+    void markerTurnsClockwise();
+    void keyColourStaysExclusive();
+    void paletteLimits();
+};

@@ -1,0 +1,132 @@
+#include "backdrop.h"
+
+#include "canvas.h"
+#include "lettering.h"
+#include "marker.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace art {
+namespace {
+
+// Grey granite: a cloudy ground with dark and light grains in small clusters.
+QRgb granite(int x, int y) {
+    const double cloud =
+        0.6 * valueNoise(x / 23.0, y / 19.0, 11) + 0.4 * valueNoise(x / 7.0, y / 6.0, 12);
+    const int v = int(std::lround(116 + 30 * cloud));
+    const double cluster = valueNoise(x / 1.7, y / 1.6, 13);
+    const double grain = noise01(x, y, 14);
+    if (cluster > 0.8 && grain > 0.25) {
+        const int d = int(60 + 28 * grain);
+        return qRgb(d, d, d + 3);
+    }
+    if (cluster < 0.14 && grain > 0.35) {
+        const int l = int(164 + 30 * grain);
+        return qRgb(l, l - 2, l - 5);
+    }
+    if (grain > 0.992)
+        return qRgb(150, 122, 116); // a rare warm feldspar speck
+    const int jitter = int(std::lround((noise01(x, y, 15) - 0.5) * 10));
+    return qRgb(v + jitter, v + jitter, v + jitter + 4);
+}
+
+// Lights the top and left edges of `r` and darkens the bottom and right ones;
+// `raised` false turns it into a groove.
+void bevel(QImage& img, QRect r, int width, bool raised) {
+    for (int k = 0; k < width; ++k) {
+        const double strength = 1.0 - 0.25 * k;
+        const double light = 1.0 + 0.45 * strength;
+        const double dark = 1.0 - 0.42 * strength;
+        const QRect e = r.adjusted(k, k, -k, -k);
+        for (int x = e.left(); x <= e.right(); ++x) {
+            img.setPixel(x, e.top(), shade(img.pixel(x, e.top()), raised ? light : dark));
+            img.setPixel(x, e.bottom(), shade(img.pixel(x, e.bottom()), raised ? dark : light));
+        }
+        for (int y = e.top() + 1; y < e.bottom(); ++y) {
+            img.setPixel(e.left(), y, shade(img.pixel(e.left(), y), raised ? light : dark));
+            img.setPixel(e.right(), y, shade(img.pixel(e.right(), y), raised ? dark : light));
+        }
+    }
+}
+
+} // namespace
+
+QImage DrawGaugeStrip(bool full) {
+    const int w = kEmptyGauge.width();
+    const int h = kEmptyGauge.height();
+    const QString word = QStringLiteral("ZORBLY*TARNEL");
+    const double pitch = (h - 3) / double(word.size());
+
+    Canvas c(w, h, 6);
+    for (int i = 0; i < word.size(); ++i) {
+        const double top = 1.5 + i * pitch;
+        if (word[i] == '*') {
+            // A small diamond keeps the two words apart.
+            QPainterPath d;
+            const QPointF m(w / 2.0, top + pitch / 2.0);
+            d.moveTo(m + QPointF(0, -4));
+            d.lineTo(m + QPointF(4, 0));
+            d.lineTo(m + QPointF(0, 4));
+            d.lineTo(m + QPointF(-4, 0));
+            d.closeSubpath();
+            fill(c.p(), d, qRgb(255, 255, 255));
+            continue;
+        }
+        const double sx = 1.95, sy = 1.58;
+        const double letterW = letterWidth(word[i]) * sx;
+        QTransform t;
+        t.translate((w - letterW) / 2.0, top + (pitch - 10 * sy) / 2.0);
+        t.scale(sx, sy);
+        stroke(c.p(), t.map(letterPath(word[i])), 4.4, qRgb(255, 255, 255));
+    }
+    const QImage cover = c.coverage();
+
+    const QRgb ground = full ? qRgb(14, 20, 46) : qRgb(24, 25, 28);
+    const QRgb face = full ? qRgb(52, 118, 255) : qRgb(150, 150, 152);
+    const QRgb lit = full ? qRgb(170, 206, 255) : qRgb(214, 214, 216);
+    const QRgb deep = full ? qRgb(22, 52, 156) : qRgb(84, 84, 86);
+    auto at = [&](int x, int y) { return cover.valid(x, y) ? level(cover, x, y) / 255.0 : 0.0; };
+    QImage out(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const double a = at(x, y);
+            // Light falls from the upper left: edges facing it shine, the others sink.
+            const double slope = at(x - 1, y - 1) - at(x + 1, y + 1);
+            QRgb letter = face;
+            if (slope < -0.3)
+                letter = mix(face, lit, std::min(1.0, -slope));
+            else if (slope > 0.3)
+                letter = mix(face, deep, std::min(1.0, slope));
+            QRgb bg = ground;
+            if (at(x - 1, y - 1) > 0.5 && a < 0.5)
+                bg = shade(ground, 0.55); // a thin cast shadow keeps the letters off the ground
+            out.setPixel(x, y, mix(bg, letter, a));
+        }
+    }
+    return out;
+}
+
+QImage DrawBackdrop() {
+    QImage img(kBackdropWidth, kBackdropHeight, QImage::Format_RGB32);
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            img.setPixel(x, y, granite(x, y));
+
+    bevel(img, img.rect(), 3, true);
+    bevel(img, kBoardField.adjusted(-3, -3, 3, 3), 3, false);
+    bevel(img, kFullGauge.adjusted(-3, -3, 3, 3), 3, false);
+
+    for (int y = kBoardField.top(); y <= kBoardField.bottom(); ++y)
+        for (int x = kBoardField.left(); x <= kBoardField.right(); ++x)
+            img.setPixel(x, y, qRgb(0, 0, 0));
+
+    const QImage sprites = DrawMarkerSprites();
+    blit(img, sprites, kSpriteStrip.x(), kSpriteStrip.y());
+    blit(img, MarkerMasks(sprites), kMaskStrip.x(), kMaskStrip.y());
+    blit(img, DrawGaugeStrip(false), kEmptyGauge.x(), kEmptyGauge.y());
+    blit(img, DrawGaugeStrip(true), kFullGauge.x(), kFullGauge.y());
+    return img;
+}
+
+} // namespace art

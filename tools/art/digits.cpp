@@ -1,0 +1,79 @@
+#include "digits.h"
+
+#include "canvas.h"
+
+#include <QPainterPath>
+
+namespace art {
+namespace {
+
+constexpr QRgb kBlack = qRgb(0, 0, 0);
+constexpr QRgb kOlive = qRgb(64, 64, 0);
+constexpr QRgb kYellow = qRgb(255, 255, 0);
+constexpr QRgb kRed = qRgb(255, 0, 0);
+
+// 5 x 10 dot patterns; each dot is one pixel on a pitch of two, so the unlit
+// dots show as a fine olive grid between the lit ones.
+const char* const kDigitDots[10][10] = {
+    {".###.", "#...#", "#...#", "#..##", "#.#.#", "#.#.#", "##..#", "#...#", "#...#", ".###."},
+    {"..#..", ".##..", "#.#..", "..#..", "..#..", "..#..", "..#..", "..#..", "..#..", "#####"},
+    {".###.", "#...#", "....#", "....#", "...#.", "..#..", ".#...", "#....", "#....", "#####"},
+    {".###.", "#...#", "....#", "....#", "..##.", "....#", "....#", "....#", "#...#", ".###."},
+    {"...#.", "..##.", ".#.#.", "#..#.", "#..#.", "#####", "...#.", "...#.", "...#.", "...#."},
+    {"#####", "#....", "#....", "####.", "....#", "....#", "....#", "....#", "#...#", ".###."},
+    {"..##.", ".#...", "#....", "#....", "####.", "#...#", "#...#", "#...#", "#...#", ".###."},
+    {"#####", "....#", "....#", "...#.", "...#.", "..#..", "..#..", ".#...", ".#...", ".#..."},
+    {".###.", "#...#", "#...#", "#...#", ".###.", "#...#", "#...#", "#...#", "#...#", ".###."},
+    {".###.", "#...#", "#...#", "#...#", "#...#", ".####", "....#", "....#", "...#.", ".##.."},
+};
+
+void drawDigitCell(QImage& img, int left, int digit) {
+    for (int r = 0; r < 10; ++r) {
+        for (int c = 0; c < 5; ++c) {
+            const bool lit = digit >= 0 && kDigitDots[digit][r][c] == '#';
+            img.setPixel(left + 1 + 2 * c, 1 + 2 * r, lit ? kYellow : kOlive);
+        }
+    }
+}
+
+// A face drawn as crisp pixels: `smile` bends the mouth up, otherwise down.
+void drawFace(QImage& img, int left, QRgb colour, bool smile) {
+    Canvas c(13, 20, 8, kBlack);
+    QPainterPath head;
+    head.addEllipse(QRectF(0.2, 3.7, 12.6, 12.6));
+    fill(c.p(), head, colour);
+    for (double x : {4.3, 8.7}) {
+        QPainterPath eye;
+        eye.addEllipse(QRectF(x - 0.9, 6.9, 1.8, 2.4));
+        fill(c.p(), eye, kBlack);
+    }
+    QPainterPath mouth;
+    if (smile) {
+        mouth.moveTo(3.3, 11.0);
+        mouth.quadTo(6.5, 14.6, 9.7, 11.0);
+    } else {
+        mouth.moveTo(3.6, 13.8);
+        mouth.quadTo(6.5, 10.6, 9.4, 13.8);
+    }
+    stroke(c.p(), mouth, 1.3, kBlack);
+    blit(img, c.majority(), left, 0);
+}
+
+} // namespace
+
+QList<QRgb> DigitStripColours() {
+    return {kBlack, kOlive, kYellow, kRed};
+}
+
+QImage DrawDigitStrip() {
+    QImage img(kDigitStripWidth, kDigitStripHeight, QImage::Format_RGB32);
+    img.fill(kBlack);
+    for (int d = 0; d < 10; ++d)
+        drawDigitCell(img, 11 * d, d);
+    drawDigitCell(img, 110, -1);
+    drawFace(img, 122, kYellow, true);
+    drawFace(img, 135, kRed, false);
+    return img;
+}
+
+} // namespace art

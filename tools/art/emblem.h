@@ -1,0 +1,22 @@
+// The game's face to the desktop: the window icon and the splash picture.
+#pragma once
+
+#include "assetset.h"
+
+#include <QImage>
+#include <QList>
+
+namespace art {
+
+// A road tile with the little car on its curve and a house beside it.
+// ARGB32 with soft edges, for desktop integration.
+QImage DrawIcon(int size);
+QList<int> IconSizes();
+// The window icon: the same motif, 32 x 32, square and opaque, 16 colours.
+Picture DrawIconBmp();
+
+// 200 x 150, 256 colours: a piece of board laid with tiles of `sheet`, the
+// driver's cartoon face and the title lettering.
+Picture DrawSplash(const QImage& sheet);
+
+} // namespace art
