@@ -1,0 +1,170 @@
+// Codec speed on the game's kind of content, beside memcpy and LZ4 on the
+// same bytes; and the time the game spends decoding its five records.
+#include "benchcontent.h"
+#include "blockcodec.h"
+#include "bmp.h"
+#include "mediarecord.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstring>
+#include <lz4.h>
+
+using namespace zt;
+using zt::bench::GameMedia;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// Tile sheet, backdrop and solved sound: the three large items.
+const Bytes& Subject(int which) {
+    return GameMedia()[which == 2 ? 3 : which].content.bytes;
+}
+
+Bytes Packed(const Bytes& content) {
+    Bytes out;
+    PackStream(content, out);
+    return out;
+}
+
+Bytes Lz4Packed(const Bytes& content) {
+    Bytes out(LZ4_compressBound(static_cast<int>(content.size())));
+    const int n = LZ4_compress_default(
+        reinterpret_cast<const char*>(content.data()), reinterpret_cast<char*>(out.data()),
+        static_cast<int>(content.size()), static_cast<int>(out.size()));
+    out.resize(n);
+    return out;
+}
+
+void SetThroughput(benchmark::State& state, std::size_t bytes) {
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
+}
+
+void BM_UnpackStream(benchmark::State& state) {
+    const Bytes& content = Subject(static_cast<int>(state.range(0)));
+    const Bytes stream = Packed(content);
+    Bytes out;
+    out.reserve(content.size() + PackChunk + UnpackSlack);
+    for (auto _ : state) {
+        out.clear();
+        UnpackStream(stream, out);
+        benchmark::DoNotOptimize(out.data());
+    }
+    if (out != content)
+        state.SkipWithError("the round trip differs");
+    SetThroughput(state, content.size());
+}
+
+void BM_PackStream(benchmark::State& state) {
+    const Bytes& content = Subject(static_cast<int>(state.range(0)));
+    Bytes out;
+    for (auto _ : state) {
+        out.clear();
+        PackStream(content, out);
+        benchmark::DoNotOptimize(out.data());
+    }
+    SetThroughput(state, content.size());
+}
+
+void BM_Memcpy(benchmark::State& state) {
+    const Bytes& content = Subject(static_cast<int>(state.range(0)));
+    Bytes out(content.size());
+    for (auto _ : state) {
+        std::memcpy(out.data(), content.data(), content.size());
+        benchmark::DoNotOptimize(out.data());
+        benchmark::ClobberMemory();
+    }
+    SetThroughput(state, content.size());
+}
+
+void BM_Lz4Decode(benchmark::State& state) {
+    const Bytes& content = Subject(static_cast<int>(state.range(0)));
+    const Bytes packed = Lz4Packed(content);
+    Bytes out(content.size());
+    for (auto _ : state) {
+        const int n = LZ4_decompress_safe(
+            reinterpret_cast<const char*>(packed.data()), reinterpret_cast<char*>(out.data()),
+            static_cast<int>(packed.size()), static_cast<int>(out.size()));
+        benchmark::DoNotOptimize(n);
+    }
+    if (out != content)
+        state.SkipWithError("the LZ4 round trip differs");
+    SetThroughput(state, content.size());
+}
+
+void BM_Lz4Encode(benchmark::State& state) {
+    const Bytes& content = Subject(static_cast<int>(state.range(0)));
+    Bytes out(LZ4_compressBound(static_cast<int>(content.size())));
+    for (auto _ : state) {
+        const int n = LZ4_compress_default(
+            reinterpret_cast<const char*>(content.data()), reinterpret_cast<char*>(out.data()),
+            static_cast<int>(content.size()), static_cast<int>(out.size()));
+        benchmark::DoNotOptimize(n);
+    }
+    SetThroughput(state, content.size());
+}
+
+std::vector<Bytes> FiveRecords() {
+    std::vector<Bytes> records;
+    for (const auto& m : GameMedia()) {
+        MediaRecord r;
+        r.Compressed = true;
+        r.Ident = m.ident;
+        r.Content = m.content.bytes;
+        records.push_back(WriteMediaRecord(r));
+    }
+    return records;
+}
+
+// What the game does at start: read each record, unpacking its content.
+void BM_DecodeFiveRecords(benchmark::State& state) {
+    const std::vector<Bytes> records = FiveRecords();
+    for (auto _ : state)
+        for (const Bytes& r : records)
+            benchmark::DoNotOptimize(ReadMediaRecord(r).Content.data());
+}
+
+// The same, with the three pictures turned into 32-bit pixels as well.
+void BM_DecodeFiveRecordsAndPictures(benchmark::State& state) {
+    const std::vector<Bytes> records = FiveRecords();
+    for (auto _ : state) {
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            const MediaRecord m = ReadMediaRecord(records[i]);
+            if (i < 3)
+                benchmark::DoNotOptimize(DecodeBmp(m.Content).pixels.data());
+        }
+    }
+}
+
+void Subjects(benchmark::internal::Benchmark* b) {
+    b->ArgName("content")->Arg(0)->Arg(1)->Arg(2);
+}
+
+} // namespace
+
+BENCHMARK(BM_UnpackStream)->Apply(Subjects);
+BENCHMARK(BM_Lz4Decode)->Apply(Subjects);
+BENCHMARK(BM_Memcpy)->Apply(Subjects);
+BENCHMARK(BM_PackStream)->Apply(Subjects);
+BENCHMARK(BM_Lz4Encode)->Apply(Subjects);
+BENCHMARK(BM_DecodeFiveRecords)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DecodeFiveRecordsAndPictures)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    std::printf("content 0 = tile sheet, 1 = backdrop, 2 = solved sound\n");
+    for (std::size_t i = 0; i < GameMedia().size(); ++i) {
+        const auto& c = GameMedia()[i].content;
+        const std::size_t ours = Packed(c.bytes).size();
+        const std::size_t lz4 = Lz4Packed(c.bytes).size();
+        std::printf("%-14s %s %9zu bytes, packed %8zu (%4.1f %%), LZ4 %8zu (%4.1f %%)\n",
+                    c.name.c_str(), c.fromAssets ? "asset      " : "synthesised", c.bytes.size(),
+                    ours, 100.0 * ours / c.bytes.size(), lz4, 100.0 * lz4 / c.bytes.size());
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
