@@ -250,6 +250,20 @@ private slots:
         QTest::newRow("control word cut off") << lateCtrl << "control word";
         lateCtrl.push_back(0x00);
         QTest::newRow("control word with no item") << lateCtrl << "control word";
+        // The same faults deep inside long blocks, where whole control words
+        // are decoded with fewer checks.
+        Bytes deepCopy = {0x40, 0x00, 0x00};
+        deepCopy.insert(deepCopy.end(), 16, 0x61);
+        deepCopy.insert(deepCopy.end(), {0x80, 0x00, 0x01, 0x10}); // offset 17 at 16
+        deepCopy.insert(deepCopy.end(), 100, 0x62);
+        QTest::newRow("copy before start, long block") << deepCopy << "before the block's start";
+        Bytes deepRun = {0x40, 0xFE, 0x00}; // seven runs of 4095, nine literals
+        for (int k = 0; k < 7; ++k)
+            deepRun.insert(deepRun.end(), {0x00, 0x0F, 0xEF, 0x11});
+        deepRun.insert(deepRun.end(), 9, 0x61);
+        deepRun.insert(deepRun.end(), {0x80, 0x00, 0x00, 0x0F, 0xFF, 0x22}); // 4111 more
+        deepRun.insert(deepRun.end(), 100, 0x62);
+        QTest::newRow("run past 32781, long block") << deepRun << "past 32781";
         QTest::newRow("too short") << Bytes{0x80} << "outside 2..32782";
         QTest::newRow("too long") << Bytes(MaxBlockLength + 1, 0x80) << "outside 2..32782";
     }
