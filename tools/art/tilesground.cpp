@@ -1,0 +1,219 @@
+// The layers every tile is built from: the canvas, grass, water and railway. Each is a
+// function of the position inside the cell (and of the distance across a line), never of
+// the tile, so two cells meet without a seam wherever their sides carry the same thing.
+#include "tiles.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+namespace tileart {
+
+TileCanvas::TileCanvas() : hi_(kHiSize, kHiSize, QImage::Format_RGB32) {
+    hi_.fill(0xff000000);
+}
+
+QImage TileCanvas::shrink() const {
+    QImage out(kTileSize, kTileSize, QImage::Format_RGB32);
+    for (int y = 0; y < kTileSize; ++y) {
+        QRgb* dst = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < kTileSize; ++x) {
+            int r = 0, g = 0, b = 0;
+            for (int sy = 0; sy < kSub; ++sy) {
+                const QRgb* src = reinterpret_cast<const QRgb*>(hi_.constScanLine(y * kSub + sy));
+                for (int sx = 0; sx < kSub; ++sx) {
+                    const QRgb c = src[x * kSub + sx];
+                    r += qRed(c);
+                    g += qGreen(c);
+                    b += qBlue(c);
+                }
+            }
+            const int n = kSub * kSub;
+            dst[x] = qRgb((r + n / 2) / n, (g + n / 2) / n, (b + n / 2) / n);
+        }
+    }
+    return out;
+}
+
+void TileCanvas::paint(const std::function<void(QPainter&)>& draw) {
+    QPainter p(&hi_);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.scale(kSub, kSub);
+    draw(p);
+}
+
+void TileCanvas::tint(const std::function<void(QPainter&)>& draw, double factor) {
+    QImage mask(kHiSize, kHiSize, QImage::Format_RGB32);
+    mask.fill(0xff000000);
+    {
+        QPainter p(&mask);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.scale(kSub, kSub);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255));
+        draw(p);
+    }
+    for (int y = 0; y < kHiSize; ++y) {
+        const QRgb* m = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
+        QRgb* line = reinterpret_cast<QRgb*>(hi_.scanLine(y));
+        for (int x = 0; x < kHiSize; ++x)
+            if (qRed(m[x]) > 128)
+                line[x] = Scale(line[x], factor);
+    }
+}
+
+double Hash01(int x, int y, unsigned salt) {
+    std::uint32_t h = static_cast<std::uint32_t>(x) * 0x8da6b343u ^
+                      static_cast<std::uint32_t>(y) * 0xd8163841u ^ salt * 0xcb1ab31fu;
+    h ^= h >> 15;
+    h *= 0x2c1b3c6du;
+    h ^= h >> 12;
+    h *= 0x297a2d39u;
+    h ^= h >> 15;
+    return (h & 0xffffff) / double(0x1000000);
+}
+
+double TiledNoise(double x, double y, int cells, unsigned salt) {
+    const double step = double(kTileSize) / cells;
+    const double fx = x / step, fy = y / step;
+    const int x0 = static_cast<int>(std::floor(fx)), y0 = static_cast<int>(std::floor(fy));
+    const double tx = fx - x0, ty = fy - y0;
+    auto at = [&](int cx, int cy) {
+        return Hash01(((cx % cells) + cells) % cells, ((cy % cells) + cells) % cells, salt);
+    };
+    auto smooth = [](double t) { return t * t * (3 - 2 * t); };
+    const double sx = smooth(tx), sy = smooth(ty);
+    const double top = at(x0, y0) + (at(x0 + 1, y0) - at(x0, y0)) * sx;
+    const double bottom = at(x0, y0 + 1) + (at(x0 + 1, y0 + 1) - at(x0, y0 + 1)) * sx;
+    return top + (bottom - top) * sy;
+}
+
+QRgb Mix(QRgb a, QRgb b, double t) {
+    t = std::clamp(t, 0.0, 1.0);
+    auto ch = [t](int u, int v) { return static_cast<int>(std::lround(u + (v - u) * t)); };
+    return qRgb(ch(qRed(a), qRed(b)), ch(qGreen(a), qGreen(b)), ch(qBlue(a), qBlue(b)));
+}
+
+QRgb Scale(QRgb c, double factor) {
+    auto ch = [factor](int v) {
+        return std::clamp(static_cast<int>(std::lround(v * factor)), 0, 255);
+    };
+    return qRgb(ch(qRed(c)), ch(qGreen(c)), ch(qBlue(c)));
+}
+
+QRgb GrassAt(double x, double y) {
+    // Per pixel, not per subsample, so the blades stay crisp after shrinking.
+    const int ix = static_cast<int>(std::floor(x)) % kTileSize;
+    const int iy = static_cast<int>(std::floor(y)) % kTileSize;
+    const double patch =
+        TiledNoise(ix + 0.5, iy + 0.5, 6, 3) * 0.7 + TiledNoise(ix + 0.5, iy + 0.5, 12, 4) * 0.3;
+    QRgb c = Mix(qRgb(70, 118, 46), qRgb(104, 152, 62), patch);
+    const double blade = Hash01(ix, iy, 7);
+    if (blade < 0.12)
+        c = Scale(c, 0.84);
+    else if (blade > 0.92)
+        c = Scale(c, 1.13);
+    return c;
+}
+
+void PaintGrass(TileCanvas& canvas) {
+    canvas.shade([](double x, double y, QRgb& c) { c = GrassAt(x, y); });
+}
+
+QRgb WaterAt(double x, double y, double depth) {
+    const double pi2 = 6.283185307179586;
+    const double u = x / kTileSize, v = y / kTileSize;
+    const double wave = std::sin(pi2 * (2 * u + 5 * v) + 1.3 * std::sin(pi2 * (3 * u - 2 * v)));
+    QRgb c;
+    if (depth < 3)
+        c = Mix(qRgb(112, 170, 208), qRgb(58, 116, 178), depth / 3);
+    else
+        c = Mix(qRgb(58, 116, 178), colour::Deep, (depth - 3) / 9);
+    if (depth > 2.5 && wave > 0.93)
+        c = Scale(c, 1.22);
+    return c;
+}
+
+void PaintWater(TileCanvas& canvas, const std::function<double(double, double)>& depth) {
+    canvas.shade([&](double x, double y, QRgb& c) {
+        const double d = depth(x, y);
+        if (d < -2)
+            return;
+        if (d < -0.75)
+            c = colour::Sand;
+        else if (d < 0)
+            c = qRgb(188, 172, 124); // wet sand at the waterline
+        else
+            c = WaterAt(x, y, d);
+    });
+}
+
+namespace {
+
+struct Frame {
+    double along; // depth into the tile from the side
+    double across;
+};
+
+Frame FromSide(zt::Side s, double x, double y) {
+    switch (s) {
+    case zt::Right:
+        return {kTileSize - x, y - 24};
+    case zt::Top:
+        return {y, x - 24};
+    case zt::Left:
+        return {x, y - 24};
+    default:
+        return {kTileSize - y, x - 24};
+    }
+}
+
+// The middle of side s and the corner two sides share.
+void Middle(zt::Side s, double& x, double& y) {
+    x = s == zt::Right ? 48 : s == zt::Left ? 0 : 24;
+    y = s == zt::Top ? 0 : s == zt::Bottom ? 48 : 24;
+}
+
+} // namespace
+
+TrackPoint Locate(const Track& t, double x, double y) {
+    if (t.a == t.b || t.b == zt::Opposite(t.a)) {
+        const Frame f = FromSide(t.a, x, y);
+        return {f.across, f.along, t.a == t.b ? 24.0 : 48.0};
+    }
+    double ax, ay, bx, by;
+    Middle(t.a, ax, ay);
+    Middle(t.b, bx, by);
+    // The bend is a quarter circle of radius 24 round the corner both sides share.
+    const double cx = (ax == 24) ? bx : ax;
+    const double cy = (ay == 24) ? by : ay;
+    const double vx = x - cx, vy = y - cy;
+    const double ua = (ax - cx) * vx + (ay - cy) * vy;
+    const double ub = (bx - cx) * vx + (by - cy) * vy;
+    const double r = std::sqrt(vx * vx + vy * vy);
+    const double angle = std::atan2(ub, ua);
+    return {r - 24, 24 * angle, 24 * 1.5707963267948966};
+}
+
+void PaintRailway(TileCanvas& canvas, const Track& track) {
+    canvas.shade([&](double x, double y, QRgb& c) {
+        const TrackPoint p = Locate(track, x, y);
+        const double a = std::fabs(p.across);
+        if (a >= 11 || p.along < -0.01 || p.along > p.length + 0.01)
+            return;
+        const int ix = static_cast<int>(std::floor(x)), iy = static_cast<int>(std::floor(y));
+        c = a >= 10 ? qRgb(120, 110, 98) : qRgb(156, 146, 132);
+        if (a < 10 && Hash01(ix, iy, 11) < 0.22)
+            c = Scale(c, 0.86);
+        // Sleepers every 6 pixels, counted from the nearer end so both sides match.
+        const double e = std::min(p.along, p.length - p.along);
+        if (a < 7.5 && std::fmod(e, 6.0) >= 2 && std::fmod(e, 6.0) < 4)
+            c = qRgb(104, 74, 50);
+        if (a >= 4 && a < 5)
+            c = qRgb(214, 214, 220);
+        else if (a >= 5 && a < 6)
+            c = qRgb(84, 84, 90);
+    });
+}
+
+} // namespace tileart
