@@ -10,16 +10,14 @@
 
 namespace {
 
-QString ScratchFile()
-{
-    static const QString path =
-        QDir::tempPath() + QStringLiteral("/fuzz-progress-%1.ztn").arg(QCoreApplication::applicationPid());
-    return path;
-}
+// One scratch file per process, gone when the process ends.
+struct Scratch {
+    QString path = QDir::tempPath() +
+                   QStringLiteral("/fuzz-progress-%1.ztn").arg(QCoreApplication::applicationPid());
+    ~Scratch() { QFile::remove(path); }
+} scratch;
 
-struct RemoveScratch {
-    ~RemoveScratch() { QFile::remove(ScratchFile()); }
-} removeScratch;
+QString ScratchFile() { return scratch.path; }
 
 }  // namespace
 
