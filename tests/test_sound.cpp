@@ -319,6 +319,136 @@ private slots:
     }
 };
 
+
+// Wave images taken apart and resampled, without any output.
+class WaveImageTest : public QObject {
+    Q_OBJECT
+
+    // A RIFF image from its fmt fields, data bytes and any chunks before data.
+    static std::vector<std::uint8_t> Image(int tag, int channels, int rate, int bits,
+                                           const std::vector<std::uint8_t>& data,
+                                           const std::vector<std::uint8_t>& before = {},
+                                           std::uint32_t dataLength = 0xFFFFFFFF)
+    {
+        std::vector<std::uint8_t> w{'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E'};
+        auto put16 = [&](int v) { w.push_back(std::uint8_t(v)); w.push_back(std::uint8_t(v >> 8)); };
+        auto put32 = [&](std::uint32_t v) { put16(int(v & 0xffff)); put16(int(v >> 16)); };
+        w.insert(w.end(), {'f', 'm', 't', ' '});
+        put32(16);
+        put16(tag);
+        put16(channels);
+        put32(rate);
+        put32(rate * channels * bits / 8);
+        put16(channels * bits / 8);
+        put16(bits);
+        w.insert(w.end(), before.begin(), before.end());
+        w.insert(w.end(), {'d', 'a', 't', 'a'});
+        put32(dataLength == 0xFFFFFFFF ? std::uint32_t(data.size()) : dataLength);
+        w.insert(w.end(), data.begin(), data.end());
+        return w;
+    }
+
+private slots:
+    void takingApart()
+    {
+        // The game's own kind: 8-bit unsigned mono.
+        auto w = Image(1, 1, 11025, 8, {0, 128, 255});
+        auto s = zt::ParseWave(w.data(), w.size());
+        QVERIFY(s);
+        QCOMPARE(s->rate, 11025);
+        QCOMPARE(s->Frames(), std::size_t(3));
+        QCOMPARE(s->samples[0], -1.0f);
+        QCOMPARE(s->samples[1], 0.0f);
+        QVERIFY(s->samples[2] > 0.99f);
+
+        // 16-bit stereo, after an odd-sized chunk and its pad byte.
+        std::vector<std::uint8_t> list{'L', 'I', 'S', 'T', 3, 0, 0, 0, 'a', 'b', 'c', 0};
+        w = Image(1, 2, 22050, 16, {0x00, 0x80, 0xff, 0x7f, 0, 0, 0, 0}, list);
+        s = zt::ParseWave(w.data(), w.size());
+        QVERIFY(s);
+        QCOMPARE(s->channels, 2);
+        QCOMPARE(s->Frames(), std::size_t(2));
+        QCOMPARE(s->samples[0], -1.0f);
+        QVERIFY(s->samples[1] > 0.999f);
+
+        // A data chunk that claims more than the image holds: what is there.
+        w = Image(1, 1, 11025, 8, {10, 20, 30}, {}, 1000);
+        s = zt::ParseWave(w.data(), w.size());
+        QVERIFY(s);
+        QCOMPARE(s->Frames(), std::size_t(3));
+        // A half frame at the end is left out.
+        w = Image(1, 2, 11025, 16, {1, 2, 3, 4, 5, 6});
+        QCOMPARE(zt::ParseWave(w.data(), w.size())->Frames(), std::size_t(1));
+    }
+
+    void refusing()
+    {
+        const std::vector<std::uint8_t> some{1, 2, 3, 4};
+        auto refused = [](const std::vector<std::uint8_t>& w) {
+            return !zt::ParseWave(w.data(), w.size());
+        };
+        QVERIFY(refused(Image(2, 1, 11025, 4, some)));   // ADPCM
+        QVERIFY(refused(Image(1, 0, 11025, 8, some)));   // no channels
+        QVERIFY(refused(Image(1, 1, 11025, 12, some)));  // odd sample size
+        QVERIFY(refused(Image(1, 1, 0, 8, some)));       // no rate
+        std::vector<std::uint8_t> w = Image(1, 1, 11025, 8, some);
+        w[8] = 'X';
+        QVERIFY(refused(w));
+        // A chunk whose length runs past the end, before any data.
+        std::vector<std::uint8_t> huge{'J', 'U', 'N', 'K', 0xff, 0xff, 0xff, 0xff};
+        QVERIFY(refused(Image(1, 1, 11025, 8, some, huge)));
+        // Data before its format.
+        std::vector<std::uint8_t> early{'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E',
+                                        'd', 'a', 't', 'a', 1, 0, 0, 0, 9};
+        QVERIFY(refused(early));
+        QVERIFY(refused({}));
+    }
+
+    void resampling()
+    {
+        zt::WaveSamples mono;
+        mono.rate = 11025;
+        mono.samples.assign(11025, 0.5f);  // one second
+        zt::OutputFormat out;
+        out.rate = 48000;
+        out.channels = 2;
+        out.kind = zt::SampleKind::Int16;
+        zt::WaveResampler r(&mono, out);
+        std::vector<std::uint8_t> buffer(out.BytesPerFrame() * 1000);
+        std::size_t frames = 0;
+        bool sound = true;
+        while (sound) {
+            sound = r.Render(buffer.data(), 1000);
+            frames += 1000;
+            QVERIFY(frames < 60000);
+        }
+        // One second at the output's rate, give or take the last block.
+        QVERIFY(frames >= 48000 && frames <= 49000);
+        // Both channels carry the mono sound; silence follows it.
+        std::int16_t first[2];
+        zt::WaveResampler again(&mono, out);
+        again.Render(buffer.data(), 1);
+        std::memcpy(first, buffer.data(), 4);
+        QCOMPARE(first[0], std::int16_t(16384));
+        QCOMPARE(first[1], std::int16_t(16384));
+        r.Render(buffer.data(), 1);
+        std::memcpy(first, buffer.data(), 4);
+        QCOMPARE(first[0], std::int16_t(0));
+
+        // Stereo to mono averages; unsigned 8-bit silence is 128.
+        zt::WaveSamples stereo;
+        stereo.channels = 2;
+        stereo.rate = 48000;
+        stereo.samples = {1.0f, 0.0f};
+        zt::OutputFormat byte{1, 48000, zt::SampleKind::UInt8};
+        zt::WaveResampler down(&stereo, byte);
+        std::uint8_t two[2];
+        down.Render(two, 2);
+        QCOMPARE(int(two[0]), 128 + 64);
+        QCOMPARE(int(two[1]), 128);
+    }
+};
+
 class NoServerTest : public QObject {
     Q_OBJECT
 private slots:
@@ -356,8 +486,9 @@ int main(int argc, char** argv)
     }
     QCoreApplication app(argc, argv);
     if (noServer) {
+        WaveImageTest images;
         NoServerTest test;
-        return QTest::qExec(&test, argc, argv);
+        return QTest::qExec(&images, argc, argv) | QTest::qExec(&test, argc, argv);
     }
     SoundTest test;
     return QTest::qExec(&test, argc, argv);
