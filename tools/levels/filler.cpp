@@ -3,17 +3,28 @@
 #include <vector>
 
 #include "catalogue.h"
+#include "scenery.h"
 
 namespace zt::levels {
 
 namespace {
 
 struct EdgeIndex {
-    std::array<std::array<TileSet, 4>, 4> bySideCode; // [side][code]
+    std::array<std::array<TileSet, 4>, 4> bySideCode;     // [side][code]
+    std::array<std::array<TileSet, TileCount>, 4> beside; // [side][tile]: may stand across
+    std::array<TileSet, 4> border;                        // [side]: may face the border
     EdgeIndex() {
-        for (int t = 0; t < TileCount; ++t)
-            for (int s = 0; s < 4; ++s)
-                bySideCode[s][Edge(t, static_cast<Side>(s))].set(t);
+        for (int t = 0; t < TileCount; ++t) {
+            for (int s = 0; s < 4; ++s) {
+                const Side side = static_cast<Side>(s);
+                bySideCode[s][Edge(t, side)].set(t);
+                if (MayFaceBorder(t, side))
+                    border[s].set(t);
+                for (int u = 0; u < TileCount; ++u)
+                    if (FitsBeside(t, side, u))
+                        beside[s][t].set(u);
+            }
+        }
     }
 };
 
@@ -51,11 +62,10 @@ bool Propagate(std::array<TileSet, CellCount>& dom, std::vector<int> queue) {
             const auto other = Neighbour(cell, s);
             if (!other)
                 continue;
-            const Side opp = Opposite(static_cast<Side>(s));
             TileSet reach;
-            for (int code = 0; code < 4; ++code)
-                if ((dom[cell] & idx.bySideCode[s][code]).any())
-                    reach |= idx.bySideCode[opp][code];
+            for (int t = 0; t < TileCount; ++t)
+                if (dom[cell][t])
+                    reach |= idx.beside[s][t];
             const TileSet narrowed = dom[*other] & reach;
             if (narrowed != dom[*other]) {
                 if (narrowed.none())
@@ -101,13 +111,13 @@ std::optional<Board> Fill(const FillPlan& plan, Rng& rng, int attempts) {
                         dom[cell].reset(t);
             const int c = cell / Rows, r = cell % Rows;
             if (c == 0)
-                dom[cell] &= idx.bySideCode[Left][0];
+                dom[cell] &= idx.border[Left];
             if (c == Columns - 1)
-                dom[cell] &= idx.bySideCode[Right][0];
+                dom[cell] &= idx.border[Right];
             if (r == 0)
-                dom[cell] &= idx.bySideCode[Top][0];
+                dom[cell] &= idx.border[Top];
             if (r == Rows - 1)
-                dom[cell] &= idx.bySideCode[Bottom][0];
+                dom[cell] &= idx.border[Bottom];
         }
         std::vector<int> all(CellCount);
         for (int i = 0; i < CellCount; ++i)

@@ -1,5 +1,6 @@
-// Fills the open cells of a board with tiles so that every side fits, choosing
-// among allowed tiles by weight. The generator decides what may go where; this
+// Fills the open cells of a board with tiles so that every side fits and every
+// picture runs on into its neighbours (the scenery table), choosing among allowed
+// tiles by weight. The generator decides what may go where; this
 // only finds a fitting arrangement.
 #pragma once
 

@@ -57,23 +57,42 @@ struct Attempt {
 };
 
 // A rectangle of about `area` cells somewhere on the board: roads stay inside it.
-void LimitToRegion(FillPlan& plan, int area, Rng& rng) {
+Area ChooseArea(int area, Rng& rng) {
     area = std::clamp(area, 4, CellCount);
     if (area >= CellCount)
-        return;
+        return {0, 0, Columns - 1, Rows - 1};
     int w = std::clamp(static_cast<int>(std::lround(std::sqrt(area * (0.9 + 0.8 * rng.Unit())))), 2,
                        Columns);
     int h = std::clamp((area + w - 1) / w, 2, Rows);
     w = std::clamp((area + h - 1) / h, 2, Columns);
-    const int c0 = rng.Below(Columns - w + 1), r0 = rng.Below(Rows - h + 1);
+    // Small towns stand near the middle of the board rather than in a corner.
+    const int spanC = Columns - w, spanR = Rows - h;
+    const int c0 = std::clamp(spanC / 2 + rng.Range(-2, 2), 0, spanC);
+    const int r0 = std::clamp(spanR / 2 + rng.Range(-1, 1), 0, spanR);
+    return {c0, r0, c0 + w - 1, r0 + h - 1};
+}
+
+// Outside the area no road, but water, railway and open ground may run on out
+// there. Settled scenery and the cells around it keep their choice, so the roads
+// a bridge or a gate sends out have somewhere to go.
+void LimitToArea(FillPlan& plan, const Area& a) {
+    std::array<bool, CellCount> near{};
     for (int c = 0; c < Columns; ++c)
         for (int r = 0; r < Rows; ++r)
-            if (c < c0 || c >= c0 + w || r < r0 || r >= r0 + h) {
-                auto& allowed = plan.allowed[CellIndex(c, r)];
-                // Scenery already placed there stays; open cells become grass.
-                if (allowed.count() > 1)
-                    plan.Only(CellIndex(c, r), 0);
-            }
+            if (plan.allowed[CellIndex(c, r)].count() == 1)
+                for (int dc = -1; dc <= 1; ++dc)
+                    for (int dr = -1; dr <= 1; ++dr)
+                        if (c + dc >= 0 && c + dc < Columns && r + dr >= 0 && r + dr < Rows)
+                            near[CellIndex(c + dc, r + dr)] = true;
+    for (int c = 0; c < Columns; ++c)
+        for (int r = 0; r < Rows; ++r) {
+            const int cell = CellIndex(c, r);
+            if (a.Contains(c, r) || near[cell])
+                continue;
+            for (int t = 1; t < TileCount; ++t)
+                if (EdgeWord(t) != 0)
+                    plan.allowed[cell].reset(t);
+        }
 }
 
 bool Acceptable(const Board& board, const LevelStats& stats, const LevelPlan& plan) {
@@ -90,19 +109,21 @@ bool Acceptable(const Board& board, const LevelStats& stats, const LevelPlan& pl
         return false;
     if (plan.fresh && !ShowsIdea(board, plan.stage))
         return false;
+    if (!ShowsStage(board, plan.stage) || !WaterAndRailRunOn(board))
+        return false;
     // Nothing but one straight and a pair of ends would teach nothing.
     return stats.kinds >= 2;
 }
 
 std::optional<Attempt> TryLevel(const LevelPlan& plan, double density, int area, Rng& rng) {
     FillPlan fill;
-    if (!PlaceScenery(plan.stage, plan.fresh, rng, fill))
+    const Area where = ChooseArea(area, rng);
+    if (!PlaceScenery(plan.stage, plan.fresh, where, rng, fill))
         return std::nullopt;
     fill.weight = RoadWeights(IdeaFor(plan.stage), plan.fresh);
-    for (int t = 91; t < TileCount; ++t)
-        fill.weight[t] = 0; // fixed tiles come only from the scenery
+    AddSceneryWeights(plan.stage, fill.weight);
     fill.weight[0] = density;
-    LimitToRegion(fill, area, rng);
+    LimitToArea(fill, where);
     auto board = Fill(fill, rng);
     if (!board)
         return std::nullopt;
