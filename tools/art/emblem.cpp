@@ -215,14 +215,15 @@ Picture DrawIconBmp() {
 
 Picture DrawSplash(const QImage& sheet) {
     const int w = 200, h = 150;
-    // A ring road around a park and a pond, with houses below, cut from the sheet.
+    // A street with a crossing, a pond and a park beside a side street, and a
+    // roundabout, cut from the sheet; every touching side fits.
     const int layout[4][5] = {
-        {7, 2, 2, 2, 6},
-        {1, 166, 178, 0, 1},
-        {4, 2, 2, 2, 5},
-        {0, 179, 0, 0, 0},
+        {0, 0, 1, 0, 0},
+        {2, 2, 3, 2, 2},
+        {178, 166, 1, 179, 0},
+        {2, 2, 58, 2, 2},
     };
-    const int offX = 24, offY = 24;
+    const int offX = 24, offY = 40;
     QImage img(w, h, QImage::Format_RGB32);
     for (int r = 0; r < 4; ++r) {
         for (int col = 0; col < 5; ++col) {
@@ -239,8 +240,8 @@ Picture DrawSplash(const QImage& sheet) {
     // Soften the board under the title so the letters stand out.
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
-            const double band = std::clamp(1.0 - std::abs(y - 40.0) / 42.0, 0.0, 1.0);
-            img.setPixel(x, y, mix(img.pixel(x, y), qRgb(16, 20, 40), 0.55 * band));
+            const double band = std::clamp(1.0 - std::abs(y - 40.0) / 40.0, 0.0, 1.0);
+            img.setPixel(x, y, mix(img.pixel(x, y), qRgb(16, 20, 40), 0.4 * band));
         }
 
     Canvas title(w, h, 4);

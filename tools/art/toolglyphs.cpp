@@ -163,13 +163,14 @@ QImage DrawLoudspeaker() {
     QPainterPath rim;
     rim.addRect(QRectF(5.2, 6.2, 1.2, 3.6));
     fill(p, rim, qRgb(236, 236, 244));
+    // Two sound waves spreading from the cone's mouth.
     QPainterPath waves;
-    for (double r : {2.6, 5.8}) {
-        const QRectF box(8.4 - r, 8 - r, 2 * r, 2 * r);
-        waves.arcMoveTo(box, -45);
-        waves.arcTo(box, -45, 90);
+    for (double r : {5.6, 9.0}) {
+        const QRectF box(5.5 - r, 8 - r, 2 * r, 2 * r);
+        waves.arcMoveTo(box, -48);
+        waves.arcTo(box, -48, 96);
     }
-    stroke(p, waves, 1.5, qRgb(24, 92, 200));
+    stroke(p, waves, 1.6, qRgb(24, 92, 200), Qt::FlatCap);
     return c.majority();
 }
 
@@ -287,21 +288,18 @@ QImage DrawMakerLogo() {
     QPainterPath upper;
     upper.addRoundedRect(QRectF(1.6, 1.6, 22.8, 8.0), 4.6, 4.6);
     fill(p, upper, qRgb(138, 78, 204));
-    // Zorbly peeks out of the Z with two round eyes.
+    // The Z with two round eyes on its top bar: Zorbly, looking at the player.
     QTransform t;
-    t.translate(4.6, 5.0);
-    t.scale(1.55, 1.15);
+    t.translate(5.4, 7.4);
+    t.scale(1.9, 0.98);
     const QPainterPath z = t.map(letterPath('Z'));
-    stroke(p, z, 3.8, qRgb(70, 30, 20));
-    stroke(p, z, 2.4, qRgb(255, 212, 40));
-    for (double x : {19.0, 22.2}) {
-        fill(p, circle(x, 5.4, 1.9), qRgb(255, 255, 255));
-        fill(p, circle(x + 0.5, 5.8, 0.9), qRgb(20, 20, 30));
+    stroke(p, z, 4.2, qRgb(70, 30, 20));
+    stroke(p, z, 2.6, qRgb(255, 212, 40));
+    for (double x : {9.6, 16.4}) {
+        fill(p, circle(x, 5.2, 2.9), qRgb(70, 30, 20));
+        fill(p, circle(x, 5.2, 2.2), qRgb(255, 255, 255));
+        fill(p, circle(x + 0.6, 5.6, 1.0), qRgb(20, 20, 30));
     }
-    QPainterPath smile;
-    smile.moveTo(18.2, 12.6);
-    smile.quadTo(20.6, 15.2, 23.0, 12.6);
-    stroke(p, smile, 1.1, qRgb(255, 212, 40));
     return c.averaged(50);
 }
 
