@@ -46,9 +46,6 @@ struct Window {
     void tree(QPointF at, double radius, unsigned seed) const {
         DrawTree(canvas, at - QPointF(ox, oy), radius, seed);
     }
-    void shadow(QRectF r) const {
-        canvas.tint([&](QPainter& p) { p.drawRect(r.translated(1.8 - ox, 1.8 - oy)); }, 0.62);
-    }
 };
 
 void Fill(QPainter& p, QRectF r, QRgb c) {
@@ -186,7 +183,12 @@ void Works(const Window& w) {
     w.roof(QRectF(4, 4, 146, 38), RoofKind::Gable, qRgb(150, 76, 56), true);
     w.roof(QRectF(4, 46, 52, 44), RoofKind::Sawtooth, qRgb(140, 142, 148), false);
     w.roof(QRectF(154, 8, 22, 26), RoofKind::Flat, qRgb(170, 120, 96));
-    w.shadow(QRectF(108, 50, 34, 18));
+    w.canvas.tint(
+        [&](QPainter& p) {
+            for (double x : {116.0, 132.0})
+                p.drawEllipse(QPointF(x + 2 - w.ox, 60 - w.oy), 7, 7);
+        },
+        0.62);
     w.draw([](QPainter& p) {
         for (double x : {116.0, 132.0}) {
             p.setBrush(QColor(qRgb(120, 124, 130)));

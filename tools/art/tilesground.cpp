@@ -184,15 +184,24 @@ TrackPoint Locate(const Track& t, double x, double y) {
     double ax, ay, bx, by;
     Middle(t.a, ax, ay);
     Middle(t.b, bx, by);
-    // The bend is a quarter circle of radius 24 round the corner both sides share.
+    // A bend: straight for the first and last few pixels, so that where it crosses a
+    // side it is exactly the straight road, then a quarter circle round a point near the
+    // corner both sides share.
+    constexpr double stub = 3, radius = 24 - stub;
     const double cx = (ax == 24) ? bx : ax;
     const double cy = (ay == 24) ? by : ay;
-    const double vx = x - cx, vy = y - cy;
-    const double ua = (ax - cx) * vx + (ay - cy) * vy;
-    const double ub = (bx - cx) * vx + (by - cy) * vy;
-    const double r = std::sqrt(vx * vx + vy * vy);
-    const double angle = std::atan2(ub, ua);
-    return {r - 24, 24 * angle, 24 * 1.5707963267948966};
+    const double uax = (ax - cx) / 24, uay = (ay - cy) / 24; // along side a, off the corner
+    const double ubx = (bx - cx) / 24, uby = (by - cy) / 24;
+    const double ox = cx + stub * (uax + ubx), oy = cy + stub * (uay + uby);
+    const double vx = x - ox, vy = y - oy;
+    const double angle = std::atan2(vx * ubx + vy * uby, vx * uax + vy * uay);
+    const double length = 2 * stub + radius * 1.5707963267948966;
+    if (angle < 0)
+        return {(x - ax) * uax + (y - ay) * uay, (x - ax) * ubx + (y - ay) * uby, length};
+    if (angle > 1.5707963267948966)
+        return {(x - bx) * ubx + (y - by) * uby, length - ((x - bx) * uax + (y - by) * uay),
+                length};
+    return {std::sqrt(vx * vx + vy * vy) - radius, stub + radius * angle, length};
 }
 
 void PaintRailway(TileCanvas& canvas, const Track& track) {

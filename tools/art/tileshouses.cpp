@@ -212,7 +212,7 @@ void DrivewayHouse(const Frame& fr, const HouseSpec& spec) {
             for (int i = 0; i < 3; ++i)
                 DrawCar(p, QPointF((-15 + i * 7.5) * m, 16.5), 0, kCarColours[(t + i) % 5]);
         });
-        fr.roof(rect(-21, 21, 23, 45), RoofKind::Flat, spec.colour);
+        fr.roof(rect(-20, 20, 23, 43.5), RoofKind::Flat, spec.colour);
         fr.draw([&](QPainter& p) {
             p.setBrush(QColor(qRgb(120, 120, 126)));
             for (double x : {-15.0, -3.0, 9.0})
@@ -323,15 +323,15 @@ void RoadsideHouse(const Frame& fr, const HouseSpec& spec) {
     case Terrace: {
         const QRgb roofs[3] = {qRgb(184, 86, 58), qRgb(150, 70, 52), qRgb(170, 100, 70)};
         for (int i = 0; i < 3; ++i)
-            fr.roof(QRectF(-21 + i * 14, 31, 14, 13), RoofKind::Gable, roofs[i], false);
+            fr.roof(QRectF(-19.5 + i * 13, 32.5, 13, 11), RoofKind::Gable, roofs[i], false);
         fr.draw([&](QPainter& p) {
             for (int i = 0; i < 3; ++i) {
                 p.setBrush(QColor(qRgb(120, 60, 50)));
-                p.drawRect(QRectF(-17 + i * 14, 33, 1.6, 1.6));
+                p.drawRect(QRectF(-16 + i * 13, 33, 1.6, 1.6));
             }
         });
         for (int i = 0; i < 3; ++i)
-            Flowers(fr, QRectF(-19 + i * 14, 4, 9, 3), t + i);
+            Flowers(fr, QRectF(-18 + i * 13, 4, 9, 3), t + i);
         fr.tree(QPointF(0, 8), 3.5, t);
         break;
     }
@@ -356,7 +356,7 @@ void RoadsideHouse(const Frame& fr, const HouseSpec& spec) {
         break;
     case Farmhouse:
         fr.roof(QRectF(-20, 29, 22, 15), RoofKind::Gable, spec.colour);
-        fr.roof(QRectF(5, 27, 15, 18), RoofKind::Gable, qRgb(112, 102, 92), false);
+        fr.roof(QRectF(5, 27, 14, 16), RoofKind::Gable, qRgb(112, 102, 92), false);
         fr.draw([&](QPainter& p) {
             for (int i = 0; i < 4; ++i) {
                 p.setBrush(QColor(qRgb(226, 220, 200)));
@@ -385,8 +385,8 @@ void RoadsideHouse(const Frame& fr, const HouseSpec& spec) {
 // A farmyard on the outside of a small road's bend.
 void FarmYardOf(const Frame& fr, const HouseSpec& spec) {
     // Frame: looking in from the corner diagonally across from the bend.
-    fr.roof(QRectF(-21, 4, 16, 12), RoofKind::Gable, spec.colour);
-    fr.roof(QRectF(-21, 19, 11, 20), RoofKind::Gable, qRgb(112, 102, 92), false);
+    fr.roof(QRectF(-19.5, 4, 15.5, 12), RoofKind::Gable, spec.colour);
+    fr.roof(QRectF(-19.5, 19, 10.5, 20), RoofKind::Gable, qRgb(112, 102, 92), false);
     fr.draw([&](QPainter& p) {
         p.setBrush(QColor(qRgb(200, 186, 150)));
         p.drawRect(QRectF(-9, 17, 8, 9));
@@ -528,7 +528,7 @@ void DrawHouse(TileCanvas& canvas, int t) {
         fr.roof(QRectF(-20, 20, 12, 16), RoofKind::Hip, spec.colour);
         fr.tree(QPointF(15, 12), 5, t);
         fr.tree(QPointF(-15, 41), 3.5, t + 1);
-        Hedge(fr, QRectF(-22, 45, 44, 1.5));
+        Hedge(fr, QRectF(-20, 43, 40, 1.5));
         return;
     }
     const Side drive = drives.front();

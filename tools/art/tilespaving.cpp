@@ -44,7 +44,7 @@ double Outline(const Road& r, const TrackPoint& p, double halfWidth) {
         return d;
     if (r.a == r.b)
         d = std::max(d, p.along - r.end);
-    return std::max(d, -p.along - 0.01);
+    return d;
 }
 
 double SmoothMin(double a, double b, double k) {
