@@ -4,3 +4,5 @@ target_link_libraries(test_sound PRIVATE ztrn_sound Qt6::Test)
 add_test(NAME sound COMMAND test_sound)
 add_test(NAME sound-noserver COMMAND test_sound --no-server)
 set_tests_properties(sound sound-noserver PROPERTIES TIMEOUT 120 ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+# What is heard depends on the output being fed in time: not beside other tests.
+set_tests_properties(sound PROPERTIES RUN_SERIAL TRUE)

@@ -219,7 +219,8 @@ private:
                     source_.moveToThread(QCoreApplication::instance()->thread());
                 },
                 Qt::DirectConnection);
-            thread_->start();
+            // Where the system lets us, feeding the output comes first.
+            thread_->start(QThread::TimeCriticalPriority);
             // Ended while the application, and with it the sound system, is
             // still there.
             qAddPostRoutine([] { static_cast<QtWavePlayer&>(Instance()).Shutdown(); });
