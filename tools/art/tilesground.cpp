@@ -129,8 +129,11 @@ QRgb WaterAt(double x, double y, double depth) {
         c = Mix(qRgb(112, 170, 208), qRgb(58, 116, 178), depth / 3);
     else
         c = Mix(qRgb(58, 116, 178), colour::Deep, (depth - 3) / 9);
-    if (depth > 2.5 && wave > 0.93)
-        c = Scale(c, 1.22);
+    // Wavelets, broken up by a coarse noise so the water does not look ruled.
+    if (depth > 2.5 && wave > 0.9 && TiledNoise(x, y, 8, 9) > 0.5)
+        c = Scale(c, 1.2);
+    else if (depth > 4 && wave < -0.95 && TiledNoise(x, y, 6, 10) > 0.6)
+        c = Scale(c, 0.92);
     return c;
 }
 

@@ -247,20 +247,25 @@ void DrivewayHouse(const Frame& fr, const HouseSpec& spec) {
         fr.tree(QPointF(-16 * m, 11), 4, t);
         break;
     case Chapel:
+        // A nave behind a square tower, headstones in the grass either side.
         fr.draw([&](QPainter& p) {
             p.setBrush(QColor(qRgb(200, 186, 150)));
-            p.drawRect(rect(-3, 3, 14, 20)); // gravel forecourt
+            p.drawRect(rect(-5, 5, 14, 20)); // gravel forecourt
+            p.setBrush(QColor(qRgb(176, 176, 170)));
+            for (int row = 0; row < 3; ++row)
+                for (int k = 0; k < 3; ++k)
+                    for (double side : {-1.0, 1.0})
+                        p.drawRect(QRectF(side * (12 + k * 3) - 0.6, 29 + row * 4.5, 1.2, 1.8));
         });
-        fr.roof(rect(-6, 6, 19, 44), RoofKind::Gable, spec.colour, false);
-        fr.roof(rect(-15, 15, 31, 38), RoofKind::Gable, spec.colour, true);
-        fr.roof(rect(-3.5, 3.5, 16, 23), RoofKind::Hip, qRgb(70, 76, 90));
+        fr.roof(rect(-7.5, 7.5, 24, 43), RoofKind::Gable, spec.colour, false);
+        fr.roof(rect(-4.5, 4.5, 17, 26), RoofKind::Hip, qRgb(150, 140, 128));
         fr.draw([&](QPainter& p) {
-            p.setBrush(QColor(qRgb(212, 176, 60)));
-            p.drawRect(QRectF(-0.3, 18, 0.6, 3));
-            p.drawRect(QRectF(-1.2, 19.2, 2.4, 0.6));
+            p.setBrush(QColor(qRgb(232, 196, 70)));
+            p.drawRect(QRectF(-0.3, 19.8, 0.6, 3.4));
+            p.drawRect(QRectF(-1.3, 20.8, 2.6, 0.6));
         });
-        fr.tree(QPointF(-16, 12), 4, t);
-        fr.tree(QPointF(16, 40), 3.5, t + 1);
+        fr.tree(QPointF(-15, 12), 4, t);
+        fr.tree(QPointF(15, 11), 3.5, t + 1);
         break;
     case Villa:
         fr.roof(rect(-19, 6, 22, 42), RoofKind::Hip, spec.colour);
