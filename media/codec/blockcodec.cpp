@@ -196,11 +196,22 @@ std::size_t UnpackBlock(std::span<const std::uint8_t> block, std::uint8_t* out) 
                         const std::size_t length = (b[i + 1] & 0x0F) + MinMatch;
                         std::uint8_t* dst = out + o;
                         const std::uint8_t* src = dst - offset;
-                        dst[0] = src[0];
-                        dst[1] = src[1];
-                        dst[2] = src[2];
-                        if (length > 3)
-                            CopyBack(dst + 3, offset, length - 3);
+                        if (offset >= 8) {
+                            // Whatever the length: no guessing which.
+                            std::uint64_t chunk;
+                            std::memcpy(&chunk, src, 8);
+                            std::memcpy(dst, &chunk, 8);
+                            std::memcpy(&chunk, src + 8, 8);
+                            std::memcpy(dst + 8, &chunk, 8);
+                            std::memcpy(&chunk, src + 16, 8);
+                            std::memcpy(dst + 16, &chunk, 8);
+                        } else {
+                            dst[0] = src[0];
+                            dst[1] = src[1];
+                            dst[2] = src[2];
+                            if (length > 3)
+                                CopyBack(dst + 3, offset, length - 3);
+                        }
                         o += length;
                         i += 2;
                     } else {
