@@ -196,6 +196,18 @@ std::vector<LevelRecord> GenerateLibrary(std::uint64_t seed, int count) {
         seen.insert(CanonicalRecord(best->board));
         levels.push_back(best->board);
     }
+    // Each try lands only near the curve; putting the levels of each stage in order
+    // of their figures smooths the small ups and downs away.
+    for (int begin = 0; begin < count;) {
+        int end = begin + 1;
+        while (end < count && PlanFor(end, count).stage == PlanFor(begin, count).stage)
+            ++end;
+        std::stable_sort(levels.begin() + begin, levels.begin() + end,
+                         [](const LevelRecord& a, const LevelRecord& b) {
+                             return Measure(a).figure < Measure(b).figure;
+                         });
+        begin = end;
+    }
     return levels;
 }
 

@@ -54,6 +54,21 @@ bool PlaceBuilding(FillPlan& plan, const Area& area, Rng& rng) {
     return true;
 }
 
+// A raised road on a dam across a lake, three cells long; the lake grows around it.
+void PlaceCauseway(FillPlan& plan, const Area& area, Rng& rng) {
+    if (rng.Chance(0.6)) {
+        const int c = std::clamp(area.c0, 1, Columns - 4), r = InnerCell(area, rng) % Rows;
+        Settle(plan, CellIndex(c, r), 107);
+        Settle(plan, CellIndex(c + 1, r), 108);
+        Settle(plan, CellIndex(c + 2, r), 109);
+    } else {
+        const int c = InnerCell(area, rng) / Rows, r = std::clamp(area.r0, 1, Rows - 4);
+        Settle(plan, CellIndex(c, r), 127);
+        Settle(plan, CellIndex(c, r + 1), 128);
+        Settle(plan, CellIndex(c, r + 2), 129);
+    }
+}
+
 int Pick(Rng& rng, std::initializer_list<int> tiles) {
     return *(tiles.begin() + rng.Below(static_cast<int>(tiles.size())));
 }
@@ -73,10 +88,8 @@ void AddSceneryWeights(Stage stage, std::array<double, TileCount>& w) {
             w[t] *= 0.45; // rivers wind, but a bend in every cell looks like a snake
         Weigh(w, {S::Bridge}, 0.6 * start);
         Weigh(w, {S::RiverSpring}, 0.06 * start);
-        if (stage != Stage::Water) {
-            Weigh(w, {S::Lake, S::LakeShore, S::RiverMouth}, 0.5 * start);
-            Weigh(w, {S::Causeway, S::ShoreStreet}, 0.5 * start);
-        }
+        Weigh(w, {S::Lake, S::LakeShore, S::RiverMouth}, 0.5 * start);
+        Weigh(w, {S::Causeway, S::ShoreStreet}, 0.5 * start);
     }
     if (s >= static_cast<int>(Stage::Railway)) {
         Weigh(w, {S::Railway}, 1.0 * start);
@@ -87,7 +100,7 @@ void AddSceneryWeights(Stage stage, std::array<double, TileCount>& w) {
     }
     if (s >= static_cast<int>(Stage::Buildings)) {
         Weigh(w, {S::House}, 3.0 * start);
-        Weigh(w, {S::Park, S::Pond}, 1.0 * start);
+        Weigh(w, {S::Park, S::Pond, S::Grass}, 1.0 * start);
     }
 }
 
@@ -97,9 +110,10 @@ bool PlaceScenery(Stage stage, bool fresh, const Area& area, Rng& rng, FillPlan&
         // A bridge in the middle of the board: the river has to run through it.
         if (fresh)
             Settle(plan, InnerCell(area, rng), Pick(rng, {94, 95, 96, 97, 170, 171}));
-        else if (rng.Chance(0.5))
-            Settle(plan, InnerCell(area, rng),
-                   Pick(rng, {94, 95, 96, 97, 170, 171, 107, 108, 127}));
+        else if (rng.Chance(0.4))
+            PlaceCauseway(plan, area, rng);
+        else if (rng.Chance(0.6))
+            Settle(plan, InnerCell(area, rng), Pick(rng, {94, 95, 96, 97, 170, 171}));
         return true;
     case Stage::Railway:
         Settle(plan, InnerCell(area, rng), Pick(rng, {190, 191, 194, 195, 168, 169}));

@@ -1,0 +1,213 @@
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fstream>
+#include <sstream>
+
+#include "catalogue.h"
+#include "commands.h"
+#include "game.h"
+#include "generator.h"
+#include "test_levels.h"
+
+using namespace zt;
+using namespace zt::levels;
+
+namespace {
+
+struct Result {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+Result Run(int (*command)(const Args&, std::ostream&, std::ostream&), const Args& args) {
+    std::ostringstream out, err;
+    const int code = command(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+void WriteBytes(const std::string& path, const std::vector<LevelRecord>& records, int extra = 0) {
+    std::ofstream f(path, std::ios::binary);
+    for (const auto& r : records)
+        f.write(reinterpret_cast<const char*>(r.data()), RecordSize);
+    for (int i = 0; i < extra; ++i)
+        f.put(char(1));
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// A small sound level: a street loop of four bends.
+LevelRecord Loop() {
+    LevelRecord r{};
+    r[CellIndex(3, 2)] = 7;
+    r[CellIndex(4, 2)] = 6;
+    r[CellIndex(3, 3)] = 4;
+    r[CellIndex(4, 3)] = 5;
+    return r;
+}
+
+// The deal as the game's rules describe it, written out on its own here so that
+// the tool and the engine are both held to the description.
+std::string DealByTheRules(LevelRecord board, std::uint32_t seed) {
+    auto below = [&](std::uint32_t n) {
+        seed = seed * 134775813u + 1u;
+        return static_cast<int>((static_cast<std::uint64_t>(seed) * n) >> 32);
+    };
+    auto cell = [&] {
+        const int c = below(9);
+        const int r = below(7);
+        return CellIndex(c, r);
+    };
+    for (int step = 0; step < 2000; ++step) {
+        int a = cell();
+        while (board[a] > 90)
+            a = cell();
+        int b = cell();
+        while (board[b] > 90)
+            b = cell();
+        std::swap(board[a], board[b]);
+    }
+    int sel = cell();
+    while (!(board[sel] < 90 && board[sel] != 0))
+        sel = cell();
+    std::ostringstream out;
+    for (int r = 0; r < Rows; ++r) {
+        for (int c = 0; c < Columns; ++c)
+            out << (c ? " " : "") << int(board[CellIndex(c, r)]);
+        out << "\n";
+    }
+    out << "selected " << sel / Rows << " " << sel % Rows << "\n";
+    return out.str();
+}
+
+} // namespace
+
+void TestLevelTool::checkListsEveryFault() {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("damaged.dat").toStdString();
+    LevelRecord badIndex = Loop();
+    badIndex[CellIndex(2, 3)] = 250;
+    LevelRecord offBorder = Loop();
+    offBorder[CellIndex(0, 0)] = 2; // a street running off the left border
+    LevelRecord noMarker{};         // grass only: movable, but nothing to carry the marker
+    LevelRecord noMovable;
+    noMovable.fill(179); // meadow everywhere: fixed, nothing to shuffle
+    WriteBytes(path, {Loop(), badIndex, offBorder, noMarker, noMovable}, 20);
+
+    const Result r = Run(RunCheck, {path});
+    QCOMPARE(r.code, 1);
+    const auto lines = Lines(r.out);
+    QVERIFY(!lines.empty());
+    QCOMPARE(lines.back(), std::string("5 levels, 4 faulty"));
+    auto has = [&](const std::string& level, const std::string& words) {
+        return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) {
+            return l.rfind(level + ":", 0) == 0 && l.find(words) != std::string::npos;
+        });
+    };
+    QVERIFY(!has("level 1", ""));
+    QVERIFY(has("level 2", "tile 250 at column 2, row 3"));
+    QVERIFY(has("level 3", "does not fit"));
+    QVERIFY(has("level 3", "left border at column 0, row 0"));
+    QVERIFY(has("level 4", "no tile 1..89"));
+    QVERIFY(!has("level 4", "no movable"));
+    QVERIFY(has("level 5", "no movable tile"));
+    QVERIFY(has("level 5", "no tile 1..89"));
+}
+
+void TestLevelTool::checkFollowsTheReadingRules() {
+    QTemporaryDir dir;
+    // 600 records: only the first 500 count, the 500th included.
+    std::vector<LevelRecord> many(600, Loop());
+    many[599][0] = 255; // past the limit: never read, so never reported
+    const std::string big = dir.filePath("big.dat").toStdString();
+    WriteBytes(big, many);
+    Result r = Run(RunCheck, {big});
+    QCOMPARE(r.code, 0);
+    QCOMPARE(Lines(r.out).back(), std::string("500 levels, 0 faulty"));
+
+    many[499][0] = 255;
+    WriteBytes(big, many);
+    r = Run(RunCheck, {big});
+    QCOMPARE(r.code, 1);
+    QCOMPARE(Lines(r.out).back(), std::string("500 levels, 1 faulty"));
+
+    // A short last record is not a level; an empty file holds none, and that is
+    // no fault.
+    const std::string shortFile = dir.filePath("short.dat").toStdString();
+    WriteBytes(shortFile, {Loop(), Loop()}, 62);
+    QCOMPARE(Lines(Run(RunCheck, {shortFile}).out).back(), std::string("2 levels, 0 faulty"));
+    WriteBytes(shortFile, {});
+    r = Run(RunCheck, {shortFile});
+    QCOMPARE(r.code, 0);
+    QCOMPARE(Lines(r.out).back(), std::string("0 levels, 0 faulty"));
+
+    // A file that cannot be read is an error, not an empty library.
+    r = Run(RunCheck, {dir.filePath("missing.dat").toStdString()});
+    QVERIFY(r.code != 0);
+    QVERIFY(!r.err.empty());
+    QVERIFY(r.out.empty());
+}
+
+void TestLevelTool::dealIsTheGamesDeal() {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("deal.dat").toStdString();
+    // Generated levels with fixed tiles among the movable ones, and the loop.
+    auto levels = GenerateLibrary(3, 30);
+    levels.push_back(Loop());
+    WriteBytes(path, levels);
+    for (int n : {1, 14, 22, 27, 31}) {
+        for (std::uint32_t seed : {0u, 1u, 20260u, 4294967295u}) {
+            const Result r =
+                Run(RunDeal, {path, std::to_string(n), "--seed", std::to_string(seed)});
+            QCOMPARE(r.code, 0);
+            QCOMPARE(r.out, DealByTheRules(levels[n - 1], seed));
+            QVERIFY(r.err.empty());
+        }
+    }
+    // A level without any tile for the marker is still dealt, and ends.
+    LevelRecord bare{};
+    bare[0] = 150;
+    bare[1] = 90;
+    WriteBytes(path, {bare});
+    const Result r = Run(RunDeal, {path, "1", "--seed", "5"});
+    const auto lines = Lines(r.out);
+    QCOMPARE(lines.size(), std::size_t(8));
+    QCOMPARE(lines[0].substr(0, 4), std::string("150 "));
+}
+
+void TestLevelTool::badArgumentsAreRefused() {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("two.dat").toStdString();
+    WriteBytes(path, {Loop(), Loop()});
+    const std::vector<std::pair<int (*)(const Args&, std::ostream&, std::ostream&), Args>> bad = {
+        {RunCheck, {}},
+        {RunCheck, {path, path}},
+        {RunDeal, {path, "1"}},
+        {RunDeal, {path, "0", "--seed", "1"}},
+        {RunDeal, {path, "3", "--seed", "1"}}, // only two levels
+        {RunDeal, {path, "1", "--seed", "4294967296"}},
+        {RunDeal, {path, "1", "--seed", "-1"}},
+        {RunDeal, {path, "1", "--seed", "12a"}},
+        {RunDeal, {path, "1", "--sed", "1"}},
+        {RunDeal, {dir.filePath("none.dat").toStdString(), "1", "--seed", "1"}},
+        {RunGenerate, {"--seed", "1", "--count", "0", dir.filePath("g.dat").toStdString()}},
+        {RunGenerate, {"--seed", "1", "--count", "501", dir.filePath("g.dat").toStdString()}},
+        {RunGenerate, {"--seed", "x", "--count", "5", dir.filePath("g.dat").toStdString()}},
+        {RunGenerate, {"--seed", "1", "--count", "5", dir.filePath("no/such/g.dat").toStdString()}},
+        {RunStats, {dir.filePath("none.dat").toStdString()}},
+    };
+    for (const auto& [command, args] : bad) {
+        const Result r = Run(command, args);
+        QVERIFY(r.code != 0);
+        QVERIFY(!r.err.empty());
+        QVERIFY(r.out.empty());
+    }
+    QVERIFY(!QFile::exists(dir.filePath("g.dat")));
+}
