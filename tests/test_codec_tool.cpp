@@ -72,11 +72,6 @@ private slots:
         QCOMPARE(got.status, 0);
         QCOMPARE(got.out, QByteArray("flags 0x4F ident 6 description \"Ziffern \xc3\xa4\"\n"));
         QCOMPARE(ReadBmpInfo(Read(path("pic.out"))).bitsPerPixel, 8);
-
-        QCOMPARE(RunTool({"record", "--stored", path("pic.bmp"), path("plain.rec")}).status, 0);
-        const Bytes plain = Read(path("plain.rec"));
-        QCOMPARE(int(plain[0]), 0x08);
-        QCOMPARE(ReadMediaRecord(plain).Content, bmp);
     }
 
     void damagedInputLeavesNoOutput_data() {
@@ -139,12 +134,6 @@ private slots:
         const Result r = RunTool(args);
         QVERIFY(r.status != 0);
         QVERIFY(r.err.contains("usage: ztrn-media"));
-    }
-
-    void missingInputFails() {
-        const Result r = RunTool({"pack", path("nowhere.bin"), path("x.out")});
-        QCOMPARE(r.status, 1);
-        QVERIFY(!QFile::exists(path("x.out")));
     }
 };
 

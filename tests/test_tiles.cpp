@@ -247,6 +247,130 @@ private slots:
         }
     }
 
+    void markerSitsOnTheRoad() {
+        // The marker is drawn at the tile's anchor; the picture must have its road there,
+        // also on bends, where the anchor sits in the quarter the bend passes through.
+        QStringList faults;
+        for (int t = 1; t < LastMovableTile; ++t) {
+            const MarkerAnchor a = Anchor(t);
+            const int x = kSize * (t % 20) + a.x + 10, y = kSize * (t / 20) + a.y + 10;
+            int grass = 0;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    grass += Grassy(sheet.pixel(x + dx, y + dy));
+            if (grass > 2)
+                faults << QString("tile %1: the marker would stand on grass").arg(t);
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+    }
+
+    void markingsOfTheTown() {
+        auto tile = [this](int t) {
+            return sheet.copy(kSize * (t % 20), kSize * (t / 20), kSize, kSize);
+        };
+        auto count = [&](int t, auto&& is) {
+            const QImage img = tile(t);
+            int n = 0;
+            for (int y = 0; y < kSize; ++y)
+                for (int x = 0; x < kSize; ++x)
+                    n += is(img.pixel(x, y));
+            return n;
+        };
+        auto red = [](QRgb c) { return qRed(c) > 170 && qGreen(c) < 70 && qBlue(c) < 70; };
+        auto yellow = [](QRgb c) { return qRed(c) > 220 && qGreen(c) > 170 && qBlue(c) < 90; };
+        auto blue = [](QRgb c) { return qBlue(c) > 180 && qRed(c) < 120; };
+        // Give-way triangles on a small road, just before it meets a street: look on each
+        // small arm a little way in from the side.
+        for (int t = 1; t <= LastMovableTile; ++t) {
+            bool street = false;
+            for (Side s : kSides)
+                street = street || Edge(t, s) == Street;
+            for (Side s : kSides) {
+                if (Edge(t, s) != Small)
+                    continue;
+                bool marked = false;
+                for (int along = 6; along < 24 && !marked; ++along)
+                    for (int across = -5; across <= 5 && !marked; ++across) {
+                        int x = 24 + across, y = along;
+                        if (s == Right || s == Left) {
+                            x = s == Right ? kSize - 1 - along : along;
+                            y = 24 + across;
+                        } else if (s == Bottom) {
+                            y = kSize - 1 - along;
+                        }
+                        marked = red(sheet.pixel(kSize * (t % 20) + x, kSize * (t / 20) + y));
+                    }
+                QVERIFY2(marked == street, qPrintable(Where(t, s) + (street ? " lacks its give-way "
+                                                                              "triangles"
+                                                                            : " has triangles")));
+            }
+        }
+        for (int t = 50; t <= 57; ++t)
+            QVERIFY2(count(t, yellow) >= 3,
+                     qPrintable(QString("tile %1: no priority sign").arg(t)));
+        for (int t = 38; t <= 41; ++t)
+            QVERIFY2(count(t, yellow) >= 3, qPrintable(QString("tile %1: no lamp").arg(t)));
+        QVERIFY(blue(tile(58).pixel(24, 24)));                 // the fountain
+        QVERIFY(count(104, blue) >= 100);                      // the office pool
+        QVERIFY(count(190, red) >= 4 && count(195, red) >= 4); // barriers
+    }
+
+    void shoresMeetTheMiddleOfTheSide() {
+        // Where a lake shore crosses a side, the water must end at the middle, or the
+        // neighbour's shore would start a step away.
+        for (int t = 0; t < TileCount; ++t) {
+            for (Side s : kSides) {
+                const Across a = ContinuesWith(t, s).across;
+                if (a != Across::ShoreWaterFirst && a != Across::ShoreWaterSecond)
+                    continue;
+                const auto line = EdgeLine(sheet, t, s);
+                int lastWater = -1, firstWater = kSize;
+                for (int i = 0; i < kSize; ++i)
+                    if (Watery(line[i])) {
+                        lastWater = i;
+                        firstWater = std::min(firstWater, i);
+                    }
+                const int edge = a == Across::ShoreWaterFirst ? lastWater : firstWater;
+                QVERIFY2(std::abs(edge - 24) <= 4,
+                         qPrintable(Where(t, s) + QString(": water ends at %1").arg(edge)));
+            }
+        }
+    }
+
+    void buildingsRunOnAcrossTheirJoints() {
+        // Across a joint inside a building the picture changes no more than it does
+        // between two neighbouring lines of the same tile; a part drawn from the wrong
+        // place of the building breaks that.
+        auto diff = [](const std::vector<QRgb>& a, const std::vector<QRgb>& b) {
+            long sum = 0;
+            for (int i = 0; i < kSize; ++i)
+                sum += std::abs(qRed(a[i]) - qRed(b[i])) + std::abs(qGreen(a[i]) - qGreen(b[i])) +
+                       std::abs(qBlue(a[i]) - qBlue(b[i]));
+            return double(sum) / kSize;
+        };
+        for (int t = 0; t < TileCount; ++t) {
+            for (Side s : kSides) {
+                const SideScenery sc = ContinuesWith(t, s);
+                if (sc.across != Across::Part)
+                    continue;
+                const auto mine = EdgeLine(sheet, t, s);
+                const auto theirs = EdgeLine(sheet, sc.partner, Opposite(s));
+                const double across = diff(mine, theirs);
+                // Roofs have stripes a few pixels apart; look at a few lines on each side.
+                double within = 0;
+                for (int d = 0; d < 4; ++d)
+                    within = std::max({within,
+                                       diff(EdgeLine(sheet, t, s, d), EdgeLine(sheet, t, s, d + 1)),
+                                       diff(EdgeLine(sheet, sc.partner, Opposite(s), d),
+                                            EdgeLine(sheet, sc.partner, Opposite(s), d + 1))});
+                QVERIFY2(across <= 2 * within + 10,
+                         qPrintable(
+                             Where(t, s) +
+                             QString(": %1 across the joint, %2 within").arg(across).arg(within)));
+            }
+        }
+    }
+
     void contactSheetShowsEveryTile() {
         const QImage contact = DrawTileContactSheet(sheet);
         QVERIFY(contact.width() >= 2 * 960 && contact.height() >= 2 * 480);

@@ -1,6 +1,8 @@
 # The game's windows, driven as the player drives them, offscreen.
 if(TARGET ztrn_ui)
     add_executable(test_ui
+        ${CMAKE_CURRENT_LIST_DIR}/test_ui.h
+        ${CMAKE_CURRENT_LIST_DIR}/uifixture.h
         ${CMAKE_CURRENT_LIST_DIR}/test_ui_main.cpp
         ${CMAKE_CURRENT_LIST_DIR}/test_ui_drawing.cpp
         ${CMAKE_CURRENT_LIST_DIR}/test_ui_window.cpp
