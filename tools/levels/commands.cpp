@@ -4,6 +4,9 @@
 #include "game.h"
 #include "generator.h"
 #include "levelcheck.h"
+#include "scenerycheck.h"
+
+#include <stdexcept>
 
 namespace zt::levels {
 
@@ -105,7 +108,25 @@ int RunGenerate(const Args& args, std::ostream& out, std::ostream& err) {
         err << "usage: ztrn-levels generate --seed S --count N OUT   (N 1..500)\n";
         return 2;
     }
-    const auto levels = GenerateLibrary(seed, static_cast<int>(count));
+    std::vector<LevelRecord> levels;
+    try {
+        levels = GenerateLibrary(seed, static_cast<int>(count));
+    } catch (const std::exception& e) {
+        err << "ztrn-levels: " << e.what() << "; nothing written\n";
+        return 1;
+    }
+    // The generator keeps every rule by construction; a file that breaks one is
+    // never written, whatever went wrong.
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        auto faults = RecordFaults(levels[i]);
+        const auto scenery = SceneryFaults(levels[i]);
+        faults.insert(faults.end(), scenery.begin(), scenery.end());
+        if (!faults.empty()) {
+            err << "ztrn-levels: generated level " << i + 1 << " is faulty: " << faults.front()
+                << "; nothing written\n";
+            return 1;
+        }
+    }
     if (!WriteLevelFile(args[4], levels)) {
         err << "ztrn-levels: cannot write " << args[4] << "\n";
         return 1;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <fstream>
 #include <set>
+#include <stdexcept>
 
 #include "catalogue.h"
 #include "difficulty.h"
@@ -171,7 +172,7 @@ std::vector<LevelRecord> GenerateLibrary(std::uint64_t seed, int count) {
         int area = std::clamp(plan.targetFigure * 2 / 3, 4, CellCount);
         std::optional<Attempt> best;
         int bestMiss = 1 << 30;
-        for (int tries = 0; tries < 3000 && bestMiss > 0; ++tries) {
+        for (int tries = 0; (tries < 3000 && bestMiss > 0) || (!best && tries < 30000); ++tries) {
             auto a = TryLevel(plan, density, area, rng);
             if (!a)
                 continue;
@@ -192,7 +193,7 @@ std::vector<LevelRecord> GenerateLibrary(std::uint64_t seed, int count) {
             }
         }
         if (!best)
-            best = Attempt{}; // cannot happen with grass and street pieces allowed
+            throw std::runtime_error("found no layout for level " + std::to_string(i + 1));
         seen.insert(CanonicalRecord(best->board));
         levels.push_back(best->board);
     }

@@ -35,7 +35,8 @@ struct LevelPlan {
 // Where level `index` (0-based) of a library of `count` levels stands.
 LevelPlan PlanFor(int index, int count);
 
-// `count` levels (1..500), the same for the same seed and count.
+// `count` levels (1..500), the same for the same seed and count. Throws
+// std::runtime_error when some level finds no layout that keeps every rule.
 std::vector<LevelRecord> GenerateLibrary(std::uint64_t seed, int count);
 
 // Writes the records as a level file; false when the file cannot be written.
