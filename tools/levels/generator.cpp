@@ -35,7 +35,7 @@ RoadIdea IdeaFor(Stage s) {
     }
 }
 
-// The family a fresh level of a road stage has to show.
+// What every level of a road stage has to show.
 bool ShowsIdea(const Board& board, Stage s) {
     auto count = [&](auto pred) { return std::count_if(board.begin(), board.end(), pred); };
     switch (s) {
@@ -108,7 +108,7 @@ bool Acceptable(const Board& board, const LevelStats& stats, const LevelPlan& pl
         return false;
     if (TinyLoops(board) > (stats.roads > 30 ? 1 : 0))
         return false;
-    if (plan.fresh && !ShowsIdea(board, plan.stage))
+    if (!ShowsIdea(board, plan.stage))
         return false;
     if (!ShowsStage(board, plan.stage) || !WaterAndRailRunOn(board))
         return false;
@@ -155,7 +155,7 @@ LevelPlan PlanFor(int index, int count) {
     LevelPlan plan;
     plan.stage = static_cast<Stage>(stage);
     plan.fresh = within < 0.3 && plan.stage != Stage::Streets;
-    plan.targetFigure = static_cast<int>(std::lround(8 + 106 * std::pow(p, 1.2)));
+    plan.targetFigure = static_cast<int>(std::lround(8 + 108 * p));
     plan.tolerance = std::max(2, plan.targetFigure / 16);
     return plan;
 }
