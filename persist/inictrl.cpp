@@ -18,14 +18,15 @@ const QString RootSection = QStringLiteral("#ROOT");
 // Software\ZorblyGames\ZorblyTarnel\V2 lives in ZorblyGames/ZorblyTarnel-V2.ini
 // of the user's configuration folder. A path that already names an .ini file
 // is taken as it stands.
-QString IniPathFor(const QString& regPath)
-{
+QString IniPathFor(const QString& regPath) {
     if (regPath.endsWith(QLatin1String(".ini"), Qt::CaseInsensitive) &&
         QDir::isAbsolutePath(regPath))
         return regPath;
-    QStringList parts = QString(regPath).replace(QLatin1Char('/'), QLatin1Char('\\'))
+    QStringList parts = QString(regPath)
+                            .replace(QLatin1Char('/'), QLatin1Char('\\'))
                             .split(QLatin1Char('\\'), Qt::SkipEmptyParts);
-    if (!parts.isEmpty() && parts.first().compare(QLatin1String("Software"), Qt::CaseInsensitive) == 0)
+    if (!parts.isEmpty() &&
+        parts.first().compare(QLatin1String("Software"), Qt::CaseInsensitive) == 0)
         parts.removeFirst();
     QString folder;
     if (parts.size() > 1)
@@ -38,8 +39,7 @@ QString IniPathFor(const QString& regPath)
     return dir + QLatin1Char('/') + name + QStringLiteral(".ini");
 }
 
-std::unique_ptr<QSettings> OpenStore(const QString& regPath)
-{
+std::unique_ptr<QSettings> OpenStore(const QString& regPath) {
 #ifdef Q_OS_WIN
     QString key = regPath;
     while (key.endsWith(QLatin1Char('\\')))
@@ -53,8 +53,7 @@ std::unique_ptr<QSettings> OpenStore(const QString& regPath)
 
 // A stored value as the text it holds. An INI value with unquoted commas comes
 // back as a list; it was one text when it was written.
-std::optional<QString> StoredText(const QVariant& value)
-{
+std::optional<QString> StoredText(const QVariant& value) {
     if (!value.isValid())
         return std::nullopt;
     if (value.typeId() == QMetaType::QStringList)
@@ -69,12 +68,11 @@ std::optional<QString> StoredText(const QVariant& value)
     return text;
 }
 
-}  // namespace
+} // namespace
 
 TCKIniCtrl::TCKIniCtrl(QString regPath) : regPath_(std::move(regPath)) {}
 
-QString TCKIniCtrl::Location() const
-{
+QString TCKIniCtrl::Location() const {
 #ifdef Q_OS_WIN
     return QStringLiteral("HKEY_CURRENT_USER\\") + regPath_;
 #else
@@ -82,8 +80,7 @@ QString TCKIniCtrl::Location() const
 #endif
 }
 
-QString TCKIniCtrl::KeyFor(const QString& section, const QString& name)
-{
+QString TCKIniCtrl::KeyFor(const QString& section, const QString& name) {
     QString group = section;
     if (group.isEmpty())
         group = lastSection_;
@@ -94,8 +91,7 @@ QString TCKIniCtrl::KeyFor(const QString& section, const QString& name)
     return group + QLatin1Char('/') + name;
 }
 
-std::optional<QString> TCKIniCtrl::ReadStored(const QString& section, const QString& name)
-{
+std::optional<QString> TCKIniCtrl::ReadStored(const QString& section, const QString& name) {
     const QString key = KeyFor(section, name);
     auto store = OpenStore(regPath_);
     if (store->status() != QSettings::NoError)
@@ -104,8 +100,7 @@ std::optional<QString> TCKIniCtrl::ReadStored(const QString& section, const QStr
 }
 
 bool TCKIniCtrl::Store(const QString& section, const QString& name,
-                       const std::optional<QString>& text)
-{
+                       const std::optional<QString>& text) {
     const QString key = KeyFor(section, name);
     auto store = OpenStore(regPath_);
     if (store->status() != QSettings::NoError || !store->isWritable())
@@ -115,18 +110,16 @@ bool TCKIniCtrl::Store(const QString& section, const QString& name,
     else if (store->contains(key))
         store->remove(key);
     else
-        return true;  // nothing to erase: no write, no error
+        return true; // nothing to erase: no write, no error
     store->sync();
     return store->status() == QSettings::NoError;
 }
 
-bool TCKIniCtrl::ReadFlag(const QString& section, const QString& name, bool def)
-{
+bool TCKIniCtrl::ReadFlag(const QString& section, const QString& name, bool def) {
     return ReadNumber(section, name, def ? 1 : 0) != 0;
 }
 
-int TCKIniCtrl::ReadNumber(const QString& section, const QString& name, int def)
-{
+int TCKIniCtrl::ReadNumber(const QString& section, const QString& name, int def) {
     const std::optional<QString> text = ReadStored(section, name);
     if (!text)
         return def;
@@ -135,29 +128,24 @@ int TCKIniCtrl::ReadNumber(const QString& section, const QString& name, int def)
     return ok ? value : def;
 }
 
-QString TCKIniCtrl::ReadText(const QString& section, const QString& name, const QString& def)
-{
+QString TCKIniCtrl::ReadText(const QString& section, const QString& name, const QString& def) {
     return ReadStored(section, name).value_or(def);
 }
 
-void TCKIniCtrl::WriteFlag(const QString& section, const QString& name, bool value)
-{
+void TCKIniCtrl::WriteFlag(const QString& section, const QString& name, bool value) {
     lastWriteOk_ = Store(section, name, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-void TCKIniCtrl::WriteNumber(const QString& section, const QString& name, int value)
-{
+void TCKIniCtrl::WriteNumber(const QString& section, const QString& name, int value) {
     lastWriteOk_ = Store(section, name, QString::number(value));
 }
 
-void TCKIniCtrl::WriteText(const QString& section, const QString& name, const QString& value)
-{
+void TCKIniCtrl::WriteText(const QString& section, const QString& name, const QString& value) {
     lastWriteOk_ = Store(section, name, value);
 }
 
-void TCKIniCtrl::EraseValue(const QString& section, const QString& name)
-{
+void TCKIniCtrl::EraseValue(const QString& section, const QString& name) {
     lastWriteOk_ = Store(section, name, std::nullopt);
 }
 
-}  // namespace zt
+} // namespace zt

@@ -12,7 +12,8 @@ class TCKIniCtrl {
 public:
     // regPath is the key below HKEY_CURRENT_USER on Windows; elsewhere it names
     // the INI file in the user's configuration folder.
-    explicit TCKIniCtrl(QString regPath = QStringLiteral("Software\\ZorblyGames\\ZorblyTarnel\\V2"));
+    explicit TCKIniCtrl(
+        QString regPath = QStringLiteral("Software\\ZorblyGames\\ZorblyTarnel\\V2"));
 
     bool ReadFlag(const QString& section, const QString& name, bool def);
     int ReadNumber(const QString& section, const QString& name, int def);
@@ -40,4 +41,4 @@ private:
     bool lastWriteOk_ = true;
 };
 
-}  // namespace zt
+} // namespace zt

@@ -5,8 +5,7 @@
 
 namespace zt {
 
-void ErrorBox(QWidget* parent, const QString& text)
-{
+void ErrorBox(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Fehler"), text, QMessageBox::NoButton,
                     parent);
     QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
@@ -15,8 +14,7 @@ void ErrorBox(QWidget* parent, const QString& text)
     box.exec();
 }
 
-bool WarningYesNo(QWidget* parent, const QString& text)
-{
+bool WarningYesNo(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Warnung"), text, QMessageBox::NoButton,
                     parent);
     QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
@@ -27,4 +25,4 @@ bool WarningYesNo(QWidget* parent, const QString& text)
     return box.clickedButton() == yes;
 }
 
-}  // namespace zt
+} // namespace zt

@@ -15,4 +15,4 @@ void ErrorBox(QWidget* parent, const QString& text);
 // "&Ja"; "&Nein", Escape and the close box all answer no.
 bool WarningYesNo(QWidget* parent, const QString& text);
 
-}  // namespace zt
+} // namespace zt

@@ -14,8 +14,7 @@ namespace {
 
 const QString Filter = QStringLiteral("Zorbly Tarnel-Dateien (*.ztn)");
 
-qsizetype FileNameStart(const QString& path)
-{
+qsizetype FileNameStart(const QString& path) {
     qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
 #ifdef Q_OS_WIN
     slash = std::max(slash, path.lastIndexOf(QLatin1Char('\\')));
@@ -23,19 +22,21 @@ qsizetype FileNameStart(const QString& path)
     return slash + 1;
 }
 
-QString FileNamePart(const QString& path) { return path.mid(FileNameStart(path)); }
-QString FolderPart(const QString& path) { return path.left(FileNameStart(path)); }
+QString FileNamePart(const QString& path) {
+    return path.mid(FileNameStart(path));
+}
+QString FolderPart(const QString& path) {
+    return path.left(FileNameStart(path));
+}
 
-QString LoadFailureText(bool german, const QString& path)
-{
+QString LoadFailureText(bool german, const QString& path) {
     return german ? QStringLiteral("Fehler beim Laden des Spiels ") + path + QLatin1Char('!')
                   : QStringLiteral("Error occured while loading file ") + path + QLatin1Char('!');
 }
 
-}  // namespace
+} // namespace
 
-ProgressRead ReadProgressFile(const QString& path, SolvedFlags& flags)
-{
+ProgressRead ReadProgressFile(const QString& path, SolvedFlags& flags) {
     if (!ProgressFileExists(path))
         return ProgressRead::Missing;
     // Only plain files: a pipe or a device named as a progress file would
@@ -53,8 +54,7 @@ ProgressRead ReadProgressFile(const QString& path, SolvedFlags& flags)
     return ProgressRead::Ok;
 }
 
-bool WriteProgressFile(const QString& path, const SolvedFlags& flags)
-{
+bool WriteProgressFile(const QString& path, const SolvedFlags& flags) {
     // Written beside the old file and put in its place only when complete, so
     // a full disk or a lost device never costs the player the old progress.
     // Unbuffered, so that a short write shows here: a buffered one may fail
@@ -72,8 +72,7 @@ bool WriteProgressFile(const QString& path, const SolvedFlags& flags)
     return file.commit();
 }
 
-QString WithProgressExtension(const QString& chosen)
-{
+QString WithProgressExtension(const QString& chosen) {
     const qsizetype nameStart = FileNameStart(chosen);
     const qsizetype dot = chosen.lastIndexOf(QLatin1Char('.'));
     if (dot >= nameStart)
@@ -81,16 +80,14 @@ QString WithProgressExtension(const QString& chosen)
     return chosen + QStringLiteral(".ztn");
 }
 
-bool ProgressFileExists(const QString& path)
-{
+bool ProgressFileExists(const QString& path) {
     if (path.isEmpty())
         return false;
     const QFileInfo info(path);
     return info.exists() && !info.isDir();
 }
 
-QString ProgressFlow::ShowDialog(bool save, const QString& folder, const QString& fileName)
-{
+QString ProgressFlow::ShowDialog(bool save, const QString& folder, const QString& fileName) {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // Neither dialog insists on an existing file nor asks before overwriting:
@@ -112,16 +109,14 @@ QString ProgressFlow::ShowDialog(bool save, const QString& folder, const QString
     return files.isEmpty() ? QString() : QDir::toNativeSeparators(files.first());
 }
 
-void ProgressFlow::StartUpRead()
-{
+void ProgressFlow::StartUpRead() {
     if (!ProgressFileExists(*progressPath))
         return;
     if (ReadProgressFile(*progressPath, game->solvedFlags) == ProgressRead::Failed)
         ErrorBox(parent, LoadFailureText(game->German(), *progressPath));
 }
 
-void ProgressFlow::LoadProgress()
-{
+void ProgressFlow::LoadProgress() {
     // The folder of the current file; the dialog shows the folder, not the file.
     const QString chosen = ShowDialog(false, FolderPart(*progressPath), QString());
     if (chosen.isEmpty())
@@ -138,8 +133,7 @@ void ProgressFlow::LoadProgress()
         drawGauge();
 }
 
-void ProgressFlow::SaveProgress()
-{
+void ProgressFlow::SaveProgress() {
     QString folder;
     QString fileName;
     if (ProgressFileExists(*progressPath)) {
@@ -159,11 +153,10 @@ void ProgressFlow::SaveProgress()
         name = WithProgressExtension(chosen);
         if (!ProgressFileExists(name))
             break;
-        const QString question =
-            german ? QStringLiteral("Spiel ") + FileNamePart(name) +
-                         QStringLiteral(" existiert bereits. Überschreiben?")
-                   : QStringLiteral("Game ") + FileNamePart(name) +
-                         QStringLiteral(" already existing. Overwrite?");
+        const QString question = german ? QStringLiteral("Spiel ") + FileNamePart(name) +
+                                              QStringLiteral(" existiert bereits. Überschreiben?")
+                                        : QStringLiteral("Game ") + FileNamePart(name) +
+                                              QStringLiteral(" already existing. Overwrite?");
         if (WarningYesNo(parent, question))
             break;
         // Back to the dialog, on the name chosen last.
@@ -174,14 +167,15 @@ void ProgressFlow::SaveProgress()
         *progressPath = name;
     } else {
         const QString text =
-            german ? QStringLiteral("Kann Spiel ") + FileNamePart(name) +
-                         QStringLiteral(" nicht speichern. Datenträger voll oder nicht beschreibbar.")
-                   : QStringLiteral("Cannot save game ") + FileNamePart(name) +
-                         QStringLiteral(". Drive full or not writable.");
+            german
+                ? QStringLiteral("Kann Spiel ") + FileNamePart(name) +
+                      QStringLiteral(" nicht speichern. Datenträger voll oder nicht beschreibbar.")
+                : QStringLiteral("Cannot save game ") + FileNamePart(name) +
+                      QStringLiteral(". Drive full or not writable.");
         ErrorBox(parent, text);
     }
     if (updateCaption)
         updateCaption();
 }
 
-}  // namespace zt
+} // namespace zt

@@ -28,7 +28,7 @@ struct ProgressFlow {
     QWidget* parent = nullptr;
     Game* game = nullptr;
     QString* progressPath = nullptr;
-    QString programDir;  // with a trailing separator
+    QString programDir; // with a trailing separator
     std::function<void()> updateCaption;
     std::function<void()> drawGauge;
 
@@ -38,7 +38,7 @@ struct ProgressFlow {
     // current file does not exist.
     QString lastSaveChoice;
 
-    void StartUpRead();  // the remembered file at start-up
+    void StartUpRead(); // the remembered file at start-up
     void LoadProgress();
     void SaveProgress();
 
@@ -47,4 +47,4 @@ private:
     QString ShowDialog(bool save, const QString& folder, const QString& fileName);
 };
 
-}  // namespace zt
+} // namespace zt

@@ -17,12 +17,13 @@ struct Scratch {
     ~Scratch() { QFile::remove(path); }
 } scratch;
 
-QString ScratchFile() { return scratch.path; }
+QString ScratchFile() {
+    return scratch.path;
+}
 
-}  // namespace
+} // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     {
         QFile file(ScratchFile());
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))

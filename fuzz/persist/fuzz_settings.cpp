@@ -8,8 +8,7 @@
 #include "ckform.h"
 #include "inictrl.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static QTemporaryDir home;
     static const bool ready = [] {
         qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
@@ -28,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ini.ReadNumber(QStringLiteral("common"), QStringLiteral("level"), 1);
     ini.ReadNumber(QStringLiteral("common"), QStringLiteral("tongue"), -1);
     ini.ReadText(QStringLiteral("common"), QStringLiteral("save"), QString());
-    const QString stored = ini.ReadText(QStringLiteral("common"), QStringLiteral("MainForm"), QString());
+    const QString stored =
+        ini.ReadText(QStringLiteral("common"), QStringLiteral("MainForm"), QString());
     // Whatever was there, a write must read back as written.
     ini.WriteText(QStringLiteral("common"), QStringLiteral("MainForm"), stored);
     if (ini.LastWriteOk() &&

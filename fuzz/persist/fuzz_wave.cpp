@@ -4,8 +4,7 @@
 
 #include "wavedata.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::optional<zt::WaveSamples> sound = zt::ParseWave(data, size);
     if (!sound)
         return 0;

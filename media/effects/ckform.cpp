@@ -19,8 +19,7 @@ namespace {
 
 // Fields split at commas; a comma at the very end adds no empty field and an
 // empty text has none.
-QStringList PlacementFields(const QString& text)
-{
+QStringList PlacementFields(const QString& text) {
     if (text.isEmpty())
         return {};
     QStringList fields = text.split(QLatin1Char(','));
@@ -29,8 +28,7 @@ QStringList PlacementFields(const QString& text)
     return fields;
 }
 
-QList<QRect> ScreenRects()
-{
+QList<QRect> ScreenRects() {
     QList<QRect> rects;
     if (QScreen* primary = QGuiApplication::primaryScreen())
         rects << primary->geometry();
@@ -40,10 +38,9 @@ QList<QRect> ScreenRects()
     return rects;
 }
 
-}  // namespace
+} // namespace
 
-std::optional<WindowPlacement> ParsePlacement(const QString& text)
-{
+std::optional<WindowPlacement> ParsePlacement(const QString& text) {
     const QStringList fields = PlacementFields(text);
     if (fields.size() != 7 || fields[0] != QLatin1String("200"))
         return std::nullopt;
@@ -66,8 +63,7 @@ std::optional<WindowPlacement> ParsePlacement(const QString& text)
     return p;
 }
 
-QString PlacementText(const WindowPlacement& p)
-{
+QString PlacementText(const WindowPlacement& p) {
     const QRect& n = p.normal;
     return QStringLiteral("200,%1,%2,%3,%4,%5,%6")
         .arg(p.flags)
@@ -79,8 +75,7 @@ QString PlacementText(const WindowPlacement& p)
 }
 
 std::optional<QRect> PlacedRect(const WindowPlacement& placement, QSize outerSize,
-                                const QList<QRect>& screens)
-{
+                                const QList<QRect>& screens) {
     QRect rect(placement.normal.topLeft(), outerSize);
     // The screen it mostly lies on; the first (the primary) on a tie.
     const QRect* best = nullptr;
@@ -94,7 +89,7 @@ std::optional<QRect> PlacedRect(const WindowPlacement& placement, QSize outerSiz
         }
     }
     if (!best)
-        return std::nullopt;  // e.g. stored on a screen that is gone
+        return std::nullopt; // e.g. stored on a screen that is gone
     const int screenRight = best->x() + best->width();
     const int screenBottom = best->y() + best->height();
     if (rect.x() + rect.width() > screenRight)
@@ -104,8 +99,7 @@ std::optional<QRect> PlacedRect(const WindowPlacement& placement, QSize outerSiz
     return rect;
 }
 
-QRect CentredRect(QSize outerSize, const QRect& screen)
-{
+QRect CentredRect(QSize outerSize, const QRect& screen) {
     // Integer division truncates toward zero also for a window larger than
     // the screen.
     return QRect(screen.x() + (screen.width() - outerSize.width()) / 2,
@@ -113,8 +107,7 @@ QRect CentredRect(QSize outerSize, const QRect& screen)
                  outerSize.height());
 }
 
-QRect ExplodeOutline(QPoint pointer, const QRect& target, int step)
-{
+QRect ExplodeOutline(QPoint pointer, const QRect& target, int step) {
     const double dL = double(target.left() - pointer.x()) / ExplodeSteps;
     const double dT = double(target.top() - pointer.y()) / ExplodeSteps;
     const double dW = double(target.width()) / ExplodeSteps;
@@ -128,18 +121,17 @@ QRect ExplodeOutline(QPoint pointer, const QRect& target, int step)
 
 TCKForm::TCKForm(QWidget* window, TCKIniCtrl* ini, QString section, QString key)
     : QObject(window), window_(window), ini_(ini), section_(std::move(section)),
-      key_(std::move(key))
-{
+      key_(std::move(key)) {
     if (window_)
         window_->installEventFilter(this);
 }
 
-void TCKForm::NoteFrame()
-{
+void TCKForm::NoteFrame() {
     // The frame is known only while the window is up in its normal state;
     // minimised or maximised windows may have another or none.
     if (!window_ || !window_->windowHandle() ||
-        (window_->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
+        (window_->windowState() &
+         (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
         return;
     // Before the window is first shown, some window systems know its frame
     // and some do not yet (they report none).
@@ -148,13 +140,11 @@ void TCKForm::NoteFrame()
         frame_ = margins;
 }
 
-QRect TCKForm::OuterNormalRect() const
-{
+QRect TCKForm::OuterNormalRect() const {
     return window_->normalGeometry().marginsAdded(frame_);
 }
 
-WindowPlacement TCKForm::CurrentPlacement() const
-{
+WindowPlacement TCKForm::CurrentPlacement() const {
     WindowPlacement p;
     if (!window_)
         return p;
@@ -169,8 +159,7 @@ WindowPlacement TCKForm::CurrentPlacement() const
     return p;
 }
 
-void TCKForm::RestorePlacement()
-{
+void TCKForm::RestorePlacement() {
     if (!window_)
         return;
     const QString text = ini_ ? ini_->ReadText(section_, key_, QString()) : QString();
@@ -191,8 +180,7 @@ void TCKForm::RestorePlacement()
         window_->move(placed->topLeft());
 }
 
-void TCKForm::SavePlacement()
-{
+void TCKForm::SavePlacement() {
     if (!window_ || !ini_)
         return;
     NoteFrame();
@@ -201,8 +189,7 @@ void TCKForm::SavePlacement()
     ini_->EraseValue(section_, key_ + QStringLiteral("Font"));
 }
 
-void TCKForm::ExplodeEffect()
-{
+void TCKForm::ExplodeEffect() {
     if (!window_ || effect_ == TCKDlgEffect::deNone)
         return;
     // Top-level windows cannot be placed on Wayland: no outline to show.
@@ -228,8 +215,7 @@ void TCKForm::ExplodeEffect()
     }
 }
 
-bool TCKForm::eventFilter(QObject* watched, QEvent* event)
-{
+bool TCKForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == window_) {
         switch (event->type()) {
         case QEvent::Show:
@@ -252,4 +238,4 @@ bool TCKForm::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-}  // namespace zt
+} // namespace zt

@@ -27,7 +27,7 @@ class TCKIniCtrl;
 struct WindowPlacement {
     int flags = 0;
     int showCommand = 1;
-    QRect normal;  // left, top, right, bottom as stored (right/bottom exclusive)
+    QRect normal; // left, top, right, bottom as stored (right/bottom exclusive)
 };
 // Nothing unless there are exactly seven fields, the first "200" and the four
 // of the rectangle decimal integers. Flags and show command are not used when
@@ -59,7 +59,7 @@ public:
             QString key = QStringLiteral("MainForm"));
 
     void RestorePlacement();
-    void SavePlacement();  // call when the window goes, before its own clean-up
+    void SavePlacement(); // call when the window goes, before its own clean-up
     void ExplodeEffect();
 
     void SetEffect(TCKDlgEffect effect) { effect_ = effect; }
@@ -79,7 +79,7 @@ private:
     QString section_;
     QString key_;
     TCKDlgEffect effect_ = TCKDlgEffect::deExplode;
-    QMargins frame_;  // the frame around the client area, as last seen
+    QMargins frame_; // the frame around the client area, as last seen
 };
 
-}  // namespace zt
+} // namespace zt

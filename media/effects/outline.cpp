@@ -4,8 +4,7 @@
 
 namespace zt {
 
-QRegion Ring(const QRect& rect)
-{
+QRegion Ring(const QRect& rect) {
     if (rect.width() <= 0 || rect.height() <= 0)
         return {};
     return QRegion(rect).subtracted(QRegion(rect.adjusted(1, 1, -1, -1)));
@@ -15,8 +14,7 @@ OutlineWindow::OutlineWindow(QList<QRect> outlines)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                            Qt::X11BypassWindowManagerHint | Qt::WindowTransparentForInput |
                            Qt::WindowDoesNotAcceptFocus),
-      outlines_(std::move(outlines))
-{
+      outlines_(std::move(outlines)) {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_NoSystemBackground);
     for (const QRect& r : outlines_)
@@ -27,10 +25,9 @@ OutlineWindow::OutlineWindow(QList<QRect> outlines)
     setGeometry(bounds_);
 }
 
-void OutlineWindow::ShowStep(int step)
-{
+void OutlineWindow::ShowStep(int step) {
     const int n = int(outlines_.size());
-    int first = 0;  // the outlines first..last (0-based) show
+    int first = 0; // the outlines first..last (0-based) show
     int last = std::min(step, n) - 1;
     if (step > n)
         first = step - n;
@@ -47,12 +44,11 @@ void OutlineWindow::ShowStep(int step)
     repaint();
 }
 
-void OutlineWindow::paintEvent(QPaintEvent*)
-{
+void OutlineWindow::paintEvent(QPaintEvent*) {
     // A dotted line that shows on dark and light screens alike.
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     painter.fillRect(rect(), QBrush(Qt::black, Qt::Dense4Pattern));
 }
 
-}  // namespace zt
+} // namespace zt

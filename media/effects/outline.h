@@ -34,4 +34,4 @@ private:
 // The one-pixel frame of a rectangle.
 QRegion Ring(const QRect& rect);
 
-}  // namespace zt
+} // namespace zt

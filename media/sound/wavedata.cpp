@@ -8,12 +8,13 @@ namespace zt {
 
 namespace {
 
-std::uint32_t Le32(const std::uint8_t* p)
-{
+std::uint32_t Le32(const std::uint8_t* p) {
     return p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t(p[3]) << 24);
 }
 
-std::uint16_t Le16(const std::uint8_t* p) { return std::uint16_t(p[0] | (p[1] << 8)); }
+std::uint16_t Le16(const std::uint8_t* p) {
+    return std::uint16_t(p[0] | (p[1] << 8));
+}
 
 struct Fmt {
     int tag = 0;
@@ -23,8 +24,7 @@ struct Fmt {
     int blockAlign = 0;
 };
 
-float DecodeSample(const std::uint8_t* p, const Fmt& fmt)
-{
+float DecodeSample(const std::uint8_t* p, const Fmt& fmt) {
     switch (fmt.bits) {
     case 8:
         return (int(p[0]) - 128) / 128.0f;
@@ -45,10 +45,9 @@ float DecodeSample(const std::uint8_t* p, const Fmt& fmt)
     }
 }
 
-}  // namespace
+} // namespace
 
-std::optional<WaveSamples> ParseWave(const std::uint8_t* image, std::size_t size)
-{
+std::optional<WaveSamples> ParseWave(const std::uint8_t* image, std::size_t size) {
     if (!image || size < 12 || std::memcmp(image, "RIFF", 4) != 0 ||
         std::memcmp(image + 8, "WAVE", 4) != 0)
         return std::nullopt;
@@ -69,9 +68,9 @@ std::optional<WaveSamples> ParseWave(const std::uint8_t* image, std::size_t size
             f.blockAlign = Le16(image + body + 12);
             f.bits = Le16(image + body + 14);
             if (f.tag == 0xFFFE && available >= 26)
-                f.tag = Le16(image + body + 24);  // extensible: the sub-format's first word
-            const bool intPcm = f.tag == 1 && (f.bits == 8 || f.bits == 16 || f.bits == 24 ||
-                                               f.bits == 32);
+                f.tag = Le16(image + body + 24); // extensible: the sub-format's first word
+            const bool intPcm =
+                f.tag == 1 && (f.bits == 8 || f.bits == 16 || f.bits == 24 || f.bits == 32);
             const bool floatPcm = f.tag == 3 && f.bits == 32;
             if (!(intPcm || floatPcm) || f.channels < 1 || f.channels > 8 || f.rate < 1000 ||
                 f.rate > 384000)
@@ -91,7 +90,8 @@ std::optional<WaveSamples> ParseWave(const std::uint8_t* image, std::size_t size
             for (std::size_t i = 0; i < frames; ++i) {
                 const std::uint8_t* frame = image + body + i * fmt->blockAlign;
                 for (int c = 0; c < fmt->channels; ++c)
-                    out.samples[i * fmt->channels + c] = DecodeSample(frame + c * sampleBytes, *fmt);
+                    out.samples[i * fmt->channels + c] =
+                        DecodeSample(frame + c * sampleBytes, *fmt);
             }
             return out;
         }
@@ -103,8 +103,7 @@ std::optional<WaveSamples> ParseWave(const std::uint8_t* image, std::size_t size
     return std::nullopt;
 }
 
-int OutputFormat::BytesPerSample() const
-{
+int OutputFormat::BytesPerSample() const {
     switch (kind) {
     case SampleKind::UInt8:
         return 1;
@@ -118,19 +117,16 @@ int OutputFormat::BytesPerSample() const
 }
 
 WaveResampler::WaveResampler(const WaveSamples* sound, OutputFormat out)
-    : sound_(sound), out_(out)
-{
+    : sound_(sound), out_(out) {
     if (sound_ && out_.rate > 0)
         step_ = double(sound_->rate) / out_.rate;
 }
 
-bool WaveResampler::Finished() const
-{
+bool WaveResampler::Finished() const {
     return !sound_ || position_ >= double(sound_->Frames());
 }
 
-void WaveResampler::WriteSample(std::uint8_t* dest, float value) const
-{
+void WaveResampler::WriteSample(std::uint8_t* dest, float value) const {
     value = std::clamp(value, -1.0f, 1.0f);
     switch (out_.kind) {
     case SampleKind::UInt8:
@@ -152,8 +148,7 @@ void WaveResampler::WriteSample(std::uint8_t* dest, float value) const
     }
 }
 
-bool WaveResampler::Render(std::uint8_t* dest, std::size_t frames)
-{
+bool WaveResampler::Render(std::uint8_t* dest, std::size_t frames) {
     const int bytesPerSample = out_.BytesPerSample();
     const std::size_t sourceFrames = sound_ ? sound_->Frames() : 0;
     for (std::size_t f = 0; f < frames; ++f) {
@@ -188,4 +183,4 @@ bool WaveResampler::Render(std::uint8_t* dest, std::size_t frames)
     return !Finished();
 }
 
-}  // namespace zt
+} // namespace zt

@@ -12,7 +12,7 @@ namespace zt {
 struct WaveSamples {
     int channels = 1;
     int rate = 11025;
-    std::vector<float> samples;  // interleaved, -1..1
+    std::vector<float> samples; // interleaved, -1..1
     std::size_t Frames() const { return channels > 0 ? samples.size() / channels : 0; }
 };
 
@@ -48,8 +48,8 @@ private:
 
     const WaveSamples* sound_ = nullptr;
     OutputFormat out_;
-    double position_ = 0;  // in source frames
+    double position_ = 0; // in source frames
     double step_ = 1;
 };
 
-}  // namespace zt
+} // namespace zt

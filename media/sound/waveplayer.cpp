@@ -33,16 +33,14 @@ constexpr int BufferMs = 80;
 // reads it; the mutex is held only for the swap and for one read.
 class PulledSound : public QIODevice {
 public:
-    void SetFormat(const OutputFormat& format)
-    {
+    void SetFormat(const OutputFormat& format) {
         QMutexLocker lock(&mutex_);
         format_ = format;
         resampler_ = WaveResampler(sound_.get(), format_);
         silentFrames_ = 0;
     }
 
-    void Replace(std::unique_ptr<WaveSamples> sound)
-    {
+    void Replace(std::unique_ptr<WaveSamples> sound) {
         QMutexLocker lock(&mutex_);
         sound_ = std::move(sound);
         resampler_ = WaveResampler(sound_.get(), format_);
@@ -50,8 +48,7 @@ public:
     }
 
     // Whether only silence has been served for longer than ms.
-    bool SilentFor(int ms)
-    {
+    bool SilentFor(int ms) {
         QMutexLocker lock(&mutex_);
         return resampler_.Finished() && silentFrames_ > qint64(format_.rate) * ms / 1000;
     }
@@ -61,8 +58,7 @@ public:
     qint64 bytesAvailable() const override { return QIODevice::bytesAvailable() + (1 << 20); }
 
 protected:
-    qint64 readData(char* data, qint64 maxSize) override
-    {
+    qint64 readData(char* data, qint64 maxSize) override {
         QMutexLocker lock(&mutex_);
         const int frameBytes = format_.BytesPerFrame();
         const qint64 frames = maxSize / frameBytes;
@@ -86,8 +82,7 @@ private:
 // when it has been silent for a while or the output stopped by itself.
 class Output : public QObject {
 public:
-    explicit Output(PulledSound* source) : source_(source), linger_(new QTimer(this))
-    {
+    explicit Output(PulledSound* source) : source_(source), linger_(new QTimer(this)) {
         linger_->setInterval(250);
         QObject::connect(linger_, &QTimer::timeout, this, [this] {
             if (!sink_)
@@ -104,8 +99,7 @@ public:
     }
     ~Output() override { Close(); }
 
-    void Open()
-    {
+    void Open() {
         if (sink_ && sink_->state() != QAudio::StoppedState)
             return;
         Close();
@@ -136,8 +130,7 @@ public:
         linger_->start();
     }
 
-    void Close()
-    {
+    void Close() {
         linger_->stop();
         if (sink_) {
             sink_->stop();
@@ -146,8 +139,7 @@ public:
     }
 
 private:
-    static OutputFormat OutputFormatOf(const QAudioFormat& format)
-    {
+    static OutputFormat OutputFormatOf(const QAudioFormat& format) {
         OutputFormat out;
         out.rate = format.sampleRate();
         out.channels = format.channelCount();
@@ -177,15 +169,13 @@ private:
 
 class QtWavePlayer final : public WavePlayer {
 public:
-    bool HasDevice() override
-    {
+    bool HasDevice() override {
         if (!QCoreApplication::instance())
             return false;
         return !QMediaDevices::audioOutputs().isEmpty();
     }
 
-    bool Play(const std::uint8_t* image, std::size_t size) override
-    {
+    bool Play(const std::uint8_t* image, std::size_t size) override {
         // The samples are copied out at once, so the image is never read
         // after this returns.
         std::optional<WaveSamples> sound = ParseWave(image, size);
@@ -202,8 +192,7 @@ public:
 private:
     // The output has a thread of its own, so that neither opening it nor
     // feeding it ever waits on the user-interface thread, or it on them.
-    void WakeOutput()
-    {
+    void WakeOutput() {
         if (!thread_) {
             thread_ = new QThread;
             output_ = new Output(&source_);
@@ -226,11 +215,11 @@ private:
             qAddPostRoutine([] { static_cast<QtWavePlayer&>(Instance()).Shutdown(); });
         }
         Output* out = output_;
-        QMetaObject::invokeMethod(out, [out] { out->Open(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            out, [out] { out->Open(); }, Qt::QueuedConnection);
     }
 
-    void Shutdown()
-    {
+    void Shutdown() {
         if (!thread_)
             return;
         thread_->quit();
@@ -244,12 +233,11 @@ private:
     Output* output_ = nullptr;
 };
 
-}  // namespace
+} // namespace
 
-WavePlayer& WavePlayer::Instance()
-{
+WavePlayer& WavePlayer::Instance() {
     static QtWavePlayer player;
     return player;
 }
 
-}  // namespace zt
+} // namespace zt

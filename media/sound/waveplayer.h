@@ -24,4 +24,4 @@ protected:
     virtual ~WavePlayer() = default;
 };
 
-}  // namespace zt
+} // namespace zt
