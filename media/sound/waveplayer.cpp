@@ -195,6 +195,7 @@ private:
     void WakeOutput() {
         if (!thread_) {
             thread_ = new QThread;
+            QThread* home = QThread::currentThread();
             output_ = new Output(&source_);
             output_->moveToThread(thread_);
             source_.moveToThread(thread_);
@@ -202,10 +203,10 @@ private:
             // where it was opened, and the source goes home.
             QObject::connect(
                 thread_, &QThread::finished, thread_,
-                [this] {
+                [this, home] {
                     delete output_;
                     output_ = nullptr;
-                    source_.moveToThread(QCoreApplication::instance()->thread());
+                    source_.moveToThread(home);
                 },
                 Qt::DirectConnection);
             // Where the system lets us, feeding the output comes first.
