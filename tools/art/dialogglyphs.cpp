@@ -55,8 +55,8 @@ void flagUnitedKingdom(QPainter& p, double x, double y) {
     p.setClipRect(QRectF(x + 1, y + 1, kFlagW - 2, kFlagH - 2));
     fill(p, rect(x, y, kFlagW, kFlagH), blue);
     const QPointF tl(x, y), tr(x + kFlagW, y), bl(x, y + kFlagH), br(x + kFlagW, y + kFlagH);
-    bar(p, tl, br, 3.2, white);
-    bar(p, tr, bl, 3.2, white);
+    bar(p, tl, br, 2.6, white);
+    bar(p, tr, bl, 2.6, white);
     bar(p, tl, br, 1.2, red);
     bar(p, tr, bl, 1.2, red);
     fill(p, rect(x + kFlagW / 2 - 2.5, y, 5, kFlagH), white);
