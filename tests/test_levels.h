@@ -19,4 +19,5 @@ private slots:
     void checkFollowsTheReadingRules();
     void dealIsTheGamesDeal();
     void badArgumentsAreRefused();
+    void picturesShowTheLevels();
 };

@@ -1,8 +1,10 @@
+#include <QGuiApplication>
 #include <QTest>
 
 #include "test_levels.h"
 
 int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv); // the pictures need fonts
     int failed = 0;
     TestLevelLibrary library;
     failed += QTest::qExec(&library, argc, argv);

@@ -1,3 +1,4 @@
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -210,4 +211,52 @@ void TestLevelTool::badArgumentsAreRefused() {
         QVERIFY(r.out.empty());
     }
     QVERIFY(!QFile::exists(dir.filePath("g.dat")));
+}
+
+void TestLevelTool::picturesShowTheLevels() {
+    QTemporaryDir dir;
+    // A sheet whose every tile is one flat colour that names its index.
+    QImage sheet(960, 480, QImage::Format_RGB32);
+    for (int t = 0; t < TileCount; ++t)
+        for (int y = 0; y < 48; ++y)
+            for (int x = 0; x < 48; ++x)
+                sheet.setPixel(48 * (t % 20) + x, 48 * (t / 20) + y, qRgb(t, 255 - t, 7));
+    const QString sheetPath = dir.filePath("sheet.bmp");
+    QVERIFY(sheet.save(sheetPath, "BMP"));
+
+    LevelRecord level = Loop();
+    level[CellIndex(8, 6)] = 199;
+    level[CellIndex(0, 6)] = 230; // no such tile
+    const std::string file = dir.filePath("pic.dat").toStdString();
+    WriteBytes(file, {Loop(), level});
+    const std::string png = dir.filePath("level.png").toStdString();
+    Result r = Run(RunRender, {file, "2", png, "--tiles", sheetPath.toStdString()});
+    QCOMPARE(r.code, 0);
+    const QImage drawn(QString::fromStdString(png));
+    QCOMPARE(drawn.size(), QSize(9 * 48, 7 * 48));
+    for (int c = 0; c < Columns; ++c) {
+        for (int r = 0; r < Rows; ++r) {
+            const int t = level[CellIndex(c, r)];
+            if (t >= TileCount)
+                continue;
+            // Corners and middle of each cell: the whole cell comes from its tile.
+            for (QPoint p : {QPoint(1, 1), QPoint(24, 24), QPoint(46, 46)})
+                QCOMPARE(drawn.pixel(48 * c + p.x(), 48 * r + p.y()), qRgb(t, 255 - t, 7));
+        }
+    }
+    // The damaged cell is marked, not drawn as some other tile.
+    QVERIFY(drawn.pixel(0 * 48 + 24, 6 * 48 + 24) != qRgb(0, 255, 7));
+
+    // Without a usable sheet, or for a level that is not there, nothing is drawn.
+    r = Run(RunRender, {file, "2", png, "--tiles", dir.filePath("none.bmp").toStdString()});
+    QVERIFY(r.code != 0 && !r.err.empty());
+    r = Run(RunRender, {file, "3", png, "--tiles", sheetPath.toStdString()});
+    QVERIFY(r.code != 0 && !r.err.empty());
+
+    // The curve is a picture of its own size for any file, an empty one included.
+    const std::string curve = dir.filePath("curve.png").toStdString();
+    QCOMPARE(Run(RunCurve, {file, curve}).code, 0);
+    QVERIFY(!QImage(QString::fromStdString(curve)).isNull());
+    WriteBytes(file, {});
+    QCOMPARE(Run(RunCurve, {file, curve}).code, 0);
 }

@@ -59,9 +59,12 @@ QImage DrawLevel(const LevelRecord& record, const QImage& sheet) {
                 cell.topLeft(), sheet,
                 QRect(CellSize * (shown % 20), CellSize * (shown / 20), CellSize, CellSize));
             if (t >= TileCount) {
+                p.save();
+                p.setClipRect(cell);  // a thick line's ends would spill into the neighbours
                 p.setPen(QPen(Qt::red, 3));
                 p.drawLine(cell.topLeft(), cell.bottomRight());
                 p.drawLine(cell.topRight(), cell.bottomLeft());
+                p.restore();
             }
         }
     }
@@ -166,9 +169,8 @@ int RunCurve(const Args& args, std::ostream& out, std::ostream& err) {
     std::vector<int> figures;
     for (const auto& r : file.records)
         figures.push_back(Measure(r).figure);
-    const int top = std::max(
-        10, (*std::max_element(figures.begin(), figures.end() + (n ? 0 : 0), std::less<>()) + 9) /
-                10 * 10);
+    const int highest = figures.empty() ? 0 : *std::max_element(figures.begin(), figures.end());
+    const int top = std::max(10, (highest + 9) / 10 * 10);
 
     constexpr int W = 1000, H = 520, left = 70, right = 24, topMargin = 50, bottom = 60;
     const int pw = W - left - right, ph = H - topMargin - bottom;
