@@ -79,6 +79,7 @@ void PaintWater(TileCanvas& canvas, const std::function<double(double, double)>&
 struct Track {
     zt::Side a;
     zt::Side b;
+    double stub = 3; // bends: straight run at each end before the quarter circle
 };
 struct TrackPoint {
     double across; // signed distance from the line
@@ -109,6 +110,7 @@ struct Road {
     double spanTo = 0;    // parapets there, the ground below shows beside it
     double quietFrom = 0; // along range without a centre line (a level crossing)
     double quietTo = 0;
+    double stub = 3;      // bends: straight run at each end (longer makes a tighter bend)
     double ring = 0;      // > 0: a ring road of this radius round the middle (a, b unused)
     double halfWidth = 0; // > 0: narrower than the kind's own width (rings only: at a side
                           // every road must keep its kind's cross-section)

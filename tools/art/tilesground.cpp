@@ -190,7 +190,7 @@ TrackPoint Locate(const Track& t, double x, double y) {
     // A bend: straight for the first and last few pixels, so that where it crosses a
     // side it is exactly the straight road, then a quarter circle round a point near the
     // corner both sides share.
-    constexpr double stub = 3, radius = 24 - stub;
+    const double stub = t.stub, radius = 24 - stub;
     const double cx = (ax == 24) ? bx : ax;
     const double cy = (ay == 24) ? by : ay;
     const double uax = (ax - cx) / 24, uay = (ay - cy) / 24; // along side a, off the corner

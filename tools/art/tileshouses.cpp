@@ -1,6 +1,6 @@
-// Roofs, the one-cell houses with their driveways, and the green tiles (meadow, park).
-// A house is laid out looking in from its driveway's side, so every house faces its own
-// road; roofs are then lit in the town's one light, from the upper left.
+// The one-cell houses with their driveways. A house is laid out looking in from its driveway's
+// side, so every house faces its own road; roofs are then lit in the town's one light, from the
+// upper left.
 #include "tiles.h"
 
 #include <array>
@@ -39,11 +39,6 @@ QTransform SideFrame(Side s) {
     return f;
 }
 
-void Polygon(QPainter& p, std::initializer_list<QPointF> pts, QRgb c) {
-    p.setBrush(QColor(c));
-    p.drawPolygon(QPolygonF(QList<QPointF>(pts)));
-}
-
 enum Variant {
     Cottage,
     Villa,
@@ -60,13 +55,13 @@ enum Variant {
     PoolVilla,
 };
 
-struct HouseSpec {
+struct HouseLook {
     Variant variant;
     RoofKind roof;
     QRgb colour;
 };
 
-HouseSpec SpecOf(int t) {
+HouseLook LookOf(int t) {
     const QRgb terracotta = qRgb(184, 86, 58), slate = qRgb(92, 98, 114), brown = qRgb(128, 88, 62),
                red = qRgb(158, 58, 48), moss = qRgb(104, 116, 92), flat = qRgb(168, 166, 160);
     switch (t) {
@@ -174,7 +169,7 @@ void Flowers(const Frame& fr, QRectF local, unsigned seed) {
 }
 
 // A house at the end of a driveway that comes in from the frame's side.
-void DrivewayHouse(const Frame& fr, const HouseSpec& spec) {
+void DrivewayHouse(const Frame& fr, const HouseLook& look) {
     const int t = fr.t;
     const double m = (t % 2) ? -1 : 1; // mirror every other house
     auto mx = [m](double a, double b) {
@@ -186,7 +181,7 @@ void DrivewayHouse(const Frame& fr, const HouseSpec& spec) {
         r.setBottom(y1);
         return r;
     };
-    switch (spec.variant) {
+    switch (look.variant) {
     case Shop:
         fr.draw([&](QPainter& p) {
             p.setBrush(QColor(colour::SmallRoad));
@@ -196,7 +191,7 @@ void DrivewayHouse(const Frame& fr, const HouseSpec& spec) {
                 p.drawRect(QRectF(x - 0.2, 13.5, 0.4, 5));
             DrawCar(p, QPointF(-11 * m, 17), 0, kCarColours[t % 5]);
         });
-        fr.roof(rect(-20, 20, 25, 43), RoofKind::Flat, spec.colour);
+        fr.roof(rect(-20, 20, 25, 43), RoofKind::Flat, look.colour);
         fr.draw([&](QPainter& p) {
             p.setBrush(QColor(qRgb(210, 60, 50)));
             p.drawRect(rect(-18, 18, 25, 27)); // awning
@@ -212,7 +207,7 @@ void DrivewayHouse(const Frame& fr, const HouseSpec& spec) {
             for (int i = 0; i < 3; ++i)
                 DrawCar(p, QPointF((-15 + i * 7.5) * m, 16.5), 0, kCarColours[(t + i) % 5]);
         });
-        fr.roof(rect(-20, 20, 23, 43.5), RoofKind::Flat, spec.colour);
+        fr.roof(rect(-20, 20, 23, 43.5), RoofKind::Flat, look.colour);
         fr.draw([&](QPainter& p) {
             p.setBrush(QColor(qRgb(120, 120, 126)));
             for (double x : {-15.0, -3.0, 9.0})
@@ -222,7 +217,7 @@ void DrivewayHouse(const Frame& fr, const HouseSpec& spec) {
         });
         break;
     case School:
-        fr.roof(rect(-21, 6, 14, 44), RoofKind::Flat, spec.colour);
+        fr.roof(rect(-21, 6, 14, 44), RoofKind::Flat, look.colour);
         fr.draw([&](QPainter& p) {
             p.setBrush(QColor(qRgb(190, 96, 70)));
             p.drawRect(rect(9, 21, 22, 44)); // playing court
@@ -243,7 +238,7 @@ void DrivewayHouse(const Frame& fr, const HouseSpec& spec) {
             p.drawRect(rect(-8, 14, 13, 22));
             DrawCar(p, QPointF(8 * m, 17.5), 90, kCarColours[(t + 2) % 5]);
         });
-        fr.roof(rect(-19, 19, 22, 43), RoofKind::Sawtooth, spec.colour, false);
+        fr.roof(rect(-19, 19, 22, 43), RoofKind::Sawtooth, look.colour, false);
         fr.tree(QPointF(-16 * m, 11), 4, t);
         break;
     case Chapel:
@@ -257,7 +252,7 @@ void DrivewayHouse(const Frame& fr, const HouseSpec& spec) {
                     for (double side : {-1.0, 1.0})
                         p.drawRect(QRectF(side * (12 + k * 3) - 0.6, 29 + row * 4.5, 1.2, 1.8));
         });
-        fr.roof(rect(-7.5, 7.5, 24, 43), RoofKind::Gable, spec.colour, false);
+        fr.roof(rect(-7.5, 7.5, 24, 43), RoofKind::Gable, look.colour, false);
         fr.roof(rect(-4.5, 4.5, 17, 26), RoofKind::Hip, qRgb(150, 140, 128));
         fr.draw([&](QPainter& p) {
             p.setBrush(QColor(qRgb(232, 196, 70)));
@@ -268,8 +263,8 @@ void DrivewayHouse(const Frame& fr, const HouseSpec& spec) {
         fr.tree(QPointF(15, 11), 3.5, t + 1);
         break;
     case Villa:
-        fr.roof(rect(-19, 6, 22, 42), RoofKind::Hip, spec.colour);
-        fr.roof(rect(6, 16, 22, 32), RoofKind::Hip, spec.colour, false);
+        fr.roof(rect(-19, 6, 22, 42), RoofKind::Hip, look.colour);
+        fr.roof(rect(6, 16, 22, 32), RoofKind::Hip, look.colour, false);
         fr.draw([&](QPainter& p) {
             p.setBrush(QColor(qRgb(200, 186, 150)));
             p.drawEllipse(QPointF(0, 16), 7, 3.5);
@@ -279,7 +274,7 @@ void DrivewayHouse(const Frame& fr, const HouseSpec& spec) {
         fr.tree(QPointF(-16 * m, 11), 3.5, t + 3);
         break;
     case Farmhouse:
-        fr.roof(rect(-19, 3, 20, 31), RoofKind::Gable, spec.colour);
+        fr.roof(rect(-19, 3, 20, 31), RoofKind::Gable, look.colour);
         fr.roof(rect(-19, 17, 34, 44), RoofKind::Gable, qRgb(110, 100, 90));
         fr.draw([&](QPainter& p) {
             p.setBrush(QColor(qRgb(214, 180, 80)));
@@ -291,7 +286,7 @@ void DrivewayHouse(const Frame& fr, const HouseSpec& spec) {
         });
         break;
     default: { // cottage and bungalow
-        const bool low = spec.variant == Bungalow;
+        const bool low = look.variant == Bungalow;
         fr.draw([&](QPainter& p) {
             p.setBrush(QColor(qRgb(132, 132, 136)));
             p.drawRect(rect(-6, 6, 14, 22)); // garage
@@ -299,9 +294,9 @@ void DrivewayHouse(const Frame& fr, const HouseSpec& spec) {
             p.drawRect(rect(-6, 6, 14, 15));
         });
         if (low)
-            fr.roof(rect(-20, 14, 23, 40), RoofKind::Hip, spec.colour);
+            fr.roof(rect(-20, 14, 23, 40), RoofKind::Hip, look.colour);
         else
-            fr.roof(rect(-19, 8, 21, 41), spec.roof, spec.colour);
+            fr.roof(rect(-19, 8, 21, 41), look.roof, look.colour);
         fr.draw([&](QPainter& p) {
             DrawCar(p, QPointF(0, 8), 0, kCarColours[t % 5]);
             if (t % 3 == 0) { // solar panels on the lit side
@@ -322,9 +317,9 @@ void DrivewayHouse(const Frame& fr, const HouseSpec& spec) {
 
 // Houses beside a small road that runs straight through: buildings on the far side of
 // the road from the frame's side, a garden on the near side.
-void RoadsideHouse(const Frame& fr, const HouseSpec& spec) {
+void RoadsideHouse(const Frame& fr, const HouseLook& look) {
     const int t = fr.t;
-    switch (spec.variant) {
+    switch (look.variant) {
     case Terrace: {
         const QRgb roofs[3] = {qRgb(184, 86, 58), qRgb(150, 70, 52), qRgb(170, 100, 70)};
         for (int i = 0; i < 3; ++i)
@@ -349,7 +344,7 @@ void RoadsideHouse(const Frame& fr, const HouseSpec& spec) {
                 p.drawRect(QRectF(x, 35, 3, 4)); // pumps
             DrawCar(p, QPointF(-3, 37), 90, kCarColours[1]);
         });
-        fr.roof(QRectF(-14, 31, 22, 12), RoofKind::Flat, spec.colour);
+        fr.roof(QRectF(-14, 31, 22, 12), RoofKind::Flat, look.colour);
         fr.draw([&](QPainter& p) {
             p.setBrush(QColor(qRgb(216, 40, 36)));
             p.drawRect(QRectF(-14, 31, 22, 1.5));
@@ -360,7 +355,7 @@ void RoadsideHouse(const Frame& fr, const HouseSpec& spec) {
         fr.tree(QPointF(13, 8), 3.5, t + 1);
         break;
     case Farmhouse:
-        fr.roof(QRectF(-20, 29, 22, 15), RoofKind::Gable, spec.colour);
+        fr.roof(QRectF(-20, 29, 22, 15), RoofKind::Gable, look.colour);
         fr.roof(QRectF(5, 27, 14, 16), RoofKind::Gable, qRgb(112, 102, 92), false);
         fr.draw([&](QPainter& p) {
             for (int i = 0; i < 4; ++i) {
@@ -372,7 +367,7 @@ void RoadsideHouse(const Frame& fr, const HouseSpec& spec) {
         });
         break;
     default:
-        fr.roof(QRectF(-16, 29, 24, 15), spec.roof, spec.colour);
+        fr.roof(QRectF(-16, 29, 24, 15), look.roof, look.colour);
         fr.draw([&](QPainter& p) {
             p.setBrush(QColor(qRgb(132, 132, 136)));
             p.drawRect(QRectF(10, 30, 10, 8));
@@ -388,9 +383,9 @@ void RoadsideHouse(const Frame& fr, const HouseSpec& spec) {
 }
 
 // A farmyard on the outside of a small road's bend.
-void FarmYardOf(const Frame& fr, const HouseSpec& spec) {
+void FarmYardOf(const Frame& fr, const HouseLook& look) {
     // Frame: looking in from the corner diagonally across from the bend.
-    fr.roof(QRectF(-19.5, 4, 15.5, 12), RoofKind::Gable, spec.colour);
+    fr.roof(QRectF(-19.5, 4, 15.5, 12), RoofKind::Gable, look.colour);
     fr.roof(QRectF(-19.5, 19, 10.5, 20), RoofKind::Gable, qRgb(112, 102, 92), false);
     fr.draw([&](QPainter& p) {
         p.setBrush(QColor(qRgb(200, 186, 150)));
@@ -409,93 +404,18 @@ void FarmYardOf(const Frame& fr, const HouseSpec& spec) {
 
 } // namespace
 
-void DrawRoof(TileCanvas& canvas, QRectF r, RoofKind kind, QRgb c, bool ridgeAlongX) {
-    canvas.tint([&](QPainter& p) { p.drawRect(r.translated(1.8, 1.8)); }, 0.62);
-    canvas.paint([&](QPainter& p) {
-        p.setPen(Qt::NoPen);
-        const double l = r.left(), t = r.top(), w = r.width(), h = r.height();
-        const double rr = l + w, b = t + h;
-        switch (kind) {
-        case RoofKind::Gable:
-            if (ridgeAlongX) {
-                Polygon(p, {{l, t}, {rr, t}, {rr, t + h / 2}, {l, t + h / 2}}, Scale(c, 1.12));
-                Polygon(p, {{l, t + h / 2}, {rr, t + h / 2}, {rr, b}, {l, b}}, Scale(c, 0.82));
-                p.setBrush(QColor(Scale(c, 0.7)));
-                for (double y = t + 1.25; y < b - 0.5; y += 1.5)
-                    p.drawRect(QRectF(l, y, w, 0.25));
-                p.setBrush(QColor(Scale(c, 1.3)));
-                p.drawRect(QRectF(l, t + h / 2 - 0.35, w, 0.7));
-            } else {
-                Polygon(p, {{l, t}, {l + w / 2, t}, {l + w / 2, b}, {l, b}}, Scale(c, 1.1));
-                Polygon(p, {{l + w / 2, t}, {rr, t}, {rr, b}, {l + w / 2, b}}, Scale(c, 0.84));
-                p.setBrush(QColor(Scale(c, 0.7)));
-                for (double x = l + 1.25; x < rr - 0.5; x += 1.5)
-                    p.drawRect(QRectF(x, t, 0.25, h));
-                p.setBrush(QColor(Scale(c, 1.3)));
-                p.drawRect(QRectF(l + w / 2 - 0.35, t, 0.7, h));
-            }
-            break;
-        case RoofKind::Hip: {
-            const double inset = std::min(w, h) / 2;
-            if (w >= h) {
-                const double cy = t + h / 2;
-                Polygon(p, {{l, t}, {rr, t}, {rr - inset, cy}, {l + inset, cy}}, Scale(c, 1.15));
-                Polygon(p, {{l, b}, {rr, b}, {rr - inset, cy}, {l + inset, cy}}, Scale(c, 0.8));
-                Polygon(p, {{l, t}, {l + inset, cy}, {l, b}}, Scale(c, 1.02));
-                Polygon(p, {{rr, t}, {rr - inset, cy}, {rr, b}}, Scale(c, 0.9));
-            } else {
-                const double cx = l + w / 2;
-                Polygon(p, {{l, t}, {l, b}, {cx, b - inset}, {cx, t + inset}}, Scale(c, 1.08));
-                Polygon(p, {{rr, t}, {rr, b}, {cx, b - inset}, {cx, t + inset}}, Scale(c, 0.84));
-                Polygon(p, {{l, t}, {cx, t + inset}, {rr, t}}, Scale(c, 1.18));
-                Polygon(p, {{l, b}, {cx, b - inset}, {rr, b}}, Scale(c, 0.78));
-            }
-            break;
-        }
-        case RoofKind::Flat:
-            p.setBrush(QColor(Scale(c, 1.12)));
-            p.drawRect(r);
-            p.setBrush(QColor(c));
-            p.drawRect(r.adjusted(0.75, 0.75, -0.75, -0.75));
-            p.setBrush(QColor(Scale(c, 0.92)));
-            for (double y = t + 3; y < b - 2; y += 3)
-                p.drawRect(QRectF(l + 0.75, y, w - 1.5, 0.25));
-            break;
-        case RoofKind::Sawtooth:
-            p.setBrush(QColor(Scale(c, 0.8)));
-            p.drawRect(r);
-            if (ridgeAlongX) {
-                for (double y = t; y < b - 1; y += 4) {
-                    p.setBrush(QColor(c));
-                    p.drawRect(QRectF(l, y, w, 2.5));
-                    p.setBrush(QColor(qRgb(150, 196, 222)));
-                    p.drawRect(QRectF(l, y + 2.5, w, 1.25));
-                }
-            } else {
-                for (double x = l; x < rr - 1; x += 4) {
-                    p.setBrush(QColor(c));
-                    p.drawRect(QRectF(x, t, 2.5, h));
-                    p.setBrush(QColor(qRgb(150, 196, 222)));
-                    p.drawRect(QRectF(x + 2.5, t, 1.25, h));
-                }
-            }
-            break;
-        }
-    });
-}
-
 void DrawHouse(TileCanvas& canvas, int t) {
     std::vector<Side> drives;
     for (Side s : kSides)
         if (zt::Edge(t, s) == zt::Small)
             drives.push_back(s);
-    const HouseSpec spec = SpecOf(t);
+    const HouseLook look = LookOf(t);
     if (drives.size() == 2 && drives[1] == zt::Opposite(drives[0])) {
         PaintRoads(canvas, {Road{drives[0], drives[1], zt::Small, zt::Small}});
         const bool across = drives[0] == Right || drives[0] == Left;
         // Seen from the side the garden lies on: below an across road, right of an up and
         // down one.
-        RoadsideHouse(Frame{canvas, SideFrame(across ? Bottom : Right), t}, spec);
+        RoadsideHouse(Frame{canvas, SideFrame(across ? Bottom : Right), t}, look);
         return;
     }
     if (drives.size() == 2) {
@@ -512,7 +432,7 @@ void DrawHouse(TileCanvas& canvas, int t) {
             mirror.scale(-1, 1);
             f = mirror * f;
         }
-        FarmYardOf(Frame{canvas, f, t}, spec);
+        FarmYardOf(Frame{canvas, f, t}, look);
         return;
     }
     if (drives.empty()) {
@@ -529,8 +449,8 @@ void DrawHouse(TileCanvas& canvas, int t) {
             p.drawRect(QRectF(1, 31, 5, 0.5));
             p.drawRect(QRectF(6, 35, 6, 0.5));
         });
-        fr.roof(QRectF(-20, 6, 26, 16), RoofKind::Hip, spec.colour);
-        fr.roof(QRectF(-20, 20, 12, 16), RoofKind::Hip, spec.colour);
+        fr.roof(QRectF(-20, 6, 26, 16), RoofKind::Hip, look.colour);
+        fr.roof(QRectF(-20, 20, 12, 16), RoofKind::Hip, look.colour);
         fr.tree(QPointF(15, 12), 5, t);
         fr.tree(QPointF(-15, 41), 3.5, t + 1);
         Hedge(fr, QRectF(-20, 43, 40, 1.5));
@@ -540,61 +460,7 @@ void DrawHouse(TileCanvas& canvas, int t) {
     Road r{drive, drive, zt::Small, zt::Small};
     r.end = 15;
     PaintRoads(canvas, {r});
-    DrivewayHouse(Frame{canvas, SideFrame(drive), t}, spec);
-}
-
-void DrawGarden(TileCanvas& canvas, int t) {
-    if (t == 0)
-        return;
-    if (t == 179) {
-        // A meadow: wild flowers, one old tree and a bush.
-        canvas.paint([](QPainter& p) {
-            p.setPen(Qt::NoPen);
-            const QRgb petals[4] = {qRgb(250, 250, 250), qRgb(250, 220, 60), qRgb(210, 90, 200),
-                                    qRgb(240, 90, 80)};
-            for (int i = 0; i < 46; ++i) {
-                const double x = 3 + Hash01(i, 0, 71) * 42, y = 3 + Hash01(i, 1, 71) * 42;
-                p.setBrush(QColor(petals[i % 4]));
-                p.drawEllipse(QPointF(x, y), 0.45, 0.45);
-            }
-            DrawBush(p, QPointF(36, 36), 3, qRgb(76, 124, 50));
-        });
-        DrawTree(canvas, QPointF(17, 17), 7, 179);
-        return;
-    }
-    // The park: a round gravel path with a flower bed, trees, benches.
-    canvas.shade([](double x, double y, QRgb& c) {
-        const double r = std::hypot(x - 24, y - 24);
-        if (r >= 11 && r < 14.5)
-            c = Hash01(int(x), int(y), 81) < 0.3 ? qRgb(196, 180, 140) : qRgb(212, 198, 160);
-        const double d = std::fabs(x - y) / 1.414, e = std::fabs(x + y - 48) / 1.414;
-        if ((d < 1.6 || e < 1.6) && r >= 14.5 && r < 18)
-            c = qRgb(212, 198, 160);
-    });
-    canvas.paint([](QPainter& p) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(qRgb(120, 84, 56)));
-        p.drawEllipse(QPointF(24, 24), 7, 7);
-        const QRgb petals[3] = {qRgb(240, 80, 90), qRgb(250, 220, 60), qRgb(250, 140, 200)};
-        for (int ring = 0; ring < 3; ++ring)
-            for (int i = 0; i < 8 + ring * 4; ++i) {
-                const double a = i * 6.2832 / (8 + ring * 4) + ring;
-                p.setBrush(QColor(petals[ring]));
-                p.drawEllipse(
-                    QPointF(24 + std::cos(a) * (2 + ring * 2), 24 + std::sin(a) * (2 + ring * 2)),
-                    0.6, 0.6);
-            }
-        p.setBrush(QColor(qRgb(130, 92, 56)));
-        for (auto [x, y, w, h] : {std::array{23.0, 7.5, 3.0, 1.2},
-                                  {23.0, 39.3, 3.0, 1.2},
-                                  {7.5, 23.0, 1.2, 3.0},
-                                  {39.3, 23.0, 1.2, 3.0}})
-            p.drawRect(QRectF(x - 0.5, y, w, h)); // benches by the path
-    });
-    DrawTree(canvas, QPointF(9, 9), 5.5, 166);
-    DrawTree(canvas, QPointF(39, 10), 4.5, 167);
-    DrawTree(canvas, QPointF(9.5, 39), 4.5, 168);
-    DrawTree(canvas, QPointF(38.5, 38.5), 5.5, 169);
+    DrivewayHouse(Frame{canvas, SideFrame(drive), t}, look);
 }
 
 } // namespace tileart

@@ -30,7 +30,7 @@ TrackPoint Where(const Road& r, double x, double y) {
         const double dx = x - 24, dy = y - 24;
         return {std::sqrt(dx * dx + dy * dy) - r.ring, r.ring * (std::atan2(dy, dx) + 3.2), 1e9};
     }
-    return Locate({r.a, r.b}, x, y);
+    return Locate({r.a, r.b, r.stub}, x, y);
 }
 
 double HalfWidth(const Road& r) {

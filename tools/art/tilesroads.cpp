@@ -56,7 +56,7 @@ std::vector<Road> Plan(int t) {
         arms += code[s] != 0;
     }
     if (t == 48 || t == 49) {
-        // Two bends that do not touch.
+        // Two tight bends whose insides touch in the middle of the tile.
         const int k = zt::Small;
         if (t == 48) {
             roads.push_back(Line(Top, Right, k, k));
@@ -65,6 +65,8 @@ std::vector<Road> Plan(int t) {
             roads.push_back(Line(Top, Left, k, k));
             roads.push_back(Line(Right, Bottom, k, k));
         }
+        for (Road& r : roads)
+            r.stub = 9;
         return roads;
     }
     if (t == 58) {
@@ -221,12 +223,9 @@ void WideEnd(TileCanvas& canvas, Side s) {
         p.setBrush(QColor(colour::Asphalt));
         p.drawRoundedRect(QRectF(-16, 11, 32, 30), 8, 8);
         p.drawRect(QRectF(-9, 10, 18, 4));
-        // Parking bays along the far kerb and a planted island in the middle.
-        p.setBrush(QColor(colour::Dash));
-        for (double x : {-12.0, -6.0, 0.0, 6.0, 12.0})
-            p.drawRect(QRectF(x - 0.25, 35, 0.5, 6));
+        // A planted island at the far end to turn round; the middle stays free for cars.
         p.setBrush(QColor(colour::Curb));
-        p.drawEllipse(QPointF(0, 25), 5, 5);
+        p.drawEllipse(QPointF(0, 33), 5, 5);
     });
     canvas.shade([&](double x, double y, QRgb& c) {
         // Zebra crossing across the street where it opens out.
@@ -234,22 +233,22 @@ void WideEnd(TileCanvas& canvas, Side s) {
         const double a = std::fabs(at.across);
         if (at.along >= 4 && at.along < 10 && a < 7 && std::fmod(a + 1, 4.0) >= 2)
             c = colour::Dash;
-        if ((at.along - 25) * (at.along - 25) + at.across * at.across < 16)
+        if ((at.along - 33) * (at.along - 33) + at.across * at.across < 16)
             c = GrassAt(x, y);
     });
     QPointF middle;
     switch (s) {
     case Top:
-        middle = {24, 25};
+        middle = {24, 33};
         break;
     case Bottom:
-        middle = {24, 23};
+        middle = {24, 15};
         break;
     case Left:
-        middle = {25, 24};
+        middle = {33, 24};
         break;
     default:
-        middle = {23, 24};
+        middle = {15, 24};
         break;
     }
     DrawTree(canvas, middle, 3.2, 59 + s);
