@@ -1,6 +1,7 @@
 // The scenery table: agreement with the edge codes, consistency of its links, and the
 // rules a level generator relies on to place fixed tiles.
 #include <QtTest>
+#include <algorithm>
 #include <set>
 #include <vector>
 
@@ -116,6 +117,49 @@ private slots:
                 QCOMPARE(e.sides[across ? Bottom : Left].across, under);
             }
         }
+    }
+
+    void fixedTilesShowWhatTheGameSays() {
+        // The fixed tiles by the groups the game's pictures are known by.
+        using S = Scenery;
+        const auto water = {S::River, S::RiverSpring, S::RiverMouth, S::Lake, S::LakeShore};
+        struct Group {
+            std::vector<int> tiles;
+            std::vector<Scenery> kinds;
+        };
+        auto range = [](int a, int b) {
+            std::vector<int> v;
+            for (int t = a; t <= b; ++t)
+                v.push_back(t);
+            return v;
+        };
+        auto join = [](std::vector<int> a, const std::vector<int>& b) {
+            a.insert(a.end(), b.begin(), b.end());
+            return a;
+        };
+        const std::vector<Group> groups = {
+            {join(join(range(91, 93), range(111, 113)), join(range(100, 106), range(120, 126))),
+             {S::BuildingPart}},
+            {join(range(94, 97), {170, 171}), {S::Bridge}},
+            {join(range(107, 109), range(127, 129)), {S::Causeway}},
+            {join(join({98, 99, 110}, range(114, 119)), join(range(130, 139), range(150, 159))),
+             water},
+            {{152, 158, 167}, {S::Lake}},
+            {join(join(range(140, 149), range(160, 165)), range(180, 185)), {S::House}},
+            {{166}, {S::Park}},
+            {{168, 169}, {S::RoadOverRailway}},
+            {{176, 177}, {S::RailwayBridge}},
+            {{178}, {S::Pond}},
+            {{179}, {S::Grass}},
+            {range(186, 189), {S::ShoreStreet}},
+            {{190, 191, 194, 195}, {S::LevelCrossing}},
+            {{192, 193, 196, 197, 198, 199}, {S::Railway}},
+        };
+        for (const Group& g : groups)
+            for (int t : g.tiles)
+                QVERIFY2(std::find(g.kinds.begin(), g.kinds.end(), SceneryOf(t).kind) !=
+                             g.kinds.end(),
+                         qPrintable(QString("tile %1 shows the wrong thing").arg(t)));
     }
 
     void linksAreSymmetric() {
