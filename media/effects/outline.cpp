@@ -38,10 +38,13 @@ void OutlineWindow::ShowStep(int step) {
         hide();
         return;
     }
+    // Only the outline that came or went is painted again (setMask asks for
+    // it): forty overlapping outlines make a region of thousands of
+    // rectangles, and painting or flushing all of it at every step would
+    // take far longer than the step.
     setMask(showing_.translated(-bounds_.topLeft()));
     if (!isVisible())
         show();
-    repaint();
 }
 
 void OutlineWindow::paintEvent(QPaintEvent*) {
