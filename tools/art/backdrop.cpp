@@ -4,6 +4,8 @@
 #include "lettering.h"
 #include "marker.h"
 
+#include <QPainterPath>
+
 #include <algorithm>
 #include <cmath>
 
@@ -48,6 +50,25 @@ void bevel(QImage& img, QRect r, int width, bool raised) {
             img.setPixel(e.right(), y, shade(img.pixel(e.right(), y), raised ? dark : light));
         }
     }
+}
+
+// A steel bolt set into the stone, lit from the upper left.
+void bolt(QImage& img, double cx, double cy) {
+    Canvas c(13, 13, 8);
+    QPainterPath rim;
+    rim.addEllipse(QPointF(6.5, 6.5), 5.2, 5.2);
+    fill(c.p(), rim, qRgb(58, 58, 64));
+    QPainterPath head;
+    head.addEllipse(QPointF(6.1, 6.1), 4.1, 4.1);
+    fill(c.p(), head, qRgb(150, 152, 160));
+    QPainterPath lit;
+    lit.addEllipse(QPointF(5.3, 5.3), 2.6, 2.6);
+    fill(c.p(), lit, qRgb(196, 198, 206));
+    QPainterPath slot;
+    slot.moveTo(3.6, 8.6);
+    slot.lineTo(8.6, 3.6);
+    stroke(c.p(), slot, 1.2, qRgb(70, 70, 78), Qt::FlatCap);
+    blit(img, c.averaged(50), int(cx - 6.5), int(cy - 6.5));
 }
 
 } // namespace
@@ -116,6 +137,9 @@ QImage DrawBackdrop() {
     bevel(img, img.rect(), 3, true);
     bevel(img, kBoardField.adjusted(-3, -3, 3, 3), 3, false);
     bevel(img, kFullGauge.adjusted(-3, -3, 3, 3), 3, false);
+    for (QPointF at :
+         {QPointF(11.5, 10.5), QPointF(508.5, 10.5), QPointF(11.5, 365.5), QPointF(508.5, 365.5)})
+        bolt(img, at.x(), at.y());
 
     for (int y = kBoardField.top(); y <= kBoardField.bottom(); ++y)
         for (int x = kBoardField.left(); x <= kBoardField.right(); ++x)
