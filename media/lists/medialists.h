@@ -16,7 +16,7 @@ namespace zt {
 class TCKWave {
 public:
     TCKWave() = default;
-    ~TCKWave();  // stops the player first when holding an image
+    ~TCKWave(); // stops the player first when holding an image
     TCKWave(const TCKWave&) = delete;
     TCKWave& operator=(const TCKWave&) = delete;
 
@@ -29,7 +29,7 @@ public:
     void LoadFromBytes(std::span<const std::uint8_t> content);
     void Clear();
 
-    bool Play();  // true when the sound output accepted it
+    bool Play(); // true when the sound output accepted it
     void Stop();
 
 private:
@@ -40,8 +40,8 @@ struct TCKBitmapListItem {
     QString Description;
     std::uint16_t Ident = 0;
     bool Compressed = false;
-    int PixelFormat = 0;  // spfDefault 0, spfMono 1, spf4bit 2, spf8bit 3
-    QImage Bitmap;        // decoded once; callers copy rectangles out of it
+    int PixelFormat = 0; // spfDefault 0, spfMono 1, spf4bit 2, spf8bit 3
+    QImage Bitmap;       // decoded once; callers copy rectangles out of it
 };
 
 struct TCKWaveListItem {
@@ -60,7 +60,7 @@ public:
 class TCKBitmapList {
 public:
     int Count() const { return static_cast<int>(items_.size()); }
-    TCKBitmapListItem& Item(int position);  // throws ListIndexError
+    TCKBitmapListItem& Item(int position); // throws ListIndexError
     // Reads records one after the other, appending an item for each. A damaged
     // record or picture throws std::runtime_error with a text; the items read
     // before it stay.
@@ -73,7 +73,7 @@ private:
 class TCKWaveList {
 public:
     int Count() const { return static_cast<int>(items_.size()); }
-    TCKWaveListItem& Item(int position);  // throws ListIndexError
+    TCKWaveListItem& Item(int position); // throws ListIndexError
     // As for bitmaps; a wave that fails its header check throws as well.
     void ReadRecords(const std::vector<std::span<const std::uint8_t>>& records);
 
@@ -86,4 +86,4 @@ private:
 std::vector<std::span<const std::uint8_t>> EmbeddedBitmapRecords();
 std::vector<std::span<const std::uint8_t>> EmbeddedWaveRecords();
 
-}  // namespace zt
+} // namespace zt
