@@ -317,11 +317,19 @@ const Plans& ThePlans() {
 
 } // namespace
 
+// What a damaged level file's out-of-range cell shows: nothing that fits anywhere.
+constexpr SceneryEntry kNoTile = {Scenery::Grass,
+                                  {SideScenery{Across::Part, 0}, SideScenery{Across::Part, 0},
+                                   SideScenery{Across::Part, 0}, SideScenery{Across::Part, 0}},
+                                  "no such tile"};
+
 const SceneryEntry& SceneryOf(int t) {
-    return kTable[t];
+    return IsTile(t) ? kTable[t] : kNoTile;
 }
 
 bool FitsBeside(int a, Side s, int b) {
+    if (!IsTile(a) || !IsTile(b))
+        return false;
     const Side back = Opposite(s);
     if (Edge(a, s) != Edge(b, back))
         return false;
@@ -335,7 +343,7 @@ bool FitsBeside(int a, Side s, int b) {
 }
 
 bool MayFaceBorder(int t, Side s) {
-    return Edge(t, s) == NoRoad && kTable[t].sides[s].across != Across::Part;
+    return IsTile(t) && Edge(t, s) == NoRoad && kTable[t].sides[s].across != Across::Part;
 }
 
 std::span<const BuildingPlan> BuildingPlans() {
@@ -343,7 +351,7 @@ std::span<const BuildingPlan> BuildingPlans() {
 }
 
 int BuildingOf(int t) {
-    return ThePlans().owner[t];
+    return IsTile(t) ? ThePlans().owner[t] : -1;
 }
 
 } // namespace zt

@@ -60,7 +60,8 @@ struct SceneryEntry {
     const char* name;                 // a few words for authors' tools
 };
 
-// The entry of tile t, 0..199 (callers check IsTile for anything from outside).
+// The entry of tile t. Indices outside 0..199 (a damaged level file) get an entry that
+// fits nowhere, and the queries below answer false or -1 for them.
 const SceneryEntry& SceneryOf(int t);
 
 // What must be across side s of tile t.

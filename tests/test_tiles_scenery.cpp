@@ -286,6 +286,16 @@ private slots:
         // the movable tiles around any fixed tile without roads.
         QVERIFY(SceneFits({{135, 134}, {136, 137}}));
         QVERIFY(SceneFits({{0, 0, 0}, {0, 178, 0}, {0, 0, 0}}));
+        // A cell value from a damaged level file fits nothing and is no building.
+        for (int bad : {200, 255}) {
+            QVERIFY(!SceneFits({{bad}}));
+            QVERIFY(!SceneFits({{0, bad}}));
+        }
+        for (int bad : {200, 255, -1, 1000}) {
+            QVERIFY(!FitsBeside(0, Right, bad) && !FitsBeside(bad, Left, 0));
+            QVERIFY(!MayFaceBorder(bad, Top));
+            QCOMPARE(BuildingOf(bad), -1);
+        }
     }
 };
 
