@@ -50,6 +50,7 @@ private slots:
         QTest::newRow("empty") << "" << false;
         QTest::newRow("word in rectangle") << "200,0,1,abc,50,626,511" << false;
         QTest::newRow("too large") << "200,0,1,99999999999,50,626,511" << false;
+        QTest::newRow("far off") << "200,0,1,0,0,-2147483648,511" << false;
     }
 
     void parsing() {

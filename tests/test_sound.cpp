@@ -249,6 +249,12 @@ private slots:
         s = zt::ParseWave(w.data(), w.size());
         QVERIFY(s && s->Frames() == 2);
         QCOMPARE(s->samples[1], 0.5f);
+        // 24-bit, the last sample ending the image.
+        w = Image(1, 1, 8000, 24, {0, 0, 0x80, 0xff, 0xff, 0x3f});
+        s = zt::ParseWave(w.data(), w.size());
+        QVERIFY(s && s->Frames() == 2);
+        QCOMPARE(s->samples[0], -1.0f);
+        QCOMPARE(s->samples[1], 0.5f);
         // Refused: compressed, no channels, odd sample size, no rate, a chunk
         // running past the end, a wrong tag, nothing.
         const Bytes some{1, 2, 3, 4};

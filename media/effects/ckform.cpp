@@ -45,11 +45,14 @@ std::optional<WindowPlacement> ParsePlacement(const QString& text) {
     const QStringList fields = PlacementFields(text);
     if (fields.size() != 7 || fields[0] != QLatin1String("200"))
         return std::nullopt;
+    // Far beyond any screen counts as unreadable too, and keeps the
+    // arithmetic on the rectangle clear of overflow.
+    constexpr int Far = 1 << 24;
     int r[4];
     for (int i = 0; i < 4; ++i) {
         bool ok = false;
         r[i] = fields[3 + i].toInt(&ok, 10);
-        if (!ok)
+        if (!ok || r[i] < -Far || r[i] > Far)
             return std::nullopt;
     }
     WindowPlacement p;

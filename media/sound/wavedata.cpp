@@ -31,7 +31,9 @@ float DecodeSample(const std::uint8_t* p, const Fmt& fmt) {
     case 16:
         return std::int16_t(Le16(p)) / 32768.0f;
     case 24: {
-        std::int32_t v = std::int32_t((Le32(p) & 0xffffffu) << 8) >> 8;
+        // Three bytes only: the last sample may end the image.
+        const std::uint32_t bits = p[0] | (p[1] << 8) | (std::uint32_t(p[2]) << 16);
+        const std::int32_t v = std::int32_t(bits << 8) >> 8;
         return float(v) / 8388608.0f;
     }
     default:
