@@ -204,6 +204,7 @@ void TestLevelTool::badArgumentsAreRefused() {
         {RunGenerate, {"--seed", "x", "--count", "5", dir.filePath("g.dat").toStdString()}},
         {RunGenerate, {"--seed", "1", "--count", "5", dir.filePath("no/such/g.dat").toStdString()}},
         {RunStats, {dir.filePath("none.dat").toStdString()}},
+        {RunCheck, {dir.path().toStdString()}},
     };
     for (const auto& [command, args] : bad) {
         const Result r = Run(command, args);

@@ -6,6 +6,7 @@
 #include "levelcheck.h"
 #include "scenerycheck.h"
 
+#include <filesystem>
 #include <stdexcept>
 
 namespace zt::levels {
@@ -27,7 +28,16 @@ public:
     void ShowError(const std::string&) override {}
 };
 
-bool ReadOrComplain(const std::string& path, LevelFile& file, std::ostream& err) {
+} // namespace
+
+bool ReadLevels(const std::string& path, LevelFile& file, std::ostream& err) {
+    // A folder opens like a file on some systems and then reads as empty; that is
+    // a mistake in the arguments, not a library without levels.
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        err << "ztrn-levels: " << path << " is a folder, not a level file\n";
+        return false;
+    }
     file = ReadLevelFile(path);
     if (!file.opened) {
         err << "ztrn-levels: cannot read " << path << "\n";
@@ -35,8 +45,6 @@ bool ReadOrComplain(const std::string& path, LevelFile& file, std::ostream& err)
     }
     return true;
 }
-
-} // namespace
 
 bool ParseUnsigned(const std::string& text, unsigned long long max, unsigned long long& value) {
     if (text.empty() || text.size() > 20)
@@ -60,7 +68,7 @@ int RunCheck(const Args& args, std::ostream& out, std::ostream& err) {
         return 2;
     }
     LevelFile file;
-    if (!ReadOrComplain(args[0], file, err))
+    if (!ReadLevels(args[0], file, err))
         return 1;
     const CheckReport report = CheckLevels(file.records);
     for (const auto& line : report.lines)
@@ -76,7 +84,7 @@ int RunDeal(const Args& args, std::ostream& out, std::ostream& err) {
         return 2;
     }
     LevelFile file;
-    if (!ReadOrComplain(args[0], file, err))
+    if (!ReadLevels(args[0], file, err))
         return 1;
     if (n < 1 || n > file.records.size()) {
         err << "ztrn-levels: " << args[0] << " holds " << file.records.size()
@@ -141,7 +149,7 @@ int RunStats(const Args& args, std::ostream& out, std::ostream& err) {
         return 2;
     }
     LevelFile file;
-    if (!ReadOrComplain(args[0], file, err))
+    if (!ReadLevels(args[0], file, err))
         return 1;
     LevelStats sum;
     int lowest = 0, highest = 0, drops = 0, peak = 0;

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "game.h"
+
 namespace zt::levels {
 
 using Args = std::vector<std::string>;
@@ -17,6 +19,10 @@ int RunStats(const Args& args, std::ostream& out, std::ostream& err);
 int RunRender(const Args& args, std::ostream& out, std::ostream& err);
 int RunCurve(const Args& args, std::ostream& out, std::ostream& err);
 int RunSheet(const Args& args, std::ostream& out, std::ostream& err);
+
+// Reads a level file by the game's rules; tells `err` and returns false when the
+// file cannot be read at all.
+bool ReadLevels(const std::string& path, LevelFile& file, std::ostream& err);
 
 // Strict decimal numbers: digits only, nothing after them, within range.
 bool ParseUnsigned(const std::string& text, unsigned long long max, unsigned long long& value);

@@ -60,7 +60,7 @@ QImage DrawLevel(const LevelRecord& record, const QImage& sheet) {
                 QRect(CellSize * (shown % 20), CellSize * (shown / 20), CellSize, CellSize));
             if (t >= TileCount) {
                 p.save();
-                p.setClipRect(cell);  // a thick line's ends would spill into the neighbours
+                p.setClipRect(cell); // a thick line's ends would spill into the neighbours
                 p.setPen(QPen(Qt::red, 3));
                 p.drawLine(cell.topLeft(), cell.bottomRight());
                 p.drawLine(cell.topRight(), cell.bottomLeft());
@@ -69,13 +69,6 @@ QImage DrawLevel(const LevelRecord& record, const QImage& sheet) {
         }
     }
     return img;
-}
-
-bool LoadFile(const std::string& path, LevelFile& file, std::ostream& err) {
-    file = ReadLevelFile(path);
-    if (!file.opened)
-        err << "ztrn-levels: cannot read " << path << "\n";
-    return file.opened;
 }
 
 bool Save(const QImage& img, const std::string& path, std::ostream& err) {
@@ -98,7 +91,7 @@ int RunRender(const Args& given, std::ostream& out, std::ostream& err) {
     }
     LevelFile file;
     QImage sheet;
-    if (!LoadFile(args[0], file, err) || !LoadSheet(sheetPath, sheet, err))
+    if (!ReadLevels(args[0], file, err) || !LoadSheet(sheetPath, sheet, err))
         return 1;
     if (n < 1 || n > file.records.size()) {
         err << "ztrn-levels: " << args[0] << " holds " << file.records.size()
@@ -120,7 +113,7 @@ int RunSheet(const Args& given, std::ostream& out, std::ostream& err) {
     }
     LevelFile file;
     QImage sheet;
-    if (!LoadFile(args[0], file, err) || !LoadSheet(sheetPath, sheet, err))
+    if (!ReadLevels(args[0], file, err) || !LoadSheet(sheetPath, sheet, err))
         return 1;
     std::vector<int> numbers;
     for (std::size_t i = 2; i < args.size(); ++i) {
@@ -163,7 +156,7 @@ int RunCurve(const Args& args, std::ostream& out, std::ostream& err) {
         return 2;
     }
     LevelFile file;
-    if (!LoadFile(args[0], file, err))
+    if (!ReadLevels(args[0], file, err))
         return 1;
     const int n = static_cast<int>(file.records.size());
     std::vector<int> figures;
