@@ -95,10 +95,14 @@ bool JointAt(const Road& r, const TrackPoint& p) {
     return m >= 5.5 && m < 6.5;
 }
 
+// No tile has more than five roads; the fixed size keeps the per-subsample work off the
+// heap.
+constexpr int kMaxRoads = 16;
+
 struct Sample {
     double inset[GroupCount]; // depth inside each group's paved area (<= 0: outside)
     int owner[GroupCount];    // the road of the group whose middle line is nearest
-    TrackPoint at[16];
+    TrackPoint at[kMaxRoads];
 };
 
 } // namespace
@@ -108,7 +112,7 @@ double RoadHalfWidth(int kind) {
 }
 
 void PaintRoads(TileCanvas& canvas, const std::vector<Road>& roads) {
-    const int count = std::min<int>(static_cast<int>(roads.size()), 16);
+    const int count = std::min<int>(static_cast<int>(roads.size()), kMaxRoads);
     for (int layer = 0; layer <= 1; ++layer) {
         bool any = false;
         for (int i = 0; i < count; ++i)
