@@ -222,3 +222,33 @@ void TestLevelLibrary::generatorIsRepeatableAndKeepsEveryRule() {
     QVERIFY(BrokenRule(one[0]).isEmpty());
     QVERIFY(Measure(one[0]).roads <= 6);
 }
+
+void TestLevelLibrary::figureCountsEachShapeOnce() {
+    // Two street crossings, one drawn as a roundabout, joined by straights into a
+    // figure of eight with garage ends: the roundabout is no new kind to learn.
+    Board b = Grass();
+    Put(b, 2, 3, 39); // dead end open to the right
+    Put(b, 3, 3, 3);
+    Put(b, 4, 3, 2);
+    Put(b, 5, 3, 58);
+    Put(b, 6, 3, 38); // dead end open to the left
+    Put(b, 3, 2, 41);
+    Put(b, 3, 4, 40);
+    Put(b, 5, 2, 62); // wide end, same sides as 41
+    Put(b, 5, 4, 60); // wide end, same sides as 40
+    QVERIFY(Fits(b));
+    const LevelStats s = Measure(b);
+    QCOMPARE(s.roads, 9);
+    QCOMPARE(s.kinds, 6); // crossing, straight and the four dead ends
+    QCOMPARE(s.figure, 9 + 2 * 6);
+    QCOMPARE(s.grass, CellCount - 9);
+
+    // Fixed tiles and damaged cells are counted apart and never as roads.
+    Put(b, 0, 0, 110);
+    Put(b, 8, 6, 240);
+    const LevelStats t = Measure(b);
+    QCOMPARE(t.roads, 9);
+    QCOMPARE(t.fixedTiles, 1);
+    QCOMPARE(t.byFamily[static_cast<int>(RoadFamily::Invalid)], 1);
+    QCOMPARE(t.figure, s.figure);
+}

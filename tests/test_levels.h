@@ -10,6 +10,7 @@ private slots:
     void shippedFileIsSoundAndRises();
     void sceneryRulesCatchBrokenBoards();
     void generatorIsRepeatableAndKeepsEveryRule();
+    void figureCountsEachShapeOnce();
 };
 
 class TestLevelTool : public QObject {

@@ -4,7 +4,9 @@
 #include "test_levels.h"
 
 int main(int argc, char** argv) {
-    QGuiApplication app(argc, argv); // the pictures need fonts
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // the pictures need fonts, not a screen
+    QGuiApplication app(argc, argv);
     int failed = 0;
     TestLevelLibrary library;
     failed += QTest::qExec(&library, argc, argv);
