@@ -1,6 +1,7 @@
 #include "mainform.h"
 
 #include <QCloseEvent>
+#include <QShowEvent>
 #include <QFileInfo>
 #include <QScrollBar>
 #include <QTimer>
@@ -126,6 +127,17 @@ void TMainForm::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && firstTime_ &&
         !startFailed_) {
+        FormActivate();
+    }
+}
+
+// A main window that is shown is made the active window. Qt reports that
+// activation later than the first expose on X11, which would always let the
+// first paint win and never show the splash; so the first showing counts as
+// the first activation.
+void TMainForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous() && firstTime_ && !startFailed_) {
         FormActivate();
     }
 }

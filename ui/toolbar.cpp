@@ -1,5 +1,6 @@
 // The tool bar of the main window, its texts in both languages and the caption.
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProxyStyle>
 #include <QScrollBar>
@@ -27,6 +28,38 @@ public:
             return 0;
         }
         return QProxyStyle::styleHint(hint, option, widget, ret);
+    }
+};
+
+// The selector's keys as a desktop scroll bar has them: an arrow steps by
+// one, a page key by the large change. Qt's own horizontal scroll bar lets
+// the position lag behind the arrow keys, so they are taken here.
+class SelectorKeys : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        auto* bar = static_cast<QScrollBar*>(watched);
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+            return true;
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+            return true;
+        case Qt::Key_PageUp:
+            bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+            return true;
+        case Qt::Key_PageDown:
+            bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+            return true;
+        default:
+            return false;
+        }
     }
 };
 
@@ -104,6 +137,7 @@ void TMainForm::BuildToolBar() {
     levelscroll->setSingleStep(1);
     levelscroll->setPageStep(10);
     levelscroll->setFocusPolicy(Qt::StrongFocus);
+    levelscroll->installEventFilter(new SelectorKeys(levelscroll));
     sUpBtn = SpeedButton(p, "sUpBtn", {381, 7, 16, 20}, "sup.bmp", 2, {15, 15});
     TongueBtn = SpeedButton(p, "TongueBtn", {400, 4, 25, 25}, "tongue.bmp", 1, {15, 15});
     RulesBtn = SpeedButton(p, "RulesBtn", {429, 4, 25, 25}, "rules.bmp", 1, {18, 18});
