@@ -387,6 +387,10 @@ private slots:
                     found = contact.copy(cx + x, cy + y, big.width(), big.height()) == big;
             QVERIFY2(found, qPrintable(QString("tile %1 missing from its cell").arg(t)));
         }
+        // A missing or cut-off sheet still gives the whole contact sheet, black where the
+        // pictures are missing.
+        QCOMPARE(DrawTileContactSheet(QImage()).size(), contact.size());
+        QCOMPARE(DrawTileContactSheet(sheet.copy(0, 0, 100, 50)).size(), contact.size());
     }
 };
 

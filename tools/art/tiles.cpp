@@ -64,7 +64,14 @@ QImage DrawTileContactSheet(const QImage& sheet) {
     // brown small road.
     const QRgb ink[4] = {qRgb(120, 120, 124), qRgb(250, 250, 250), qRgb(232, 214, 160),
                          qRgb(214, 150, 96)};
-    const QImage src = sheet.convertToFormat(QImage::Format_RGB32);
+    // A sheet of the wrong size shows black where it has no pixels, never reads past it.
+    QImage src(kColumns * kTileSize, kRows * kTileSize, QImage::Format_RGB32);
+    src.fill(qRgb(0, 0, 0));
+    if (!sheet.isNull()) {
+        QPainter p(&src);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(0, 0, sheet.convertToFormat(QImage::Format_RGB32));
+    }
     for (int t = 0; t < zt::TileCount; ++t) {
         const int cx = cellW * (t % kColumns), cy = cellH * (t / kColumns);
         const int tx = cx + margin, ty = cy + margin;
