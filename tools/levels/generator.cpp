@@ -176,7 +176,7 @@ LevelPlan PlanFor(int index, int count) {
     // A quicker rise over the first stages, where each level has only a handful of
     // pieces and the same few shapes would come back again and again.
     plan.targetFigure = static_cast<int>(std::lround(8 + 100 * p + 10 * std::min(1.0, p / 0.12)));
-    plan.tolerance = std::max(2, plan.targetFigure / 16);
+    plan.tolerance = std::max(2, plan.targetFigure / 24);
     return plan;
 }
 

@@ -176,7 +176,8 @@ int RunCurve(const Args& args, std::ostream& out, std::ostream& err) {
 
     // The stages as bands behind the curve, so the new ideas show where they start.
     QFont small("DejaVu Sans", 8);
-    p.setFont(small);
+    small.setHintingPreference(QFont::PreferNoHinting); // hinted glyphs lose strokes when turned
+    std::vector<std::pair<double, const char*>> labels;
     for (int i = 0, start = 0; i <= n; ++i) {
         const bool edge = i == n || (i > 0 && PlanFor(i, n).stage != PlanFor(i - 1, n).stage);
         if (!edge || n == 0)
@@ -184,12 +185,7 @@ int RunCurve(const Args& args, std::ostream& out, std::ostream& err) {
         const Stage s = PlanFor(start, n).stage;
         const QRectF band(xAt(start + 1), topMargin, xAt(i) - xAt(start + 1), ph);
         p.fillRect(band, static_cast<int>(s) % 2 ? QColor(238, 243, 250) : QColor(250, 250, 250));
-        p.setPen(QColor(90, 100, 120));
-        p.save();
-        p.translate(band.left() + 4, topMargin + 4);
-        p.rotate(90);
-        p.drawText(QPointF(0, -2), StageName(s));
-        p.restore();
+        labels.push_back({band.left(), StageName(s)});
         start = i;
     }
 
@@ -211,6 +207,17 @@ int RunCurve(const Args& args, std::ostream& out, std::ostream& err) {
         p.drawText(QRectF(xAt(level) - 30, topMargin + ph + 6, 60, 16), Qt::AlignCenter,
                    QString::number(level));
     }
+    // The stage names over the grid lines, which would cut through their letters.
+    p.setFont(small);
+    p.setPen(QColor(90, 100, 120));
+    for (const auto& [x, name] : labels) {
+        p.save();
+        p.translate(x + 4, topMargin + 4);
+        p.rotate(90);
+        p.drawText(QPointF(0, -2), name);
+        p.restore();
+    }
+    p.setPen(Qt::black);
     p.drawLine(left, topMargin, left, topMargin + ph);
     p.drawLine(left, topMargin + ph, left + pw, topMargin + ph);
 
