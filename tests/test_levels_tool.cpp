@@ -119,6 +119,16 @@ void TestLevelTool::checkListsEveryFault() {
     QVERIFY(!has("level 4", "no movable"));
     QVERIFY(has("level 5", "no movable tile"));
     QVERIFY(has("level 5", "no tile 1..89"));
+
+    // Road rules and scenery are two checks: a river stopping in a field fits.
+    LevelRecord stream = Loop();
+    stream[CellIndex(6, 2)] = 98;
+    WriteBytes(path, {Loop(), stream});
+    QCOMPARE(Run(RunCheck, {path}).code, 0);
+    const Result s = Run(RunScenery, {path});
+    QCOMPARE(s.code, 1);
+    QCOMPARE(Lines(s.out).back(), std::string("2 levels, 1 with scenery faults"));
+    QCOMPARE(Lines(s.out).front().rfind("level 2: ", 0), std::size_t(0));
 }
 
 void TestLevelTool::checkFollowsTheReadingRules() {

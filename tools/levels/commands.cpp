@@ -5,6 +5,7 @@
 #include "generator.h"
 #include "levelcheck.h"
 #include "scenerycheck.h"
+#include "scenerymaker.h"
 
 #include <filesystem>
 #include <stdexcept>
@@ -74,6 +75,27 @@ int RunCheck(const Args& args, std::ostream& out, std::ostream& err) {
     for (const auto& line : report.lines)
         out << line << "\n";
     return report.faulty == 0 ? 0 : 1;
+}
+
+int RunScenery(const Args& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 1) {
+        err << "usage: ztrn-levels scenery FILE\n";
+        return 2;
+    }
+    LevelFile file;
+    if (!ReadLevels(args[0], file, err))
+        return 1;
+    int faulty = 0;
+    for (std::size_t i = 0; i < file.records.size(); ++i) {
+        auto faults = SceneryFaults(file.records[i]);
+        if (faults.empty() && !WaterAndRailRunOn(file.records[i]))
+            faults.push_back("a river or railway line closes on itself");
+        faulty += !faults.empty();
+        for (const auto& f : faults)
+            out << "level " << i + 1 << ": " << f << "\n";
+    }
+    out << file.records.size() << " levels, " << faulty << " with scenery faults\n";
+    return faulty == 0 ? 0 : 1;
 }
 
 int RunDeal(const Args& args, std::ostream& out, std::ostream& err) {

@@ -13,6 +13,8 @@ namespace zt::levels {
 using Args = std::vector<std::string>;
 
 int RunCheck(const Args& args, std::ostream& out, std::ostream& err);
+// Scenery that does not run on as the scenery table says, level by level.
+int RunScenery(const Args& args, std::ostream& out, std::ostream& err);
 int RunDeal(const Args& args, std::ostream& out, std::ostream& err);
 int RunGenerate(const Args& args, std::ostream& out, std::ostream& err);
 int RunStats(const Args& args, std::ostream& out, std::ostream& err);

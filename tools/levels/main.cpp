@@ -12,6 +12,7 @@ namespace {
 
 void Usage() {
     std::cerr << "usage: ztrn-levels check FILE\n"
+                 "       ztrn-levels scenery FILE\n"
                  "       ztrn-levels deal FILE N --seed S\n"
                  "       ztrn-levels generate --seed S --count N OUT\n"
                  "       ztrn-levels stats FILE\n"
@@ -31,7 +32,11 @@ int main(int argc, char** argv) {
     const std::string command = argv[1];
     const Args args(argv + 2, argv + argc);
     const std::map<std::string, int (*)(const Args&, std::ostream&, std::ostream&)> plain = {
-        {"check", RunCheck}, {"deal", RunDeal}, {"generate", RunGenerate}, {"stats", RunStats}};
+        {"check", RunCheck},
+        {"scenery", RunScenery},
+        {"deal", RunDeal},
+        {"generate", RunGenerate},
+        {"stats", RunStats}};
     if (auto it = plain.find(command); it != plain.end())
         return it->second(args, std::cout, std::cerr);
 
