@@ -84,7 +84,9 @@ TYesNoDlg::TYesNoDlg(QWidget* main, const int& language)
     font.setPixelSize(11);
     font.setBold(true);
     setFont(font);
-    setStyleSheet(QStringLiteral("QLabel { color: black; }"));
+    QPalette black = palette();
+    black.setColor(QPalette::WindowText, Qt::black);
+    setPalette(black);
     stack_->setGeometry(0, 0, 261, 103);
 
     const QPixmap icon = GameIconPicture();
