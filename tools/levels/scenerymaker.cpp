@@ -30,7 +30,11 @@ void Weigh(std::array<double, TileCount>& w, std::initializer_list<S> kinds, dou
 int InnerCell(const Area& a, Rng& rng) {
     const int c0 = std::clamp(a.c0, 1, Columns - 2), c1 = std::clamp(a.c1, 1, Columns - 2);
     const int r0 = std::clamp(a.r0, 1, Rows - 2), r1 = std::clamp(a.r1, 1, Rows - 2);
-    return CellIndex(rng.Range(c0, c1), rng.Range(r0, r1));
+    // One draw after the other: the order of arguments is left to the compiler, and
+    // the file must come out the same whichever compiler built the tool.
+    const int c = rng.Range(c0, c1);
+    const int r = rng.Range(r0, r1);
+    return CellIndex(c, r);
 }
 
 void Settle(FillPlan& plan, int cell, int tile) {
@@ -73,6 +77,12 @@ int Pick(Rng& rng, std::initializer_list<int> tiles) {
     return *(tiles.begin() + rng.Below(static_cast<int>(tiles.size())));
 }
 
+// One of `tiles` on an inner cell of the area: the cell is drawn first.
+void SettleSomewhere(FillPlan& plan, const Area& area, Rng& rng, std::initializer_list<int> tiles) {
+    const int cell = InnerCell(area, rng);
+    Settle(plan, cell, Pick(rng, tiles));
+}
+
 } // namespace
 
 void AddSceneryWeights(Stage stage, std::array<double, TileCount>& w) {
@@ -109,20 +119,19 @@ bool PlaceScenery(Stage stage, bool fresh, const Area& area, Rng& rng, FillPlan&
     case Stage::Water:
         // A bridge in the middle of the board: the river has to run through it.
         if (fresh)
-            Settle(plan, InnerCell(area, rng), Pick(rng, {94, 95, 96, 97, 170, 171}));
+            SettleSomewhere(plan, area, rng, {94, 95, 96, 97, 170, 171});
         else if (rng.Chance(0.4))
             PlaceCauseway(plan, area, rng);
         else if (rng.Chance(0.6))
-            Settle(plan, InnerCell(area, rng), Pick(rng, {94, 95, 96, 97, 170, 171}));
+            SettleSomewhere(plan, area, rng, {94, 95, 96, 97, 170, 171});
         return true;
     case Stage::Railway:
-        Settle(plan, InnerCell(area, rng), Pick(rng, {190, 191, 194, 195, 168, 169}));
+        SettleSomewhere(plan, area, rng, {190, 191, 194, 195, 168, 169});
         return true;
     case Stage::Buildings:
         if (fresh || rng.Chance(0.5))
             return PlaceBuilding(plan, area, rng);
-        Settle(plan, InnerCell(area, rng),
-               Pick(rng, {140, 141, 142, 143, 146, 147, 148, 149, 160, 161}));
+        SettleSomewhere(plan, area, rng, {140, 141, 142, 143, 146, 147, 148, 149, 160, 161});
         return true;
     case Stage::Mixed:
         if (rng.Chance(0.35))
