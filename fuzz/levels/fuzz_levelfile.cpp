@@ -27,7 +27,7 @@ struct RemoveAtExit {
     ~RemoveAtExit() { std::remove(ScratchPath().c_str()); }
 } removeAtExit;
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     {
