@@ -4,6 +4,7 @@
 #include "tiles.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 
@@ -101,10 +102,9 @@ QRgb Scale(QRgb c, double factor) {
     return qRgb(ch(qRed(c)), ch(qGreen(c)), ch(qBlue(c)));
 }
 
-QRgb GrassAt(double x, double y) {
-    // Per pixel, not per subsample, so the blades stay crisp after shrinking.
-    const int ix = static_cast<int>(std::floor(x)) % kTileSize;
-    const int iy = static_cast<int>(std::floor(y)) % kTileSize;
+namespace {
+
+QRgb GrassPixel(int ix, int iy) {
     const double patch =
         TiledNoise(ix + 0.5, iy + 0.5, 6, 3) * 0.7 + TiledNoise(ix + 0.5, iy + 0.5, 12, 4) * 0.3;
     QRgb c = Mix(qRgb(70, 118, 46), qRgb(104, 152, 62), patch);
@@ -114,6 +114,23 @@ QRgb GrassAt(double x, double y) {
     else if (blade > 0.92)
         c = Scale(c, 1.13);
     return c;
+}
+
+} // namespace
+
+QRgb GrassAt(double x, double y) {
+    // Per pixel, not per subsample, so the blades stay crisp after shrinking; worked out
+    // once, since every tile starts from it.
+    static const std::array<QRgb, kTileSize* kTileSize> grass = [] {
+        std::array<QRgb, kTileSize * kTileSize> g{};
+        for (int iy = 0; iy < kTileSize; ++iy)
+            for (int ix = 0; ix < kTileSize; ++ix)
+                g[iy * kTileSize + ix] = GrassPixel(ix, iy);
+        return g;
+    }();
+    const int ix = static_cast<int>(std::floor(x)) % kTileSize;
+    const int iy = static_cast<int>(std::floor(y)) % kTileSize;
+    return grass[((iy + kTileSize) % kTileSize) * kTileSize + (ix + kTileSize) % kTileSize];
 }
 
 void PaintGrass(TileCanvas& canvas) {
