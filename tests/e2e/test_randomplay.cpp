@@ -117,7 +117,8 @@ private slots:
     }
 
     void filesStayWellFormed() {
-        QDirIterator it(configDir_.path(), QDir::Files, QDirIterator::Subdirectories);
+        QDirIterator it(configDir_.path(), {"ZorblyTarnel-V2.ini"}, QDir::Files,
+                        QDirIterator::Subdirectories);
         int inis = 0;
         while (it.hasNext()) {
             QSettings s(it.next(), QSettings::IniFormat);

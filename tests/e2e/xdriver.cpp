@@ -46,7 +46,9 @@ QList<Window> VisibleWindows(qint64 pid) {
     QString out = XDo({"search", "--onlyvisible", "--pid", QString::number(pid), ""});
     for (const QString& line : out.split('\n', Qt::SkipEmptyParts)) {
         Window w = Describe(line.toULongLong());
-        if (w.rect.width() > 1 && w.rect.height() > 1) {
+        // The search also names the root window; it is nobody's dialog.
+        bool root = w.rect == QGuiApplication::primaryScreen()->geometry() && w.name.isEmpty();
+        if (!root && w.rect.width() > 1 && w.rect.height() > 1) {
             result.push_back(w);
         }
     }
