@@ -19,33 +19,34 @@ QString XDo(const QStringList& args) {
     return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
 }
 
-static Window Describe(qulonglong id) {
-    Window w;
-    w.id = id;
-    // --shell prints X=, Y=, WIDTH=, HEIGHT= lines.
-    QString geo = XDo({"getwindowgeometry", "--shell", QString::number(id)});
-    int x = 0, y = 0, width = 0, height = 0;
-    for (const QString& line : geo.split('\n')) {
-        auto kv = line.split('=');
-        if (kv.size() != 2) {
-            continue;
-        }
-        int v = kv[1].toInt();
-        if (kv[0] == "X") x = v;
-        if (kv[0] == "Y") y = v;
-        if (kv[0] == "WIDTH") width = v;
-        if (kv[0] == "HEIGHT") height = v;
-    }
-    w.rect = QRect(x, y, width, height);
-    w.name = XDo({"getwindowname", QString::number(id)});
-    return w;
-}
-
 QList<Window> VisibleWindows(qint64 pid) {
+    // One xdotool run for the search, every geometry and every name: spawning
+    // a process per question would make a slow player of the driver.
+    QString out = XDo({"search", "--onlyvisible", "--pid", QString::number(pid), "",
+                       "getwindowgeometry", "--shell", "%@", "getwindowname", "%@"});
+    QList<Window> all;
+    QStringList lines = out.split('\n');
+    int i = 0;
+    for (; i < lines.size() && lines[i].contains('='); ++i) {
+        auto kv = lines[i].split('=');
+        int v = kv[1].toInt();
+        if (kv[0] == "WINDOW") {
+            all.push_back({});
+            all.back().id = kv[1].toULongLong();
+        } else if (!all.isEmpty()) {
+            QRect& r = all.back().rect;
+            if (kv[0] == "X") r.moveLeft(v);
+            if (kv[0] == "Y") r.moveTop(v);
+            if (kv[0] == "WIDTH") r.setWidth(v);
+            if (kv[0] == "HEIGHT") r.setHeight(v);
+        }
+    }
+    // The names follow, one line per window in the same order.
+    for (auto& w : all) {
+        w.name = i < lines.size() ? lines[i++] : QString();
+    }
     QList<Window> result;
-    QString out = XDo({"search", "--onlyvisible", "--pid", QString::number(pid), ""});
-    for (const QString& line : out.split('\n', Qt::SkipEmptyParts)) {
-        Window w = Describe(line.toULongLong());
+    for (const auto& w : all) {
         // The search also names the root window; it is nobody's dialog.
         bool root = w.rect == QGuiApplication::primaryScreen()->geometry() && w.name.isEmpty();
         if (!root && w.rect.width() > 1 && w.rect.height() > 1) {
@@ -91,8 +92,7 @@ QImage Screenshot() {
 }
 
 void Click(int x, int y) {
-    XDo({"mousemove", "--sync", QString::number(x), QString::number(y)});
-    XDo({"click", "1"});
+    XDo({"mousemove", "--sync", QString::number(x), QString::number(y), "click", "1"});
 }
 
 void ClickIn(const Window& w, int x, int y) { Click(w.rect.x() + x, w.rect.y() + y); }
