@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "fonts.h"
 #include "glyphs.h"
 #include "placement.h"
 
@@ -18,8 +19,7 @@ TAboutBox::TAboutBox(QWidget* main)
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("Info"));
     setFixedSize(298, 182);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
+    const QFont font = SansFont(11);
     setFont(font);
 
     auto* bevel = new QFrame(this);

@@ -1,5 +1,6 @@
 #include "glyphs.h"
 
+#include <QFile>
 #include <QImage>
 
 namespace zt {
@@ -51,9 +52,10 @@ QIcon GlyphIcon(const QString& name, int count) {
 QIcon GameIcon() {
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        QPixmap p(QStringLiteral(":/glyphs/icons/zorbly-tarnel-%1.png").arg(size));
-        if (!p.isNull()) {
-            icon.addPixmap(p);
+        // addFile reads a size only when something asks for it.
+        const QString file = QStringLiteral(":/glyphs/icons/zorbly-tarnel-%1.png").arg(size);
+        if (QFile::exists(file)) {
+            icon.addFile(file, QSize(size, size));
         }
     }
     if (icon.isNull()) {

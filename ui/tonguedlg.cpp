@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "fonts.h"
 #include "glyphs.h"
 #include "placement.h"
 
@@ -16,9 +17,7 @@ TTongueDlg::TTongueDlg(QWidget* main, int& language)
     setObjectName(QStringLiteral("TongueDlg"));
     setWindowTitle(QStringLiteral("Zorbly Tarnel V2.2"));
     setFixedSize(320, 91);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(SansFont(11));
 
     auto* bevel = new QFrame(this);
     bevel->setObjectName(QStringLiteral("Bevel1"));

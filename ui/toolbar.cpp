@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "fonts.h"
 #include "glyphs.h"
 #include "mainform.h"
 #include "paintbox.h"
@@ -113,9 +114,7 @@ void TMainForm::BuildToolBar() {
     levellabel = new QLabel(p);
     levellabel->setObjectName(QStringLiteral("levellabel"));
     levellabel->setGeometry(176, 12, 45, 16);
-    QFont small(QStringLiteral("MS Sans Serif"));
-    small.setPixelSize(12);
-    levellabel->setFont(small);
+    levellabel->setFont(SansFont(12));
     QPalette yellow = levellabel->palette();
     yellow.setColor(QPalette::WindowText, Qt::yellow);
     levellabel->setPalette(yellow);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 
+#include "fonts.h"
 #include "glyphs.h"
 #include "placement.h"
 
@@ -80,10 +81,7 @@ TYesNoDlg::TYesNoDlg(QWidget* main, const int& language)
     setObjectName(QStringLiteral("YesNoDlg"));
     setWindowTitle(QStringLiteral("Zorbly Tarnel"));
     setFixedSize(261, 103);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    font.setBold(true);
-    setFont(font);
+    setFont(SansFont(11, true));
     QPalette black = palette();
     black.setColor(QPalette::WindowText, Qt::black);
     setPalette(black);

@@ -64,7 +64,15 @@ wait_any_window() {
     return 1
 }
 
-cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+# CPU time in nanoseconds, all threads (the scheduler's own count is far
+# finer than the 10 ms ticks of /proc/<pid>/stat).
+cpu_ns() {
+    local total=0 t
+    for t in /proc/"$1"/task/*/schedstat; do
+        total=$((total + $(cut -d' ' -f1 "$t")))
+    done
+    echo "$total"
+}
 rss_kb() { awk '/^VmRSS/ {print $2}' "/proc/$1/status"; }
 
 # measure <label> <title prefix> <program>
@@ -84,20 +92,17 @@ measure() {
     mapped=$(wait_mapped "$title")
     local map_ms=$(((mapped - start) / 1000000))
     local effect_ms=$(((mapped - first) / 1000000))
-    sleep $(awk -v s="$start" -v n="$(now_ns)" 'BEGIN { d = 2 - (n - s) / 1e9; print d > 0 ? d : 0 }')
+    sleep $(awk -v s="$start" -v n="$(now_ns)" 'BEGIN { d = 2 - (n - s) / 1e9; print (d > 0 ? d : 0) }')
     local rss
     rss=$(rss_kb "$pid")
     # Let the splash close itself (3 s from start), then idle.
     sleep 2
     local t0 c0 t1 c1
-    t0=$(now_ns); c0=$(cpu_ticks "$pid")
+    t0=$(now_ns); c0=$(cpu_ns "$pid")
     sleep "$idle"
-    t1=$(now_ns); c1=$(cpu_ticks "$pid")
-    local hz
-    hz=$(getconf CLK_TCK)
+    t1=$(now_ns); c1=$(cpu_ns "$pid")
     local cpu
-    cpu=$(awk -v c=$((c1 - c0)) -v hz="$hz" -v t=$((t1 - t0)) \
-        'BEGIN { printf "%.2f", 100 * c / hz / (t / 1e9) }')
+    cpu=$(awk -v c=$((c1 - c0)) -v t=$((t1 - t0)) 'BEGIN { printf "%.3f", 100 * c / t }')
     kill "$pid"
     wait "$timepid" 2>/dev/null || true
     local maxrss
@@ -119,10 +124,14 @@ printf '%-8s %8s %10s %8s %8s %10s\n' program map_ms effect_ms rss_mb cpu_pct ma
 sort -k1,1 -s "$results" | awk '
     { n[$1]++; m[$1] += $2; e[$1] += $3; r[$1] += $4; c[$1] += $5; x[$1] += $6 }
     END {
-        for (p in n) printf "%-8s %8.0f %10.0f %8.1f %8.2f %10.1f\n",
+        for (p in n) printf "%-8s %8.0f %10.0f %8.1f %8.3f %10.1f\n",
             p, m[p] / n[p], e[p] / n[p], r[p] / n[p], c[p] / n[p], x[p] / n[p]
         if (n["game"] && n["minimal"]) {
-            printf "start-up ratio %.2f (target <= 1.3), idle CPU ratio %.2f (target <= 1.2), game RSS %.1f MB (target <= 40)\n",
-                m["game"] / m["minimal"], (c["minimal"] > 0 ? c["game"] / c["minimal"] : 0), r["game"] / n["game"]
+            # The opening effect is paced on purpose (about a third of a
+            # second); the start-up target is about everything else.
+            printf "start-up ratio %.2f with the opening effect, %.2f without it (target <= 1.3)\n",
+                m["game"] / m["minimal"], (m["game"] - e["game"]) / m["minimal"]
+            printf "idle CPU ratio %.2f (target <= 1.2), game RSS %.1f MB (target <= 40)\n",
+                (c["minimal"] > 0 ? c["game"] / c["minimal"] : 0), r["game"] / n["game"]
         }
     }'
