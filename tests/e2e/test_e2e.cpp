@@ -118,11 +118,14 @@ private slots:
         Window dlg = game_->FileDialog(5000);
         QVERIFY2(dlg.valid(), "no save dialog");
         Pause(300);
+        Focus(dlg);
         Key("ctrl+a");
         Type(programDir_.filePath("afternoon.txt"));  // saved as afternoon.ztn
         Key("Return");
         QVERIFY(game_->NoDialog(5000));
-        QVERIFY(QFile::exists(programDir_.filePath("afternoon.ztn")));
+        // The file is written once the dialog has gone.
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(programDir_.filePath("afternoon.ztn")), 5000);
+        Pause(300);
         QFile f(programDir_.filePath("afternoon.ztn"));
         QVERIFY(f.open(QIODevice::ReadOnly));
         QByteArray flags = f.readAll();
@@ -146,6 +149,17 @@ private slots:
         QCOMPARE(Level(), 4);
         Key("Left");
         Pause(300);
+        QCOMPARE(Level(), 3);
+        // End and Home reach the last and the first level; the last is the
+        // picture for the README.
+        Key("End");
+        Pause(400);
+        QCOMPARE(Level(), int(levels_.records.size()));
+        Screenshot().copy(game_->Main().rect).save(QStringLiteral(ZTRN_BUILD_DIR) + "/e2e-last-level.png");
+        Key("Home");
+        Key("Right");
+        Key("Right");
+        Pause(400);
         QCOMPARE(Level(), 3);
     }
 
@@ -257,6 +271,7 @@ private slots:
         Window dlg = game_->FileDialog(5000);
         QVERIFY2(dlg.valid(), "no open dialog");
         Pause(300);
+        Focus(dlg);
         Key("ctrl+a");
         Type(programDir_.filePath("afternoon.ztn"));
         Key("Return");

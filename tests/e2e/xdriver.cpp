@@ -99,6 +99,11 @@ void ClickIn(const Window& w, int x, int y) { Click(w.rect.x() + x, w.rect.y() +
 
 void Key(const QString& keys) { XDo({"key", "--clearmodifiers", keys}); }
 
+void Focus(const Window& w) {
+    XDo({"windowfocus", "--sync", QString::number(w.id)});
+    QThread::msleep(100);
+}
+
 void Type(const QString& text) { XDo({"type", "--delay", "20", text}); }
 
 void Pause(int ms) { QThread::msleep(ms); }

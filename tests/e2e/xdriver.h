@@ -34,6 +34,8 @@ QImage Screenshot();
 void Click(int x, int y);
 void ClickIn(const Window& w, int x, int y);  // client coordinates
 void Key(const QString& keys);                // e.g. "Return", "Escape", "Right"
+// Gives the window the keyboard focus (there is no window manager to do it).
+void Focus(const Window& w);
 void Type(const QString& text);
 
 // Lets the program react: processes nothing of ours, just waits.
