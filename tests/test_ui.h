@@ -20,6 +20,7 @@ private slots:
     void emptyStoreGivesEnglishLevelOneAndAsksForTheLanguage();
     void languageDialogClosedKeepsAskingAtTheNextStart();
     void storedLevelIsBroughtIntoRange();
+    void missingProgressFileIsNamedWithoutAMessage();
     void toolBarAndWindowHaveTheirSizes();
 };
 

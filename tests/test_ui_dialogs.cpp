@@ -45,12 +45,12 @@ void Act(zt::TYesNoDlg* d, int page, Way way) {
     }
 }
 
-}  // namespace
+} // namespace
 
 void DialogTest::everyPageAnswersAsTheCallerExpects_data() {
     QTest::addColumn<int>("page");
     QTest::addColumn<int>("way");
-    QTest::addColumn<int>("result");  // None: the dialog stays open
+    QTest::addColumn<int>("result"); // None: the dialog stays open
     const int ok = int(ModalResult::Ok), yes = int(ModalResult::Yes), no = int(ModalResult::No),
               cancel = int(ModalResult::Cancel), open = int(ModalResult::None);
     struct Row {
@@ -66,7 +66,7 @@ void DialogTest::everyPageAnswersAsTheCallerExpects_data() {
         const int results[] = {r.first, r.second, r.enter, r.escape, r.close};
         for (int way = FirstButton; way <= CloseBox; ++way) {
             if (way == SecondButton && r.second == open) {
-                continue;  // a page with one button
+                continue; // a page with one button
             }
             QTest::addRow("page %d, way %d", r.page, way) << r.page << way << results[way];
         }
@@ -147,7 +147,7 @@ void DialogTest::unknownPageShowsTheLastOne() {
     QWidget main;
     int language = 0;
     zt::TYesNoDlg d(&main, language);
-    QCOMPARE(d.ActivePage(), 7);  // "gameover" until something is shown
+    QCOMPARE(d.ActivePage(), 7); // "gameover" until something is shown
     for (unsigned page : {0u, 4u, 8u, 0xFFFFFFFFu}) {
         int shown = 0;
         WhenModal([&](QWidget*) {
@@ -186,13 +186,13 @@ void DialogTest::splashClosesByClickOrTimer() {
     QVERIFY(splash.Timer1()->isActive());
     QCOMPARE(splash.Timer1()->interval(), 3000);
     QCOMPARE(splash.size(), QSize(200, 150));
-    splash.Click();  // hidden: nothing happens
+    splash.Click(); // hidden: nothing happens
     QVERIFY(!splash.isVisible());
     WhenModal([&](QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(100, 75)); });
     splash.exec();
     QVERIFY(!splash.isVisible());
     splash.Timer1()->start(20);
-    splash.exec();  // ends at the next tick by itself
+    splash.exec(); // ends at the next tick by itself
     QVERIFY(!splash.isVisible());
 }
 
@@ -214,7 +214,7 @@ void DialogTest::rulesOpenAtTheTopicOfTheLanguage() {
     g.State().language = 1;
     f.RulesBtn->click();
     QCOMPARE(f.Help()->Topic(), QStringLiteral("Das_Spiel"));
-    QVERIFY(f.Help()->verticalScrollBar()->value() > 0);  // the German part comes second
+    QVERIFY(f.Help()->verticalScrollBar()->value() > 0); // the German part comes second
     // Without the file: a notice in the window, no message box.
     QFile::remove(g.Dir() + "ZTRN2.HLP");
     f.RulesBtn->click();

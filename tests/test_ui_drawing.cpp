@@ -37,14 +37,16 @@ int BlueRows(const QImage& box) {
         if (left == Blue) {
             ++blue;
         } else if (blue > 0) {
-            return -2;  // grey below blue: filled from the wrong end
+            return -2; // grey below blue: filled from the wrong end
         }
     }
     return blue;
 }
 
 // Digit cell d (10 = unlit) and the two faces, each in its own colour.
-QRgb DigitColour(int d) { return qRgb(20 * d + 5, 100, 0); }
+QRgb DigitColour(int d) {
+    return qRgb(20 * d + 5, 100, 0);
+}
 QImage DigitStrip() {
     QImage s(148, 20, QImage::Format_RGB32);
     s.fill(Qt::black);
@@ -75,7 +77,7 @@ QString Shown(const QImage& lb) {
     return out;
 }
 
-}  // namespace
+} // namespace
 
 void DrawingTest::gaugeRowsFollowTheShareOfSolvedLevels_data() {
     QTest::addColumn<int>("solved");
@@ -165,7 +167,8 @@ void DrawingTest::markerIsMaskedByAndThenSpriteByOr() {
     for (int y = 0; y < 20; ++y) {
         for (int x = 0; x < 20; ++x) {
             bool hole = x >= 5 && x < 15 && y >= 5 && y < 15;
-            backdrop.setPixel(mask.x() + x, mask.y() + y, hole ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+            backdrop.setPixel(mask.x() + x, mask.y() + y,
+                              hole ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
             backdrop.setPixel(sprite.x() + x, sprite.y() + y, hole ? qRgb(x * 10, 0x0F, 0x50) : 0);
         }
     }

@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QToolButton>
+#include <QWindow>
 
 #include "catalogue.h"
 #include "helpwindow.h"
@@ -22,7 +23,9 @@ using uitest::WhenModal;
 
 namespace {
 
-QImage Rgb(const QImage& i) { return i.convertToFormat(QImage::Format_RGB32); }
+QImage Rgb(const QImage& i) {
+    return i.convertToFormat(QImage::Format_RGB32);
+}
 
 bool ShowsTile(uitest::Game& g, int c, int r, int tile) {
     QImage sheet = Rgb(g.Form().Bitmaps().Item(0).Bitmap);
@@ -48,7 +51,7 @@ void AnswerPages(uitest::Game& g, QList<int>& seen, int count) {
 
 const char* const EnglishLoadHint = "I want to continue an old game.";
 
-}  // namespace
+} // namespace
 
 void FirstStartTest::emptyStoreGivesEnglishLevelOneAndAsksForTheLanguage() {
     uitest::Game g;
@@ -119,6 +122,28 @@ void FirstStartTest::storedLevelIsBroughtIntoRange() {
     }
 }
 
+void FirstStartTest::missingProgressFileIsNamedWithoutAMessage() {
+    uitest::Game g;
+    // A name with Qt's caption placeholder in it must still show as it is.
+    g.Store().WriteText("common", "save", g.Dir() + "gone/old[*]game.ztn");
+    QString box;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (QWidget* w = QApplication::activeModalWidget()) {
+            box = w->metaObject()->className();
+            w->close();
+        }
+    });
+    watch.start(5);
+    g.Start(3, NeverFittingRecord());
+    watch.stop();
+    QCOMPARE(box, QString()); // no message at start-up
+    QCOMPARE(g.State().SolvedCount(), 0);
+    g.Show();
+    QCOMPARE(g.Form().windowHandle()->title(),
+             QStringLiteral("Zorbly Tarnel V2.2 - Game old[*]game.ztn"));
+}
+
 void FirstStartTest::toolBarAndWindowHaveTheirSizes() {
     uitest::Game g;
     g.Start(12, NeverFittingRecord());
@@ -142,7 +167,7 @@ void FirstStartTest::toolBarAndWindowHaveTheirSizes() {
 void PlayTest::moveSwapsTheTwoCellsOnScreen() {
     uitest::Game g;
     zt::LevelRecord record = NeverFittingRecord();
-    record[zt::CellIndex(8, 6)] = 120;  // fixed scenery
+    record[zt::CellIndex(8, 6)] = 120; // fixed scenery
     g.Start(1, record);
     auto& s = g.State();
     QVERIFY(s.hasSelection);
@@ -246,7 +271,7 @@ void PlayTest::solvingShowsWonThenMarksTheLevel() {
     // No marker on a solved level, and it comes back with the next deal.
     f.TimerTimer();
     QVERIFY(ShowsTile(g, 1, 0, 38));
-    f.RestartBtn->click();  // solved: no question
+    f.RestartBtn->click(); // solved: no question
     QVERIFY(!g.State().levelSolved);
     f.TimerTimer();
     QVERIFY(!ShowsTile(g, g.State().selCol, g.State().selRow,
@@ -278,12 +303,12 @@ void PlayTest::fullPaintDrawsEverything() {
     f.Timer->stop();
     f.box->Image().fill(Qt::magenta);
     f.levelbox->Image().fill(Qt::magenta);
-    f.box->repaint();  // as when the window system uncovers it
+    f.box->repaint(); // as when the window system uncovers it
     const QImage backdrop = Rgb(f.Bitmaps().Item(1).Bitmap);
     QCOMPARE(f.BoxImage().copy(0, 0, 22, 376), backdrop.copy(0, 0, 22, 376));
     for (int c = 0; c < 9; ++c) {
         for (int r = 0; r < 7; ++r) {
-            QVERIFY(ShowsTile(g, c, r, g.State().TileAt(c, r)));  // selected one plain
+            QVERIFY(ShowsTile(g, c, r, g.State().TileAt(c, r))); // selected one plain
         }
     }
     // Nothing solved: the grey strip over the background's full one.
@@ -306,12 +331,12 @@ void NavigationTest::restartAsksOnlyAfterAMove() {
     };
     move();
     const zt::Board moved = s.board;
-    Answer({"Btn0202"});  // No
+    Answer({"Btn0202"}); // No
     f.RestartBtn->click();
     QCOMPARE(asked.count(), 1);
     QCOMPARE(s.board, moved);
     QVERIFY(s.movedFlag);
-    Answer({"close"});  // the close box counts as yes
+    Answer({"close"}); // the close box counts as yes
     f.RestartBtn->click();
     QCOMPARE(asked.count(), 2);
     QVERIFY(!s.movedFlag);
@@ -330,7 +355,7 @@ void NavigationTest::newGameClearsTheProgress() {
     s.solvedFlags[0] = s.solvedFlags[2] = s.solvedFlags[499] = 1;
     f.levelscroll->setValue(2);
     QCOMPARE(s.currentLevel, 2);
-    Answer({"Btn0402"});  // No: nothing changes
+    Answer({"Btn0402"}); // No: nothing changes
     f.NewGameBtn->click();
     QCOMPARE(s.currentLevel, 2);
     QCOMPARE(s.solvedFlags[0], 1);
@@ -339,7 +364,7 @@ void NavigationTest::newGameClearsTheProgress() {
     QCOMPARE(s.currentLevel, 1);
     QCOMPARE(f.levelscroll->value(), 1);
     QCOMPARE(s.solvedFlags[0] + s.solvedFlags[2], 0);
-    QCOMPARE(s.solvedFlags[499], 1);  // beyond the loaded levels
+    QCOMPARE(s.solvedFlags[499], 1); // beyond the loaded levels
     const QImage backdrop = Rgb(f.Bitmaps().Item(1).Bitmap);
     QCOMPARE(f.BoxImage().copy(469, 32, 31, 315), backdrop.copy(415, 32, 31, 315));
     // On a solved level nothing is asked.

@@ -23,8 +23,8 @@ namespace uitest {
 // A road from (0, 0) to (1, 0) on grass: every side fits.
 inline zt::LevelRecord FittingRecord() {
     zt::LevelRecord r{};
-    r[zt::CellIndex(0, 0)] = 39;  // dead end, road to the right
-    r[zt::CellIndex(1, 0)] = 38;  // dead end, road to the left
+    r[zt::CellIndex(0, 0)] = 39; // dead end, road to the right
+    r[zt::CellIndex(1, 0)] = 38; // dead end, road to the left
     return r;
 }
 
@@ -127,8 +127,9 @@ struct Game {
         g.hasSelection = true;
     }
     void ClickCell(int c, int r) {
-        QTest::mouseClick(Form().box, Qt::LeftButton, {}, QPoint(22 + 48 * c + 10, 20 + 48 * r + 10));
+        QTest::mouseClick(Form().box, Qt::LeftButton, {},
+                          QPoint(22 + 48 * c + 10, 20 + 48 * r + 10));
     }
 };
 
-}  // namespace uitest
+} // namespace uitest

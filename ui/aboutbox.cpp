@@ -10,7 +10,9 @@
 
 namespace zt {
 
-QString ZorblyWebAddress() { return QStringLiteral("https://www.zorblygames.example/"); }
+QString ZorblyWebAddress() {
+    return QStringLiteral("https://www.zorblygames.example/");
+}
 
 TAboutBox::TAboutBox(QWidget* main)
     : QDialog(main, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
@@ -61,4 +63,4 @@ void TAboutBox::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-}  // namespace zt
+} // namespace zt

@@ -20,4 +20,4 @@ private:
     QWidget* main_;
 };
 
-}  // namespace zt
+} // namespace zt

@@ -22,4 +22,4 @@ GameWindows CreateGameWindows(const QString& programDir) {
     return w;
 }
 
-}  // namespace zt
+} // namespace zt

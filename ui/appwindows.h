@@ -10,7 +10,7 @@
 namespace zt {
 
 struct GameWindows {
-    std::unique_ptr<TMainForm> MainForm;  // owns the others
+    std::unique_ptr<TMainForm> MainForm; // owns the others
     TSplash* Splash = nullptr;
     TYesNoDlg* YesNoDlg = nullptr;
     TAboutBox* AboutBox = nullptr;
@@ -21,4 +21,4 @@ struct GameWindows {
 // StartFailed()).
 GameWindows CreateGameWindows(const QString& programDir);
 
-}  // namespace zt
+} // namespace zt

@@ -9,8 +9,12 @@
 
 namespace zt {
 
-const QImage& TMainForm::BoxImage() const { return box->Image(); }
-const QImage& TMainForm::LevelBoxImage() const { return levelbox->Image(); }
+const QImage& TMainForm::BoxImage() const {
+    return box->Image();
+}
+const QImage& TMainForm::LevelBoxImage() const {
+    return levelbox->Image();
+}
 
 void TMainForm::boxPaint() {
     if (firstTime_) {
@@ -41,22 +45,22 @@ void TMainForm::DrawCell(int c, int r) {
 
 void TMainForm::DrawSelectedCell() {
     if (!game_.hasSelection || offscreenCell_.isNull()) {
-        return;  // a level without any tile that could carry the marker
+        return; // a level without any tile that could carry the marker
     }
     const int t = game_.TileAt(game_.selCol, game_.selRow);
     if (!IsTile(t)) {
         return;
     }
     const MarkerAnchor a = Anchor(t);
-    render::ComposeSelectedCell(offscreenCell_, tileSheet_, backdrop_, t, {a.x, a.y},
-                                markerFrame_, game_.levelSolved);
+    render::ComposeSelectedCell(offscreenCell_, tileSheet_, backdrop_, t, {a.x, a.y}, markerFrame_,
+                                game_.levelSolved);
     box->Changed(render::Blit(box->Image(), render::CellOrigin(game_.selCol, game_.selRow),
                               offscreenCell_, offscreenCell_.rect()));
 }
 
 void TMainForm::DrawGauge() {
-    box->Changed(render::DrawGauge(box->Image(), backdrop_, game_.SolvedCount(),
-                                   game_.LevelCount()));
+    box->Changed(
+        render::DrawGauge(box->Image(), backdrop_, game_.SolvedCount(), game_.LevelCount()));
 }
 
 void TMainForm::levelboxPaint() {
@@ -72,4 +76,4 @@ void TMainForm::TimerTimer() {
     DrawSelectedCell();
 }
 
-}  // namespace zt
+} // namespace zt

@@ -11,4 +11,4 @@ QFont SansFont(int pixelSize, bool bold) {
     return font;
 }
 
-}  // namespace zt
+} // namespace zt

@@ -10,4 +10,4 @@ namespace zt {
 // stand-in, which costs start-up time and ends at the same face.
 QFont SansFont(int pixelSize, bool bold = false);
 
-}  // namespace zt
+} // namespace zt

@@ -24,7 +24,7 @@ QPixmap Masked(const QImage& image) {
     return QPixmap::fromImage(rgb);
 }
 
-}  // namespace
+} // namespace
 
 QPixmap GlyphImage(const QString& name, int index, int count) {
     QImage all(QStringLiteral(":/glyphs/") + name);
@@ -67,6 +67,8 @@ QIcon GameIcon() {
     return icon;
 }
 
-QPixmap GameIconPicture() { return GlyphImage(QStringLiteral("icon.bmp")); }
+QPixmap GameIconPicture() {
+    return GlyphImage(QStringLiteral("icon.bmp"));
+}
 
-}  // namespace zt
+} // namespace zt

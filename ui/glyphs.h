@@ -18,4 +18,4 @@ QIcon GameIcon();
 // The 32 x 32 icon picture shown inside the dialogs.
 QPixmap GameIconPicture();
 
-}  // namespace zt
+} // namespace zt

@@ -38,4 +38,4 @@ void HelpWindow::ShowTopic(const QString& helpFile, const QString& topic) {
     }
 }
 
-}  // namespace zt
+} // namespace zt

@@ -22,4 +22,4 @@ private:
 // "Das_Spiel" when language is 1, else "The_game".
 QString RulesTopic(int language);
 
-}  // namespace zt
+} // namespace zt

@@ -12,8 +12,8 @@ int main(int argc, char** argv) {
     if (windows.MainForm->StartFailed()) {
         return 1;
     }
-    QObject::connect(windows.MainForm.get(), &zt::TMainForm::Closed, &app,
-                     &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(windows.MainForm.get(), &zt::TMainForm::Closed, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     windows.MainForm->show();
     int rc = app.exec();
     // Destroying the main window remembers its position, then frees the rest.

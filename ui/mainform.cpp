@@ -1,9 +1,9 @@
 #include "mainform.h"
 
 #include <QCloseEvent>
-#include <QShowEvent>
 #include <QFileInfo>
 #include <QScrollBar>
+#include <QShowEvent>
 #include <QTimer>
 #include <QToolButton>
 
@@ -53,7 +53,7 @@ bool TMainForm::DecodeMedia() {
         tileSheet_ = bitmaps_.Item(0).Bitmap.convertToFormat(QImage::Format_RGB32);
         backdrop_ = bitmaps_.Item(1).Bitmap.convertToFormat(QImage::Format_RGB32);
         digitStrip_ = bitmaps_.Item(2).Bitmap.convertToFormat(QImage::Format_RGB32);
-        waves_.Item(1);  // both cues must exist
+        waves_.Item(1); // both cues must exist
         return true;
     } catch (const std::exception& e) {
         const bool german = ini_.ReadNumber(Common, QStringLiteral("tongue"), -1) == 1;
@@ -176,7 +176,9 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     emit Closed();
 }
 
-bool TMainForm::FormCloseQuery() { return ShowPage(Page::Endgame) == ModalResult::Yes; }
+bool TMainForm::FormCloseQuery() {
+    return ShowPage(Page::Endgame) == ModalResult::Yes;
+}
 
 void TMainForm::FormClose() {
     if (help_) {
@@ -225,11 +227,17 @@ void TMainForm::SetSelectorPosition(int position) {
     levelscroll->setValue(position);
 }
 
-void TMainForm::levelScrollChange(int position) { game_.SelectLevel(position); }
+void TMainForm::levelScrollChange(int position) {
+    game_.SelectLevel(position);
+}
 
-void TMainForm::NewGameBtnClick() { game_.NewGame(); }
+void TMainForm::NewGameBtnClick() {
+    game_.NewGame();
+}
 
-void TMainForm::RestartBtnClick() { game_.RestartLevel(); }
+void TMainForm::RestartBtnClick() {
+    game_.RestartLevel();
+}
 
 void TMainForm::TongueBtnClick() {
     if (tongueDlg_) {
@@ -254,4 +262,4 @@ void TMainForm::info() {
     }
 }
 
-}  // namespace zt
+} // namespace zt

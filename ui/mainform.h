@@ -147,4 +147,4 @@ private:
     bool closing_ = false;
 };
 
-}  // namespace zt
+} // namespace zt

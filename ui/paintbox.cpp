@@ -45,4 +45,4 @@ void PaintBox::mousePressEvent(QMouseEvent* event) {
     }
 }
 
-}  // namespace zt
+} // namespace zt

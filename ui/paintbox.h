@@ -36,4 +36,4 @@ private:
     bool painting_ = false;
 };
 
-}  // namespace zt
+} // namespace zt

@@ -25,4 +25,4 @@ void PlaceOver(QWidget* dialog, const QWidget* main) {
     dialog->move(DialogPosition(main->frameGeometry(), main->height(), outer));
 }
 
-}  // namespace zt
+} // namespace zt

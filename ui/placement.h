@@ -17,4 +17,4 @@ QPoint DialogPosition(const QRect& mainOuter, int mainClientHeight, QSize dialog
 // Moves dialog to its place over main (both top-level widgets).
 void PlaceOver(QWidget* dialog, const QWidget* main);
 
-}  // namespace zt
+} // namespace zt

@@ -2,12 +2,24 @@
 
 namespace zt::render {
 
-QRect TileRect(int tile) { return {48 * (tile % 20), 48 * (tile / 20), 48, 48}; }
-QRect MarkerSpriteRect(int frame) { return {30 + 20 * frame, 30, MarkerSize, MarkerSize}; }
-QRect MarkerMaskRect(int frame) { return {30 + 20 * frame, 50, MarkerSize, MarkerSize}; }
-QRect DigitRect(int digit) { return {11 * digit, 0, 11, 20}; }
-QRect FaceRect(bool solved) { return {solved ? 122 : 135, 0, 13, 20}; }
-QPoint CellOrigin(int c, int r) { return {22 + 48 * c, 20 + 48 * r}; }
+QRect TileRect(int tile) {
+    return {48 * (tile % 20), 48 * (tile / 20), 48, 48};
+}
+QRect MarkerSpriteRect(int frame) {
+    return {30 + 20 * frame, 30, MarkerSize, MarkerSize};
+}
+QRect MarkerMaskRect(int frame) {
+    return {30 + 20 * frame, 50, MarkerSize, MarkerSize};
+}
+QRect DigitRect(int digit) {
+    return {11 * digit, 0, 11, 20};
+}
+QRect FaceRect(bool solved) {
+    return {solved ? 122 : 135, 0, 13, 20};
+}
+QPoint CellOrigin(int c, int r) {
+    return {22 + 48 * c, 20 + 48 * r};
+}
 
 QRect Blit(QImage& dst, QPoint at, const QImage& src, const QRect& from,
            QPainter::CompositionMode mode) {
@@ -53,7 +65,7 @@ QRect DrawGauge(QImage& box, const QImage& backdrop, int solved, int count) {
     }
     int h = GaugeFilledRows(solved, count);
     Blit(box, at, backdrop, QRect(EmptyGaugeLeft, GaugeTop, GaugeWidth, GaugeHeight - h));
-    const int bottom = GaugeTop + GaugeHeight;  // 347, one below the strip
+    const int bottom = GaugeTop + GaugeHeight; // 347, one below the strip
     Blit(box, {GaugeLeft, bottom - h}, backdrop, QRect(GaugeLeft, bottom - h, GaugeWidth, h));
     return whole;
 }
@@ -75,11 +87,13 @@ void DrawLevelDisplay(QImage& levelBox, const QImage& digitStrip, int level, boo
 
 QString LevelHint(int level, bool solved, int language) {
     if (language == 1) {
-        return QStringLiteral("Stufe %1: %2").arg(level).arg(solved ? QStringLiteral("gelöst")
-                                                                  : QStringLiteral("ungelöst"));
+        return QStringLiteral("Stufe %1: %2")
+            .arg(level)
+            .arg(solved ? QStringLiteral("gelöst") : QStringLiteral("ungelöst"));
     }
-    return QStringLiteral("Level %1: %2").arg(level).arg(solved ? QStringLiteral("solved")
-                                                                : QStringLiteral("unsolved"));
+    return QStringLiteral("Level %1: %2")
+        .arg(level)
+        .arg(solved ? QStringLiteral("solved") : QStringLiteral("unsolved"));
 }
 
-}  // namespace zt::render
+} // namespace zt::render

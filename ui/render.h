@@ -29,7 +29,7 @@ constexpr int EmptyGaugeLeft = 415;
 QRect TileRect(int tile);
 QRect MarkerSpriteRect(int frame);
 QRect MarkerMaskRect(int frame);
-QRect DigitRect(int digit);  // 0..9; 10 is the unlit digit cell
+QRect DigitRect(int digit); // 0..9; 10 is the unlit digit cell
 QRect FaceRect(bool solved);
 
 // Top-left corner of cell (c, r) in the board area.
@@ -56,4 +56,4 @@ void DrawLevelDisplay(QImage& levelBox, const QImage& digitStrip, int level, boo
 // The level display's hint.
 QString LevelHint(int level, bool solved, int language);
 
-}  // namespace zt::render
+} // namespace zt::render

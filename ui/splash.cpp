@@ -5,7 +5,6 @@
 #include <QScreen>
 #include <QTimer>
 
-
 namespace zt {
 
 TSplash::TSplash(QWidget* parent)
@@ -26,7 +25,9 @@ void TSplash::Click() {
     }
 }
 
-void TSplash::mousePressEvent(QMouseEvent*) { Click(); }
+void TSplash::mousePressEvent(QMouseEvent*) {
+    Click();
+}
 
 void TSplash::paintEvent(QPaintEvent*) {
     QPainter p(this);
@@ -42,4 +43,4 @@ void TSplash::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-}  // namespace zt
+} // namespace zt

@@ -27,4 +27,4 @@ private:
     QPixmap picture_;
 };
 
-}  // namespace zt
+} // namespace zt

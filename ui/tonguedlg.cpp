@@ -60,4 +60,4 @@ void TTongueDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-}  // namespace zt
+} // namespace zt

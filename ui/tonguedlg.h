@@ -26,4 +26,4 @@ private:
     QPushButton* german_;
 };
 
-}  // namespace zt
+} // namespace zt

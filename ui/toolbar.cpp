@@ -7,13 +7,13 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "aboutbox.h"
 #include "fonts.h"
 #include "glyphs.h"
 #include "mainform.h"
 #include "paintbox.h"
 #include "render.h"
 #include "weblabel.h"
-#include "aboutbox.h"
 
 namespace zt {
 
@@ -81,7 +81,7 @@ QString CaptionSafe(QString text) {
     return text.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
 }
 
-}  // namespace
+} // namespace
 
 void TMainForm::BuildToolBar() {
     ToolPanel = new QFrame(this);
@@ -217,4 +217,4 @@ void TMainForm::UpdateCaption() {
     levelboxPaint();
 }
 
-}  // namespace zt
+} // namespace zt

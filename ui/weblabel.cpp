@@ -18,7 +18,7 @@ void TCKSimpleLabel::Jump() {
     p.setColor(QPalette::WindowText, VisitedColor);
     setPalette(p);
     if (JumpMode != TCKJumpModes::jmInternet) {
-        return;  // the game uses the web page only
+        return; // the game uses the web page only
     }
     if (!opener || !opener(JumpAddress)) {
         JumpMode = TCKJumpModes::jmNone;
@@ -26,4 +26,4 @@ void TCKSimpleLabel::Jump() {
     }
 }
 
-}  // namespace zt
+} // namespace zt

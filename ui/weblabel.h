@@ -27,4 +27,4 @@ public:
     void Jump();
 };
 
-}  // namespace zt
+} // namespace zt

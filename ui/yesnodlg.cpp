@@ -16,7 +16,7 @@ namespace {
 
 struct PageLayout {
     QRect label;
-    bool question;  // two buttons; else one OK button at 92
+    bool question; // two buttons; else one OK button at 92
     int yesLeft;
     const char* yesGlyph;
     int yesGlyphs;
@@ -72,7 +72,7 @@ QPushButton* MakeButton(QWidget* page, int left, const QString& name, const char
     return b;
 }
 
-}  // namespace
+} // namespace
 
 TYesNoDlg::TYesNoDlg(QWidget* main, const int& language)
     : QDialog(main, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
@@ -129,7 +129,9 @@ QPushButton* TYesNoDlg::Button(int page, int item) const {
     return item == 1 ? pc.yes : pc.no;
 }
 
-int TYesNoDlg::ActivePage() const { return stack_->currentIndex() + 1; }
+int TYesNoDlg::ActivePage() const {
+    return stack_->currentIndex() + 1;
+}
 
 ModalResult TYesNoDlg::ShowModal(unsigned page) {
     if (page >= 1 && page <= PageCount) {
@@ -146,7 +148,9 @@ void TYesNoDlg::done(int r) {
 }
 
 // The close box.
-void TYesNoDlg::reject() { done(int(ModalResult::Cancel)); }
+void TYesNoDlg::reject() {
+    done(int(ModalResult::Cancel));
+}
 
 void TYesNoDlg::showEvent(QShowEvent* event) {
     FormActivate();
@@ -189,4 +193,4 @@ void TYesNoDlg::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-}  // namespace zt
+} // namespace zt

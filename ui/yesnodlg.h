@@ -25,7 +25,7 @@ public:
     // the dialog was closed.
     ModalResult ShowModal(unsigned page);
     ModalResult Result() const { return result_; }
-    int ActivePage() const;  // 1..7
+    int ActivePage() const; // 1..7
 
     QLabel* Label(int page) const { return pages_[page - 1].label; }
     // item 1: the first button (Yes or OK), item 2: the second (No or Cancel).
@@ -42,9 +42,9 @@ public slots:
 private:
     struct PageControls {
         QLabel* label = nullptr;
-        QPushButton* yes = nullptr;  // or OK
-        QPushButton* no = nullptr;   // null on the OK pages
-        bool noIsCancel = false;     // "endgame": the second button answers Cancel
+        QPushButton* yes = nullptr; // or OK
+        QPushButton* no = nullptr;  // null on the OK pages
+        bool noIsCancel = false;    // "endgame": the second button answers Cancel
     };
     void FormActivate();
     void SetTexts();
@@ -56,4 +56,4 @@ private:
     ModalResult result_ = ModalResult::None;
 };
 
-}  // namespace zt
+} // namespace zt

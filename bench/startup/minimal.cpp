@@ -31,7 +31,7 @@ private:
     int frame_ = 0;
 };
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
