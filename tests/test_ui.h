@@ -10,8 +10,6 @@ private slots:
     void gaugeRowsFollowTheShareOfSolvedLevels();
     void levelDisplayBlanksOnlyLeadingZeros_data();
     void levelDisplayBlanksOnlyLeadingZeros();
-    void levelHintInBothLanguages();
-    void markerIsMaskedByAndThenSpriteByOr();
 };
 
 class FirstStartTest : public QObject {
@@ -21,7 +19,6 @@ private slots:
     void languageDialogClosedKeepsAskingAtTheNextStart();
     void storedLevelIsBroughtIntoRange();
     void missingProgressFileIsNamedWithoutAMessage();
-    void toolBarAndWindowHaveTheirSizes();
 };
 
 class PlayTest : public QObject {

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -19,6 +20,10 @@
 #include "paintbox.h"
 
 namespace uitest {
+
+inline QImage Rgb(const QImage& i) {
+    return i.convertToFormat(QImage::Format_RGB32);
+}
 
 // A road from (0, 0) to (1, 0) on grass: every side fits.
 inline zt::LevelRecord FittingRecord() {
