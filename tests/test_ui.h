@@ -27,7 +27,6 @@ private slots:
     void moveSwapsTheTwoCellsOnScreen();
     void markerTurnsOnTheSelectedCellOnly();
     void solvingShowsWonThenMarksTheLevel();
-    void lastUnsolvedLevelBringsAllSolvedOnce();
     void fullPaintDrawsEverything();
 };
 
@@ -47,7 +46,6 @@ private slots:
     void everyPageAnswersAsTheCallerExpects_data();
     void everyPageAnswersAsTheCallerExpects();
     void textsFollowTheLanguageAtEachShowing();
-    void unknownPageShowsTheLastOne();
     void dialogsStandOverTheMainWindow();
     void splashClosesByClickOrTimer();
     void rulesOpenAtTheTopicOfTheLanguage();

@@ -128,22 +128,6 @@ void DialogTest::textsFollowTheLanguageAtEachShowing() {
     QCOMPARE(shown(1), QStringLiteral("Hurrah, you did it!|OK"));
 }
 
-void DialogTest::unknownPageShowsTheLastOne() {
-    QWidget main;
-    int language = 0;
-    zt::TYesNoDlg d(&main, language);
-    QCOMPARE(d.ActivePage(), 7); // "gameover" until something is shown
-    for (unsigned page : {0u, 4u, 8u, 0xFFFFFFFFu}) {
-        int shown = 0;
-        WhenModal([&](QWidget*) {
-            shown = d.ActivePage();
-            d.close();
-        });
-        d.ShowModal(page);
-        QCOMPARE(shown, page == 4 || page == 8 || page == 0xFFFFFFFFu ? 4 : 7);
-    }
-}
-
 void DialogTest::dialogsStandOverTheMainWindow() {
     // Centred across; vertically centred on the client area, reckoned up from
     // the main window's lower edge. Division truncates toward zero.
