@@ -11,7 +11,7 @@
 namespace zt {
 
 QString ZorblyWebAddress() {
-    return QStringLiteral("https://www.zorblygames.example/");
+    return QStringLiteral("https://zorblygames.github.io/");
 }
 
 TAboutBox::TAboutBox(QWidget* main)
@@ -47,8 +47,7 @@ TAboutBox::TAboutBox(QWidget* main)
     contact->setGeometry(20, 64, 262, 66);
     contact->setTextFormat(Qt::PlainText);
     contact->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    contact->setText(QStringLiteral("Zorbly Games\nTarnelweg 7, 12345 Zorbstadt\n"
-                                    "support@zorblygames.example\n") +
+    contact->setText(QStringLiteral("Zorbly Games\nTarnelweg 7, 12345 Zorbstadt\n") +
                      ZorblyWebAddress());
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
