@@ -7,6 +7,17 @@
 
 #include "game.h"
 
+// A fitting level: a ring of four street curves in the top-left corner
+// (right-bottom, left-bottom, top-right, top-left), the rest grass.
+inline zt::LevelRecord Ring() {
+    zt::LevelRecord rec{};
+    rec[zt::CellIndex(0, 0)] = 7;
+    rec[zt::CellIndex(1, 0)] = 6;
+    rec[zt::CellIndex(0, 1)] = 4;
+    rec[zt::CellIndex(1, 1)] = 5;
+    return rec;
+}
+
 class FakeView : public zt::GameView {
 public:
     zt::Game* game = nullptr;

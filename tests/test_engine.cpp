@@ -13,16 +13,6 @@ using namespace zt;
 
 namespace {
 
-// A little ring of four street curves in the top-left corner, the rest grass.
-LevelRecord Ring() {
-    LevelRecord rec{};
-    rec[CellIndex(0, 0)] = 7;  // right-bottom
-    rec[CellIndex(1, 0)] = 6;  // left-bottom
-    rec[CellIndex(0, 1)] = 4;  // top-right
-    rec[CellIndex(1, 1)] = 5;  // top-left
-    return rec;
-}
-
 void WriteFile(const QString& path, const std::vector<LevelRecord>& recs, int extraBytes = 0) {
     std::ofstream out(path.toStdString(), std::ios::binary);
     for (auto& r : recs) {

@@ -12,16 +12,6 @@ using namespace zt;
 
 namespace {
 
-// A fitting level: a ring of four street curves with the rest grass.
-LevelRecord Ring() {
-    LevelRecord rec{};
-    rec[CellIndex(0, 0)] = 7;
-    rec[CellIndex(1, 0)] = 6;
-    rec[CellIndex(0, 1)] = 4;
-    rec[CellIndex(1, 1)] = 5;
-    return rec;
-}
-
 struct Fixture {
     FakeView view;
     Game game{view};
