@@ -27,7 +27,8 @@ QPixmap Masked(const QImage& image) {
 } // namespace
 
 QPixmap GlyphImage(const QString& name, int index, int count) {
-    QImage all(QStringLiteral(":/glyphs/") + name);
+    // Named as BMP so that no image plug-in is loaded to guess the format.
+    QImage all(QStringLiteral(":/glyphs/") + name, "BMP");
     if (all.isNull() || count < 1 || index < 0 || index >= count) {
         return {};
     }

@@ -13,7 +13,7 @@ TSplash::TSplash(QWidget* parent)
     setObjectName(QStringLiteral("Splash"));
     setFixedSize(200, 150);
     // The title art fills the window; it has no see-through colour.
-    picture_ = QPixmap(QStringLiteral(":/glyphs/splash.bmp"));
+    picture_ = QPixmap(QStringLiteral(":/glyphs/splash.bmp"), "BMP");
     timer_->setInterval(3000);
     connect(timer_, &QTimer::timeout, this, &TSplash::Click);
     timer_->start();
