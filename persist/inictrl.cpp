@@ -56,11 +56,13 @@ std::unique_ptr<QSettings> OpenStore(const QString& regPath) {
 std::optional<QString> StoredText(const QVariant& value) {
     if (!value.isValid())
         return std::nullopt;
+    QString text;
     if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QLatin1Char(','));
-    if (!value.canConvert<QString>())
+        text = value.toStringList().join(QLatin1Char(','));
+    else if (value.canConvert<QString>())
+        text = value.toString();
+    else
         return std::nullopt;
-    QString text = value.toString();
     // A text ends at its first zero character, as the registry's strings do.
     qsizetype zero = text.indexOf(QChar(0));
     if (zero >= 0)

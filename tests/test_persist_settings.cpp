@@ -79,6 +79,9 @@ private slots:
                                 << "a,b";
         QTest::newRow("other types")
             << QByteArray("level=@Invalid()\nMainForm=@Rect(1 2 3 4)\n") << true << 1 << "";
+        // A zero character ends a text, also one that the INI reader split at its commas.
+        QTest::newRow("zero in a list")
+            << QByteArray("MainForm=\"2\\0;\",6,7\n", 21) << true << 1 << "2";
         QTest::newRow("garbage file")
             << QByteArray("\xff\xfe[comm\0on\n==\nlevel=3\n\x01", 22) << true << 3 << "";
     }
@@ -93,6 +96,8 @@ private slots:
         QCOMPARE(ini.ReadFlag("common", "sound", true), sound);
         QCOMPARE(ini.ReadNumber("common", "level", 1), level);
         QCOMPARE(ini.ReadText("common", "MainForm", QString()), text);
+        ini.WriteText("common", "MainForm", text); // what was read writes back unchanged
+        QCOMPARE(TCKIniCtrl().ReadText("common", "MainForm", QString()), text);
         ini.WriteNumber("common", "level", 4); // and writing still works
         QCOMPARE(TCKIniCtrl().ReadNumber("common", "level", 1), 4);
     }
