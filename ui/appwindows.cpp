@@ -7,9 +7,9 @@
 
 namespace zt {
 
-GameWindows CreateGameWindows(const QString& programDir) {
+GameWindows CreateGameWindows(const QString& programDir, std::future<GameMedia> media) {
     GameWindows w;
-    w.MainForm = std::make_unique<TMainForm>(programDir);
+    w.MainForm = std::make_unique<TMainForm>(programDir, std::move(media));
     if (w.MainForm->StartFailed()) {
         return w;
     }

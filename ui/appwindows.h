@@ -18,7 +18,7 @@ struct GameWindows {
 };
 
 // When the main window's start-up fails, only MainForm is made (and reports
-// StartFailed()).
-GameWindows CreateGameWindows(const QString& programDir);
+// StartFailed()). media as for TMainForm.
+GameWindows CreateGameWindows(const QString& programDir, std::future<GameMedia> media = {});
 
 } // namespace zt

@@ -1,7 +1,7 @@
 #include "glyphs.h"
 
-#include <QFile>
 #include <QImage>
+#include <QImageReader>
 
 namespace zt {
 
@@ -26,9 +26,14 @@ QPixmap Masked(const QImage& image) {
 
 } // namespace
 
+QImage ReadPicture(const QString& path, const char* format) {
+    QImageReader reader(path, format);
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
 QPixmap GlyphImage(const QString& name, int index, int count) {
-    // Named as BMP so that no image plug-in is loaded to guess the format.
-    QImage all(QStringLiteral(":/glyphs/") + name, "BMP");
+    const QImage all = ReadPicture(QStringLiteral(":/glyphs/") + name, "bmp");
     if (all.isNull() || count < 1 || index < 0 || index >= count) {
         return {};
     }
@@ -52,11 +57,14 @@ QIcon GlyphIcon(const QString& name, int count) {
 
 QIcon GameIcon() {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        // addFile reads a size only when something asks for it.
-        const QString file = QStringLiteral(":/glyphs/icons/zorbly-tarnel-%1.png").arg(size);
-        if (QFile::exists(file)) {
-            icon.addFile(file, QSize(size, size));
+    // The window manager gets every size the icon has, so only the sizes a
+    // title bar or task switcher shows; the menu takes the installed icons.
+    // Added as pictures, not files, so that no icon plug-in is looked for.
+    for (int size : {16, 24, 32, 48, 64}) {
+        const QImage picture =
+            ReadPicture(QStringLiteral(":/glyphs/icons/zorbly-tarnel-%1.png").arg(size), "png");
+        if (!picture.isNull()) {
+            icon.addPixmap(QPixmap::fromImage(picture));
         }
     }
     if (icon.isNull()) {

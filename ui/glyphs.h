@@ -3,11 +3,16 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
 namespace zt {
 
+// A picture from the resources in the format named (lower case, e.g. "bmp").
+// Only that format's reader is used: nothing guesses the format from the
+// contents, so no image plug-in is loaded. A missing file gives a null image.
+QImage ReadPicture(const QString& path, const char* format);
 // Image `index` of `count` from ":/glyphs/<name>", with its see-through colour
 // masked out. A missing glyph gives a null pixmap.
 QPixmap GlyphImage(const QString& name, int index = 0, int count = 1);

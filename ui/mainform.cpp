@@ -24,7 +24,8 @@ namespace {
 const QString Common = QStringLiteral("common");
 }
 
-TMainForm::TMainForm(const QString& programDir) : game_(*this), programDir_(programDir) {
+TMainForm::TMainForm(const QString& programDir, std::future<GameMedia> media)
+    : game_(*this), programDir_(programDir) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
@@ -32,7 +33,7 @@ TMainForm::TMainForm(const QString& programDir) : game_(*this), programDir_(prog
     setWindowIcon(GameIcon());
     BuildToolBar();
     // The components come to life before the creation handler runs.
-    if (!DecodeMedia()) {
+    if (!TakeMedia(std::move(media))) {
         startFailed_ = true;
         return;
     }
@@ -46,26 +47,26 @@ TMainForm::TMainForm(const QString& programDir) : game_(*this), programDir_(prog
     FormCreate();
 }
 
-bool TMainForm::DecodeMedia() {
-    try {
-        bitmaps_.ReadRecords(EmbeddedBitmapRecords());
-        waves_.ReadRecords(EmbeddedWaveRecords());
+bool TMainForm::TakeMedia(std::future<GameMedia> media) {
+    GameMedia decoded = media.valid() ? media.get() : DecodeGameMedia();
+    if (decoded.error.empty()) {
+        bitmaps_ = std::move(decoded.bitmaps);
+        waves_ = std::move(decoded.waves);
+        // Decoded as 32-bit pixels already: these share the lists' data.
         tileSheet_ = bitmaps_.Item(0).Bitmap.convertToFormat(QImage::Format_RGB32);
         backdrop_ = bitmaps_.Item(1).Bitmap.convertToFormat(QImage::Format_RGB32);
         digitStrip_ = bitmaps_.Item(2).Bitmap.convertToFormat(QImage::Format_RGB32);
-        waves_.Item(1); // both cues must exist
         return true;
-    } catch (const std::exception& e) {
-        const bool german = ini_.ReadNumber(Common, QStringLiteral("tongue"), -1) == 1;
-        const QString what = QString::fromUtf8(e.what());
-        ErrorBox(nullptr, german ? QStringLiteral("Die Bilder und Klänge des Spiels sind "
-                                                  "beschädigt (%1). Programm wird beendet.")
-                                       .arg(what)
-                                 : QStringLiteral("The game's pictures and sounds are damaged "
-                                                  "(%1). Program aborted.")
-                                       .arg(what));
-        return false;
     }
+    const bool german = ini_.ReadNumber(Common, QStringLiteral("tongue"), -1) == 1;
+    const QString what = QString::fromStdString(decoded.error);
+    ErrorBox(nullptr, german ? QStringLiteral("Die Bilder und Klänge des Spiels sind "
+                                              "beschädigt (%1). Programm wird beendet.")
+                                   .arg(what)
+                             : QStringLiteral("The game's pictures and sounds are damaged "
+                                              "(%1). Program aborted.")
+                                   .arg(what));
+    return false;
 }
 
 void TMainForm::FormCreate() {

@@ -11,6 +11,7 @@
 #include "inictrl.h"
 #include "medialists.h"
 #include "progress.h"
+#include "startwork.h"
 
 class QFrame;
 class QLabel;
@@ -33,8 +34,9 @@ class TMainForm : public QWidget, public GameView {
     Q_OBJECT
 public:
     // programDir: the folder of the level file, the help file and the default
-    // progress file, with a trailing separator.
-    explicit TMainForm(const QString& programDir);
+    // progress file, with a trailing separator. media: the pictures and sounds
+    // being decoded already (BeginStartWork); without it they are decoded here.
+    explicit TMainForm(const QString& programDir, std::future<GameMedia> media = {});
     ~TMainForm() override;
 
     // Start-up could not go on (the pictures or the off-screen cell); the
@@ -105,7 +107,7 @@ protected:
 
 private:
     void BuildToolBar();
-    bool DecodeMedia();
+    bool TakeMedia(std::future<GameMedia> media);
     void FormCreate();
     void FormActivate();
     bool FormCloseQuery();

@@ -5,6 +5,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "glyphs.h"
+
 namespace zt {
 
 TSplash::TSplash(QWidget* parent)
@@ -13,7 +15,7 @@ TSplash::TSplash(QWidget* parent)
     setObjectName(QStringLiteral("Splash"));
     setFixedSize(200, 150);
     // The title art fills the window; it has no see-through colour.
-    picture_ = QPixmap(QStringLiteral(":/glyphs/splash.bmp"), "BMP");
+    picture_ = QPixmap::fromImage(ReadPicture(QStringLiteral(":/glyphs/splash.bmp"), "bmp"));
     timer_->setInterval(3000);
     connect(timer_, &QTimer::timeout, this, &TSplash::Click);
     timer_->start();

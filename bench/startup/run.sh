@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Start-up and idle figures of the game beside a minimal Qt window, both on
 # one private X server:
-#   map_ms     process start until its main window is mapped and viewable
+#   map_ms     process start until its main window is mapped
 #   effect_ms  game only: first window of the process (the opening outlines)
-#              until the main window is mapped
+#              mapped until the main window is mapped
 #   rss_mb     resident memory 2 s after start
 #   cpu_pct    CPU used over 20 s of idle play (marker turning), in percent
 #   maxrss_mb  peak resident memory over the run (/usr/bin/time)
+# Map times come from the X server's own map notifications on the root
+# window, stamped as they arrive, so both programs are timed alike and no
+# polling delay enters the figures.
 # Usage: bench/startup/run.sh [build folder]   (not run by ctest)
 set -euo pipefail
 
@@ -19,14 +22,13 @@ if [ -z "${DISPLAY:-}" ] || [ "${ZTRN_BENCH_INNER:-}" != 1 ]; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build"
 fi
 
-for tool in xdotool xwininfo; do
+for tool in xdotool xwininfo xev stdbuf; do
     command -v "$tool" >/dev/null || { echo "needs $tool" >&2; exit 2; }
 done
 [ -x "$build/zorbly-tarnel" ] || { echo "no $build/zorbly-tarnel" >&2; exit 2; }
 [ -x "$build/ztrn-bench-minimal" ] || { echo "no $build/ztrn-bench-minimal" >&2; exit 2; }
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 # A settings store of its own, with the language chosen, so that only the
 # splash (which closes by itself) comes between start and play.
 export XDG_CONFIG_HOME=$work/config
@@ -35,32 +37,38 @@ printf '[common]\ntongue=0\n' >"$XDG_CONFIG_HOME/ZorblyGames/ZorblyTarnel-V2.ini
 
 now_ns() { date +%s%N; }
 
-# Waits until a viewable window with that exact-prefix name exists; prints its time.
-wait_mapped() {
-    local pattern=$1 deadline=$(($(now_ns) + 20000000000))
-    while [ "$(now_ns)" -lt "$deadline" ]; do
-        if xwininfo -root -tree 2>/dev/null | grep -q "\"$pattern"; then
-            local id
-            id=$(xdotool search --onlyvisible --name "^$pattern" 2>/dev/null | head -n1 || true)
-            if [ -n "$id" ]; then
-                now_ns
-                return 0
-            fi
-        fi
-    done
-    echo "timeout" >&2
-    return 1
-}
+# Every window mapped on the server, one line each: "<ns> <window id>".
+maps=$work/maps
+: >"$maps"
+stdbuf -oL xev -root -event substructure 2>/dev/null | while IFS= read -r line; do
+    case $line in
+    MapNotify*)
+        stamp=${EPOCHREALTIME/./}000
+        IFS= read -r detail
+        id=${detail##*window }
+        printf '%s %d\n' "$stamp" "${id%%,*}"
+        ;;
+    esac
+done >>"$maps" &
+watcher=$!
+trap 'kill $watcher 2>/dev/null; rm -rf "$work"' EXIT
+sleep 0.5
 
-# Waits for the first visible window of a process; prints its time.
-wait_any_window() {
-    local pid=$1 deadline=$(($(now_ns) + 20000000000))
+# Waits until a viewable window with that name prefix exists; prints its id.
+# It first leaves the program a second to itself, so that no polling takes
+# the processor from its start.
+wait_named() {
+    local pattern=$1 deadline=$(($(now_ns) + 20000000000)) id
+    sleep 1
     while [ "$(now_ns)" -lt "$deadline" ]; do
-        if [ -n "$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n1)" ]; then
-            now_ns
+        id=$(xdotool search --onlyvisible --name "^$pattern" 2>/dev/null | head -n1 || true)
+        if [ -n "$id" ]; then
+            echo "$id"
             return 0
         fi
+        sleep 0.1
     done
+    echo "timeout waiting for $pattern" >&2
     return 1
 }
 
@@ -78,18 +86,21 @@ rss_kb() { awk '/^VmRSS/ {print $2}' "/proc/$1/status"; }
 # measure <label> <title prefix> <program>
 measure() {
     local label=$1 title=$2 program=$3
-    local start first mapped pid
+    local start pid
     start=$(now_ns)
     /usr/bin/time -f "%M" -o "$work/time.$label" "$program" >/dev/null 2>&1 &
     local timepid=$!
     # The program runs as the child of /usr/bin/time.
-    for _ in $(seq 100); do
-        pid=$(pgrep -P "$timepid" || true)
-        [ -n "$pid" ] && break
-        sleep 0.01
-    done
-    first=$(wait_any_window "$pid")
-    mapped=$(wait_mapped "$title")
+    sleep 0.5
+    pid=$(pgrep -P "$timepid" || true)
+    local id first mapped
+    id=$(wait_named "$title")
+    first=$(awk -v s="$start" '$1 >= s { print $1; exit }' "$maps")
+    mapped=$(awk -v s="$start" -v w="$id" '$1 >= s && $2 == w { print $1; exit }' "$maps")
+    if [ -z "$first" ] || [ -z "$mapped" ]; then
+        echo "no map notification seen for $label" >&2
+        exit 1
+    fi
     local map_ms=$(((mapped - start) / 1000000))
     local effect_ms=$(((mapped - first) / 1000000))
     sleep $(awk -v s="$start" -v n="$(now_ns)" 'BEGIN { d = 2 - (n - s) / 1e9; print (d > 0 ? d : 0) }')
@@ -120,6 +131,8 @@ for run in $(seq "$runs"); do
 done
 
 echo "runs: $runs, idle: ${idle}s"
+echo "each run (program map_ms effect_ms rss_mb cpu_pct maxrss_mb):"
+sed 's/^/  /' "$results"
 printf '%-8s %8s %10s %8s %8s %10s\n' program map_ms effect_ms rss_mb cpu_pct maxrss_mb
 sort -k1,1 -s "$results" | awk '
     { n[$1]++; m[$1] += $2; e[$1] += $3; r[$1] += $4; c[$1] += $5; x[$1] += $6 }

@@ -1,0 +1,27 @@
+// Start-up work that needs no window: decoding the pictures and sounds and
+// readying the font configuration. It runs on a second thread while the
+// application object connects to the window system, so the main window
+// appears sooner.
+#pragma once
+
+#include <future>
+#include <string>
+
+#include "medialists.h"
+
+namespace zt {
+
+struct GameMedia {
+    TCKBitmapList bitmaps;
+    TCKWaveList waves;
+    std::string error; // empty when every picture and sound decoded
+};
+
+// Decodes the embedded pictures and sounds; never throws. Safe on any thread.
+GameMedia DecodeGameMedia();
+
+// Starts DecodeGameMedia() and the font warm-up on a thread of their own.
+// May be called before the application object exists.
+std::future<GameMedia> BeginStartWork();
+
+} // namespace zt
