@@ -28,6 +28,8 @@ private slots:
     void markerTurnsOnTheSelectedCellOnly();
     void solvingShowsWonThenMarksTheLevel();
     void fullPaintDrawsEverything();
+    void picturesArrivingLateAreDrawnAtTheFirstShowing();
+    void damagedPicturesFoundLateEndTheRunWithAMessage();
 };
 
 class NavigationTest : public QObject {

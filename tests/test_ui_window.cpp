@@ -1,11 +1,14 @@
 // The main window as the player meets it: first start, moves, solving,
 // the level operations of the tool bar and closing.
+#include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QToolButton>
 #include <QWindow>
+#include <future>
 
 #include "catalogue.h"
 #include "helpwindow.h"
@@ -258,6 +261,72 @@ void PlayTest::fullPaintDrawsEverything() {
     // Nothing solved: the grey strip over the background's full one.
     QCOMPARE(f.BoxImage().copy(469, 32, 31, 315), backdrop.copy(415, 32, 31, 315));
     QVERIFY(f.LevelBoxImage().pixel(50, 10) != QColor(Qt::magenta).rgb());
+}
+
+// As the program starts: the window is made without its pictures, which are
+// decoded on another thread and taken when it is first shown.
+void PlayTest::picturesArrivingLateAreDrawnAtTheFirstShowing() {
+    for (bool handedOver : {true, false}) {
+        uitest::Game g;
+        g.WriteLevels({3, NeverFittingRecord()});
+        g.Store().WriteNumber("common", "tongue", 0);
+        g.w = zt::CreateGameWindows(g.Dir(), true);
+        auto& f = g.Form();
+        f.SoundBtn->setChecked(false);
+        QVERIFY(!f.StartFailed());
+        QCOMPARE(f.Bitmaps().Count(), 0);
+        // Ticks and drawing calls while hidden find nothing to draw with.
+        const QImage before = f.BoxImage();
+        f.TimerTimer();
+        f.DrawGauge();
+        f.DrawCell(0, 0);
+        f.levelboxPaint();
+        QCOMPARE(f.BoxImage(), before);
+        if (handedOver) {
+            f.SetMedia(zt::BeginStartWork());
+        }
+        g.Show();
+        QCOMPARE(f.Bitmaps().Count(), 3);
+        for (int c = 0; c < 9; ++c) {
+            for (int r = 0; r < 7; ++r) {
+                QVERIFY(ShowsTile(g, c, r, g.State().TileAt(c, r)));
+            }
+        }
+        const QImage backdrop = Rgb(f.Bitmaps().Item(1).Bitmap);
+        QCOMPARE(f.BoxImage().copy(0, 0, 22, 376), backdrop.copy(0, 0, 22, 376));
+    }
+}
+
+void PlayTest::damagedPicturesFoundLateEndTheRunWithAMessage() {
+    uitest::Game g;
+    g.WriteLevels({3, NeverFittingRecord()});
+    g.Store().WriteNumber("common", "tongue", 0);
+    g.w = zt::CreateGameWindows(g.Dir(), true);
+    auto& f = g.Form();
+    std::promise<zt::GameMedia> damaged;
+    zt::GameMedia media;
+    media.error = "record 2: bad block";
+    damaged.set_value(std::move(media));
+    f.SetMedia(damaged.get_future());
+    QSignalSpy aborted(&f, &zt::TMainForm::StartAborted);
+
+    QString message;
+    WhenModal([&](QWidget* box) {
+        if (auto* m = qobject_cast<QMessageBox*>(box)) {
+            message = m->text();
+        }
+        box->close();
+    });
+    f.show();
+    QTRY_VERIFY(!message.isEmpty());
+    QCOMPARE(message, QStringLiteral("The game's pictures and sounds are damaged (record 2: bad "
+                                     "block). Program aborted."));
+    QVERIFY(f.StartFailed());
+    QCOMPARE(aborted.count(), 1);
+    // Nothing is drawn and nothing is saved on the way out.
+    f.TimerTimer();
+    f.close();
+    QVERIFY(!QFile::exists(g.Dir() + "noname.ztn"));
 }
 
 void NavigationTest::restartAsksOnlyAfterAMove() {

@@ -42,13 +42,12 @@ TAboutBox::TAboutBox(QWidget* main)
     version->setObjectName(QStringLiteral("Version"));
     version->setGeometry(68, 40, 210, 16);
 
-    auto* contact = new QLabel(this);
-    contact->setObjectName(QStringLiteral("Contact"));
-    contact->setGeometry(20, 64, 262, 66);
-    contact->setTextFormat(Qt::PlainText);
-    contact->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    contact->setText(QStringLiteral("Zorbly Games\nTarnelweg 7, 12345 Zorbstadt\n") +
-                     ZorblyWebAddress());
+    contact_ = new QLabel(this);
+    contact_->setObjectName(QStringLiteral("Contact"));
+    contact_->setGeometry(20, 64, 262, 66);
+    contact_->setTextFormat(Qt::PlainText);
+    contact_->setText(QStringLiteral("Zorbly Games\nTarnelweg 7, 12345 Zorbstadt\n") +
+                      ZorblyWebAddress());
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
@@ -58,6 +57,9 @@ TAboutBox::TAboutBox(QWidget* main)
 }
 
 void TAboutBox::showEvent(QShowEvent* event) {
+    // Selectable text is laid out at once, which would load the fonts while
+    // the game starts; the box is made then but seldom shown.
+    contact_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     PlaceOver(this, main_);
     QDialog::showEvent(event);
 }

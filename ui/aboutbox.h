@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+class QLabel;
+
 namespace zt {
 
 // The maker's web page, opened by the tool bar's logo button.
@@ -18,6 +20,7 @@ protected:
 
 private:
     QWidget* main_;
+    QLabel* contact_ = nullptr;
 };
 
 } // namespace zt

@@ -7,9 +7,9 @@
 
 namespace zt {
 
-GameWindows CreateGameWindows(const QString& programDir, std::future<GameMedia> media) {
+GameWindows CreateGameWindows(const QString& programDir, bool picturesLater) {
     GameWindows w;
-    w.MainForm = std::make_unique<TMainForm>(programDir, std::move(media));
+    w.MainForm = std::make_unique<TMainForm>(programDir, picturesLater);
     if (w.MainForm->StartFailed()) {
         return w;
     }

@@ -18,7 +18,7 @@ struct GameWindows {
 };
 
 // When the main window's start-up fails, only MainForm is made (and reports
-// StartFailed()). media as for TMainForm.
-GameWindows CreateGameWindows(const QString& programDir, std::future<GameMedia> media = {});
+// StartFailed()). picturesLater as for TMainForm.
+GameWindows CreateGameWindows(const QString& programDir, bool picturesLater = false);
 
 } // namespace zt

@@ -17,6 +17,9 @@ const QImage& TMainForm::LevelBoxImage() const {
 }
 
 void TMainForm::boxPaint() {
+    if (!HasPictures()) {
+        return;
+    }
     if (firstTime_) {
         FirstPaintStep();
     }
@@ -32,19 +35,25 @@ void TMainForm::boxPaint() {
 }
 
 void TMainForm::DrawBackground() {
+    if (!HasPictures()) {
+        return;
+    }
     box->Changed(render::Blit(box->Image(), {0, 0}, backdrop_, backdrop_.rect()));
     sUpBtn->update();
     sDownBtn->update();
 }
 
 void TMainForm::DrawCell(int c, int r) {
+    if (!HasPictures()) {
+        return;
+    }
     const int t = game_.TileAt(c, r);
     box->Changed(render::Blit(box->Image(), render::CellOrigin(c, r), tileSheet_,
                               render::TileRect(IsTile(t) ? t : 0)));
 }
 
 void TMainForm::DrawSelectedCell() {
-    if (!game_.hasSelection || offscreenCell_.isNull()) {
+    if (!HasPictures() || !game_.hasSelection || offscreenCell_.isNull()) {
         return; // a level without any tile that could carry the marker
     }
     const int t = game_.TileAt(game_.selCol, game_.selRow);
@@ -59,11 +68,17 @@ void TMainForm::DrawSelectedCell() {
 }
 
 void TMainForm::DrawGauge() {
+    if (!HasPictures()) {
+        return;
+    }
     box->Changed(
         render::DrawGauge(box->Image(), backdrop_, game_.SolvedCount(), game_.LevelCount()));
 }
 
 void TMainForm::levelboxPaint() {
+    if (!HasPictures()) {
+        return;
+    }
     const int level = game_.currentLevel;
     const bool solved = game_.IsLevelSolved(level);
     render::DrawLevelDisplay(levelbox->Image(), digitStrip_, level, solved);

@@ -1,5 +1,6 @@
 #include "glyphs.h"
 
+#include <QFile>
 #include <QImage>
 #include <QImageReader>
 
@@ -27,6 +28,9 @@ QPixmap Masked(const QImage& image) {
 } // namespace
 
 QImage ReadPicture(const QString& path, const char* format) {
+    if (!QFile::exists(path)) {
+        return {};
+    }
     QImageReader reader(path, format);
     reader.setAutoDetectImageFormat(false);
     return reader.read();
@@ -60,7 +64,7 @@ QIcon GameIcon() {
     // The window manager gets every size the icon has, so only the sizes a
     // title bar or task switcher shows; the menu takes the installed icons.
     // Added as pictures, not files, so that no icon plug-in is looked for.
-    for (int size : {16, 24, 32, 48, 64}) {
+    for (int size : {16, 32, 48, 64}) {
         const QImage picture =
             ReadPicture(QStringLiteral(":/glyphs/icons/zorbly-tarnel-%1.png").arg(size), "png");
         if (!picture.isNull()) {

@@ -5,19 +5,23 @@
 #include "startwork.h"
 
 int main(int argc, char** argv) {
-    // Decoding and the font set-up run while Qt connects to the display.
-    std::future<zt::GameMedia> media = zt::BeginStartWork();
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("zorbly-tarnel"));
 
     // The game's files lie beside the program; there are no options.
     zt::GameWindows windows =
-        zt::CreateGameWindows(QCoreApplication::applicationDirPath() + '/', std::move(media));
+        zt::CreateGameWindows(QCoreApplication::applicationDirPath() + '/', true);
     if (windows.MainForm->StartFailed()) {
         return 1;
     }
     QObject::connect(windows.MainForm.get(), &zt::TMainForm::Closed, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
+    QObject::connect(
+        windows.MainForm.get(), &zt::TMainForm::StartAborted, &app,
+        [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
+    // The pictures, the sounds and the fonts are readied on a second thread
+    // while the opening effect plays, so the first outline comes sooner.
+    windows.MainForm->SetMedia(zt::BeginStartWork());
     windows.MainForm->show();
     int rc = app.exec();
     // Destroying the main window remembers its position, then frees the rest.

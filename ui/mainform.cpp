@@ -24,8 +24,8 @@ namespace {
 const QString Common = QStringLiteral("common");
 }
 
-TMainForm::TMainForm(const QString& programDir, std::future<GameMedia> media)
-    : game_(*this), programDir_(programDir) {
+TMainForm::TMainForm(const QString& programDir, bool picturesLater)
+    : game_(*this), picturesLater_(picturesLater), programDir_(programDir) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
@@ -33,7 +33,7 @@ TMainForm::TMainForm(const QString& programDir, std::future<GameMedia> media)
     setWindowIcon(GameIcon());
     BuildToolBar();
     // The components come to life before the creation handler runs.
-    if (!TakeMedia(std::move(media))) {
+    if (!picturesLater_ && !TakeMedia(DecodeGameMedia())) {
         startFailed_ = true;
         return;
     }
@@ -47,8 +47,28 @@ TMainForm::TMainForm(const QString& programDir, std::future<GameMedia> media)
     FormCreate();
 }
 
-bool TMainForm::TakeMedia(std::future<GameMedia> media) {
-    GameMedia decoded = media.valid() ? media.get() : DecodeGameMedia();
+void TMainForm::SetMedia(std::future<GameMedia> media) {
+    pendingMedia_ = std::move(media);
+}
+
+bool TMainForm::MediaReady() {
+    if (!picturesLater_) {
+        return !startFailed_;
+    }
+    picturesLater_ = false;
+    GameMedia decoded = pendingMedia_.valid() ? pendingMedia_.get() : DecodeGameMedia();
+    if (TakeMedia(std::move(decoded))) {
+        return true;
+    }
+    // Found only now that the window is on its way: end the run at once,
+    // without saving anything.
+    startFailed_ = true;
+    Timer->stop();
+    emit StartAborted();
+    return false;
+}
+
+bool TMainForm::TakeMedia(GameMedia decoded) {
     if (decoded.error.empty()) {
         bitmaps_ = std::move(decoded.bitmaps);
         waves_ = std::move(decoded.waves);
@@ -138,6 +158,10 @@ void TMainForm::changeEvent(QEvent* event) {
 // the first activation.
 void TMainForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // The opening effect has run by now; the first paint needs the pictures.
+    if (!MediaReady()) {
+        return;
+    }
     if (!event->spontaneous() && firstTime_ && !startFailed_) {
         FormActivate();
     }
@@ -198,6 +222,9 @@ void TMainForm::PlayCue(int cue) {
     }
     if (cue == 0) {
         WavePlayer::Instance().Stop();
+        return;
+    }
+    if (!MediaReady()) {
         return;
     }
     if (cue >= 1 && cue <= waves_.Count()) {

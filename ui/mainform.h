@@ -34,15 +34,19 @@ class TMainForm : public QWidget, public GameView {
     Q_OBJECT
 public:
     // programDir: the folder of the level file, the help file and the default
-    // progress file, with a trailing separator. media: the pictures and sounds
-    // being decoded already (BeginStartWork); without it they are decoded here.
-    explicit TMainForm(const QString& programDir, std::future<GameMedia> media = {});
+    // progress file, with a trailing separator. With picturesLater the
+    // pictures and sounds are not decoded here but handed over by SetMedia()
+    // and taken when the window is first shown, so decoding can run during
+    // the opening effect.
+    explicit TMainForm(const QString& programDir, bool picturesLater = false);
     ~TMainForm() override;
 
     // Start-up could not go on (the pictures or the off-screen cell); the
     // message has been shown and the program should end without saving.
     bool StartFailed() const { return startFailed_; }
     void SetWindows(TSplash* splash, TYesNoDlg* yesNo, TAboutBox* about, TTongueDlg* tongue);
+    // The pictures and sounds being decoded (BeginStartWork).
+    void SetMedia(std::future<GameMedia> media);
 
     // What the engine asks of the window.
     void DrawCell(int c, int r) override;
@@ -97,6 +101,9 @@ public:
     QTimer* Timer = nullptr;
 
 signals:
+    // The pictures or sounds turned out damaged after the window was shown;
+    // the message has been shown and the program should end without saving.
+    void StartAborted();
     // The window has closed for good: the program may end.
     void Closed();
 
@@ -107,7 +114,14 @@ protected:
 
 private:
     void BuildToolBar();
-    bool TakeMedia(std::future<GameMedia> media);
+    // Takes the pictures and sounds once, waiting for them if need be; false
+    // when they are damaged (the message has been shown).
+    bool MediaReady();
+    bool TakeMedia(GameMedia decoded);
+    // Whether there is anything to draw with yet: while the window is hidden
+    // the pictures may still be on their way, and its first showing paints
+    // everything anyway.
+    bool HasPictures() const { return !tileSheet_.isNull(); }
     void FormCreate();
     void FormActivate();
     bool FormCloseQuery();
@@ -126,6 +140,8 @@ private:
     TCKIniCtrl ini_;
     TCKBitmapList bitmaps_;
     TCKWaveList waves_;
+    std::future<GameMedia> pendingMedia_;
+    bool picturesLater_ = false;
     ProgressFlow progress_;
     TCKForm* ckForm_ = nullptr;
     std::unique_ptr<HelpWindow> help_;

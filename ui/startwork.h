@@ -1,7 +1,6 @@
 // Start-up work that needs no window: decoding the pictures and sounds and
 // readying the font configuration. It runs on a second thread while the
-// application object connects to the window system, so the main window
-// appears sooner.
+// opening effect plays, so the first outline appears sooner.
 #pragma once
 
 #include <future>
@@ -20,8 +19,7 @@ struct GameMedia {
 // Decodes the embedded pictures and sounds; never throws. Safe on any thread.
 GameMedia DecodeGameMedia();
 
-// Starts DecodeGameMedia() and the font warm-up on a thread of their own.
-// May be called before the application object exists.
+// Starts DecodeGameMedia() and then the font warm-up on a thread of their own.
 std::future<GameMedia> BeginStartWork();
 
 } // namespace zt

@@ -128,9 +128,14 @@ void TMainForm::BuildToolBar() {
     levelscroll = new QScrollBar(Qt::Horizontal, p);
     levelscroll->setObjectName(QStringLiteral("levelscroll"));
     levelscroll->setGeometry(297, 8, 84, 19);
-    auto* paging = new TroughPagingStyle;
-    paging->setParent(levelscroll);
-    levelscroll->setStyle(paging);
+    // Only a style that jumps needs the correction; making a second style
+    // costs the start a millisecond or two.
+    if (levelscroll->style()->styleHint(QStyle::SH_ScrollBar_LeftClickAbsolutePosition, nullptr,
+                                        levelscroll)) {
+        auto* paging = new TroughPagingStyle;
+        paging->setParent(levelscroll);
+        levelscroll->setStyle(paging);
+    }
     levelscroll->setRange(1, 1);
     levelscroll->setValue(1);
     levelscroll->setSingleStep(1);
