@@ -3,6 +3,13 @@ add_executable(test_sound ${CMAKE_CURRENT_LIST_DIR}/test_sound.cpp)
 target_link_libraries(test_sound PRIVATE ztrn_sound Qt6::Test)
 add_test(NAME sound COMMAND test_sound)
 add_test(NAME sound-noserver COMMAND test_sound --no-server)
-set_tests_properties(sound sound-noserver PROPERTIES TIMEOUT 120 ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+# The same through the game's stand-in, which loads the player module from
+# beside the program at the first sound.
+add_executable(test_sound_module ${CMAKE_CURRENT_LIST_DIR}/test_sound.cpp
+                                 ${PROJECT_SOURCE_DIR}/media/sound/wavedata.cpp)
+target_link_libraries(test_sound_module PRIVATE ztrn_sound_loader Qt6::Test Qt6::Multimedia)
+add_test(NAME sound-module COMMAND test_sound_module)
+set_tests_properties(sound sound-noserver sound-module PROPERTIES
+    TIMEOUT 120 ENVIRONMENT QT_QPA_PLATFORM=offscreen)
 # What is heard depends on the output being fed in time: not beside other tests.
-set_tests_properties(sound PROPERTIES RUN_SERIAL TRUE)
+set_tests_properties(sound sound-module PROPERTIES RUN_SERIAL TRUE)

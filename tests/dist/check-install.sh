@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch folder and checks what a desktop sees:
-# the program beside its level and help file, the menu entry and icons, a
-# valid AppStream description, and a game that starts from the menu entry.
+# the program beside its level file, help file and sound module, the menu
+# entry and icons, a valid AppStream description, and a game that starts from
+# the menu entry.
 set -euo pipefail
 build=$1
 dest=$(mktemp -d)
@@ -16,6 +17,7 @@ app="$root/lib/zorbly-tarnel"
 [ -x "$app/zorbly-tarnel" ] || fail "no program in $app"
 cmp -s "$app/ztrn.dat" "$(dirname "$0")/../../data/ztrn.dat" || fail "level file not beside the program"
 [ -f "$app/ZTRN2.HLP" ] || fail "help file not beside the program"
+[ -f "$app/zorbly-tarnel-sound.so" ] || fail "sound module not beside the program"
 [ -L "$root/bin/zorbly-tarnel" ] || fail "no link in bin"
 [ "$(readlink -f "$root/bin/zorbly-tarnel")" = "$(readlink -f "$app/zorbly-tarnel")" ] || fail "bin link points elsewhere"
 
