@@ -2,7 +2,6 @@
 #include <QApplication>
 
 #include "appwindows.h"
-#include "startwork.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -11,6 +10,8 @@ int main(int argc, char** argv) {
     // The game's files lie beside the program; there are no options.
     zt::GameWindows windows =
         zt::CreateGameWindows(QCoreApplication::applicationDirPath() + '/', true);
+    // The window comes up without its pictures; they follow while the
+    // opening effect plays.
     if (windows.MainForm->StartFailed()) {
         return 1;
     }
@@ -19,9 +20,6 @@ int main(int argc, char** argv) {
     QObject::connect(
         windows.MainForm.get(), &zt::TMainForm::StartAborted, &app,
         [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
-    // The pictures, the sounds and the fonts are readied on a second thread
-    // while the opening effect plays, so the first outline comes sooner.
-    windows.MainForm->SetMedia(zt::BeginStartWork());
     windows.MainForm->show();
     int rc = app.exec();
     // Destroying the main window remembers its position, then frees the rest.

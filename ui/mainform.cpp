@@ -30,12 +30,16 @@ TMainForm::TMainForm(const QString& programDir, bool picturesLater)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    setWindowIcon(GameIcon());
     BuildToolBar();
     // The components come to life before the creation handler runs.
-    if (!picturesLater_ && !TakeMedia(DecodeGameMedia())) {
-        startFailed_ = true;
-        return;
+    if (picturesLater_) {
+        QTimer::singleShot(0, this, &TMainForm::FinishStart);
+    } else {
+        FinishStart();
+        if (!TakeMedia(DecodeGameMedia())) {
+            startFailed_ = true;
+            return;
+        }
     }
     ckForm_ = new TCKForm(this, &ini_);
     progress_.parent = this;
@@ -49,6 +53,18 @@ TMainForm::TMainForm(const QString& programDir, bool picturesLater)
 
 void TMainForm::SetMedia(std::future<GameMedia> media) {
     pendingMedia_ = std::move(media);
+}
+
+void TMainForm::FinishStart() {
+    if (startFinished_) {
+        return;
+    }
+    startFinished_ = true;
+    if (picturesLater_ && !pendingMedia_.valid()) {
+        pendingMedia_ = BeginStartWork();
+    }
+    setWindowIcon(GameIcon());
+    LoadGlyphs();
 }
 
 bool TMainForm::MediaReady() {
@@ -159,6 +175,7 @@ void TMainForm::changeEvent(QEvent* event) {
 void TMainForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // The opening effect has run by now; the first paint needs the pictures.
+    FinishStart();
     if (!MediaReady()) {
         return;
     }

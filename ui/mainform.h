@@ -34,10 +34,12 @@ class TMainForm : public QWidget, public GameView {
     Q_OBJECT
 public:
     // programDir: the folder of the level file, the help file and the default
-    // progress file, with a trailing separator. With picturesLater the
-    // pictures and sounds are not decoded here but handed over by SetMedia()
-    // and taken when the window is first shown, so decoding can run during
-    // the opening effect.
+    // progress file, with a trailing separator. With picturesLater what the
+    // first outline of the opening effect does not need waits for the first
+    // turn of the event loop, which comes while the effect plays: the
+    // pictures, sounds and fonts are then readied on a second thread (unless
+    // SetMedia() handed them over) and taken when the window is first shown,
+    // and the window and its buttons get their pictures.
     explicit TMainForm(const QString& programDir, bool picturesLater = false);
     ~TMainForm() override;
 
@@ -114,10 +116,13 @@ protected:
 
 private:
     void BuildToolBar();
+    // The tool bar buttons' pictures.
+    void LoadGlyphs();
     // Takes the pictures and sounds once, waiting for them if need be; false
     // when they are damaged (the message has been shown).
     bool MediaReady();
     bool TakeMedia(GameMedia decoded);
+    void FinishStart();
     // Whether there is anything to draw with yet: while the window is hidden
     // the pictures may still be on their way, and its first showing paints
     // everything anyway.
@@ -142,6 +147,7 @@ private:
     TCKWaveList waves_;
     std::future<GameMedia> pendingMedia_;
     bool picturesLater_ = false;
+    bool startFinished_ = false;
     ProgressFlow progress_;
     TCKForm* ckForm_ = nullptr;
     std::unique_ptr<HelpWindow> help_;

@@ -71,10 +71,25 @@ QToolButton* SpeedButton(QWidget* panel, const char* name, QRect geometry, const
     b->setGeometry(geometry);
     b->setAutoRaise(true);
     b->setFocusPolicy(Qt::NoFocus);
-    b->setIcon(GlyphIcon(QString::fromLatin1(glyph), images));
+    // The picture itself comes with LoadGlyphs().
+    b->setProperty("glyph", QString::fromLatin1(glyph));
+    b->setProperty("glyphImages", images);
     b->setIconSize(glyphSize);
     return b;
 }
+
+} // namespace
+
+void TMainForm::LoadGlyphs() {
+    for (QToolButton* b : ToolPanel->findChildren<QToolButton*>()) {
+        const QString glyph = b->property("glyph").toString();
+        if (!glyph.isEmpty() && b->icon().isNull()) {
+            b->setIcon(GlyphIcon(glyph, b->property("glyphImages").toInt()));
+        }
+    }
+}
+
+namespace {
 
 // Qt reads "[*]" in a caption as the modified marker; a file may be named so.
 QString CaptionSafe(QString text) {
