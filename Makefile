@@ -15,12 +15,7 @@ build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 play: build
-	@if [ -x $(BUILD)/zorbly-tarnel ]; then \
-		$(BUILD)/zorbly-tarnel; \
-	else \
-		$(BUILD)/ztrn-levels check data/ztrn.dat && \
-		echo "The level file is fine. The game window comes in a later version."; \
-	fi
+	$(BUILD)/zorbly-tarnel
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
