@@ -7,11 +7,11 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("zorbly-tarnel"));
 
-    // The game's files lie beside the program; there are no options.
+    // The game's files lie beside the program; there are no options. The
+    // window is made without its pictures, which follow while the opening
+    // effect plays.
     zt::GameWindows windows =
         zt::CreateGameWindows(QCoreApplication::applicationDirPath() + '/', true);
-    // The window comes up without its pictures; they follow while the
-    // opening effect plays.
     if (windows.MainForm->StartFailed()) {
         return 1;
     }
