@@ -34,9 +34,11 @@ private:
     WavePlayer* Real() {
         if (!real_ && !tried_ && QCoreApplication::instance()) {
             tried_ = true;
-            // Stays loaded to the end: the player's thread and clean-up live there.
+            // Stays loaded to the very end, as if linked in: the player's
+            // clean-up and the sound system's threads live there.
             QLibrary module(QCoreApplication::applicationDirPath() +
                             QStringLiteral("/zorbly-tarnel-sound"));
+            module.setLoadHints(QLibrary::PreventUnloadHint);
             if (auto entry = reinterpret_cast<Entry>(module.resolve("ztrn_wave_player")))
                 real_ = entry();
         }
