@@ -1,6 +1,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <filesystem>
 #include <numeric>
 #include <set>
 
@@ -83,8 +84,9 @@ void TestLevelLibrary::shippedFileIsSoundAndRises() {
     const LevelFile file = ReadLevelFile(ZTRN_SOURCE_DIR "/data/ztrn.dat");
     QVERIFY(file.opened);
     QCOMPARE(file.records.size(), std::size_t(MaxLevels));
-    const CheckReport report = CheckLevels(file.records);
-    QCOMPARE(report.faulty, 0);
+    const CheckReport report =
+        CheckLevels(file.records, std::filesystem::file_size(ZTRN_SOURCE_DIR "/data/ztrn.dat"));
+    QVERIFY(report.Clean());
     for (std::size_t i = 0; i < file.records.size(); ++i) {
         const QString broken = BrokenRule(file.records[i]);
         QVERIFY2(broken.isEmpty(), qPrintable(QString("level %1: %2").arg(i + 1).arg(broken)));

@@ -133,30 +133,51 @@ void TestLevelTool::checkListsEveryFault() {
 
 void TestLevelTool::checkFollowsTheReadingRules() {
     QTemporaryDir dir;
-    // 600 records: only the first 500 count, the 500th included.
+    // 600 records: only the first 500 count, the 500th included; the author
+    // hears of the rest.
     std::vector<LevelRecord> many(600, Loop());
     many[599][0] = 255; // past the limit: never read, so never reported
     const std::string big = dir.filePath("big.dat").toStdString();
     WriteBytes(big, many);
     Result r = Run(RunCheck, {big});
+    QCOMPARE(r.code, 1);
+    QCOMPARE(Lines(r.out), (std::vector<std::string>{
+                               "file: the last 6300 bytes after level 500 are ignored (the game "
+                               "reads at most 500 levels)",
+                               "500 levels, 0 faulty"}));
+    WriteBytes(big, std::vector<LevelRecord>(500, Loop()));
+    r = Run(RunCheck, {big});
     QCOMPARE(r.code, 0);
-    QCOMPARE(Lines(r.out).back(), std::string("500 levels, 0 faulty"));
+    QCOMPARE(Lines(r.out), (std::vector<std::string>{"500 levels, 0 faulty"}));
 
+    many.resize(500);
     many[499][0] = 255;
     WriteBytes(big, many);
     r = Run(RunCheck, {big});
     QCOMPARE(r.code, 1);
     QCOMPARE(Lines(r.out).back(), std::string("500 levels, 1 faulty"));
 
-    // A short last record is not a level; an empty file holds none, and that is
-    // no fault.
+    // A short last record is not a level, and an empty file holds none: the
+    // game goes on without a word, the check tells.
     const std::string shortFile = dir.filePath("short.dat").toStdString();
+    const std::string ignored = "file: the last 62 bytes after level 2 are ignored (too few for a "
+                                "level of 63 bytes)";
     WriteBytes(shortFile, {Loop(), Loop()}, 62);
-    QCOMPARE(Lines(Run(RunCheck, {shortFile}).out).back(), std::string("2 levels, 0 faulty"));
+    r = Run(RunCheck, {shortFile});
+    QCOMPARE(r.code, 1);
+    QCOMPARE(Lines(r.out), (std::vector<std::string>{ignored, "2 levels, 0 faulty"}));
+    const std::string none = "file: holds no level (a level is a whole record of 63 bytes)";
     WriteBytes(shortFile, {});
     r = Run(RunCheck, {shortFile});
-    QCOMPARE(r.code, 0);
-    QCOMPARE(Lines(r.out).back(), std::string("0 levels, 0 faulty"));
+    QCOMPARE(r.code, 1);
+    QCOMPARE(Lines(r.out), (std::vector<std::string>{none, "0 levels, 0 faulty"}));
+    WriteBytes(shortFile, {}, 40);
+    r = Run(RunCheck, {shortFile});
+    QCOMPARE(r.code, 1);
+    QCOMPARE(Lines(r.out),
+             (std::vector<std::string>{
+                 none, "file: the last 40 bytes are ignored (too few for a level of 63 bytes)",
+                 "0 levels, 0 faulty"}));
 
     // A file that cannot be read is an error, not an empty library.
     r = Run(RunCheck, {dir.filePath("missing.dat").toStdString()});

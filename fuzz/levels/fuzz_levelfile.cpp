@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (file.records.size() > static_cast<std::size_t>(zt::MaxLevels) ||
         file.records.size() != std::min<std::size_t>(size / zt::RecordSize, zt::MaxLevels))
         __builtin_trap();
-    zt::levels::CheckLevels(file.records);
+    zt::levels::CheckLevels(file.records, size);
     for (const auto& record : file.records) {
         zt::levels::Measure(record);
         zt::levels::SceneryFaults(record);

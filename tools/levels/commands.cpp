@@ -71,10 +71,12 @@ int RunCheck(const Args& args, std::ostream& out, std::ostream& err) {
     LevelFile file;
     if (!ReadLevels(args[0], file, err))
         return 1;
-    const CheckReport report = CheckLevels(file.records);
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(args[0], ec);
+    const CheckReport report = CheckLevels(file.records, ec ? 0 : size);
     for (const auto& line : report.lines)
         out << line << "\n";
-    return report.faulty == 0 ? 0 : 1;
+    return report.Clean() ? 0 : 1;
 }
 
 int RunScenery(const Args& args, std::ostream& out, std::ostream& err) {

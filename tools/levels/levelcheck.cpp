@@ -115,7 +115,7 @@ std::vector<std::string> RecordFaults(const LevelRecord& record) {
     return faults;
 }
 
-CheckReport CheckLevels(const std::vector<LevelRecord>& records) {
+CheckReport CheckLevels(const std::vector<LevelRecord>& records, std::uintmax_t fileSize) {
     CheckReport report;
     report.levels = static_cast<int>(records.size());
     for (std::size_t i = 0; i < records.size(); ++i) {
@@ -125,6 +125,24 @@ CheckReport CheckLevels(const std::vector<LevelRecord>& records) {
         ++report.faulty;
         for (const auto& f : faults)
             report.lines.push_back("level " + std::to_string(i + 1) + ": " + f);
+    }
+    // The game passes over these without a word; the author should not.
+    if (records.empty()) {
+        ++report.fileFaults;
+        report.lines.push_back("file: holds no level (a level is a whole record of " +
+                               std::to_string(RecordSize) + " bytes)");
+    }
+    const std::uintmax_t used = records.size() * std::uintmax_t{RecordSize};
+    if (fileSize > used) {
+        ++report.fileFaults;
+        const std::string after =
+            records.empty() ? "" : " after level " + std::to_string(records.size());
+        report.lines.push_back(
+            "file: the last " + std::to_string(fileSize - used) + " bytes" + after +
+            " are ignored " +
+            (records.size() >= static_cast<std::size_t>(MaxLevels)
+                 ? "(the game reads at most " + std::to_string(MaxLevels) + " levels)"
+                 : "(too few for a level of " + std::to_string(RecordSize) + " bytes)"));
     }
     report.lines.push_back(std::to_string(report.levels) + " levels, " +
                            std::to_string(report.faulty) + " faulty");
