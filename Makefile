@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: deps configure build play test clean
+.PHONY: deps configure build play test mutation clean
 
 deps:
 	@tools/install-deps.sh
@@ -20,6 +20,10 @@ play: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	@tools/extra-tests.sh $(BUILD)
+
+# Small faults put into a copy of the sources one at a time (not part of test).
+mutation: deps
+	@/usr/bin/python3 tools/mutation/mutate.py --work $(BUILD)-mutation
 
 clean:
 	rm -rf $(BUILD)
