@@ -4,6 +4,7 @@
 #include "bmp.h"
 #include "test_codec_common.h"
 
+#include <QCryptographicHash>
 #include <QTest>
 #include <random>
 
@@ -61,6 +62,88 @@ private slots:
         QCOMPARE(PackBlock(Bytes{0x00, 0x00}), (Bytes{0x80, 0x00, 0x00}));
         QCOMPARE(PackBlock(Bytes{7, 7, 7}), (Bytes{0x80, 7, 7, 7}));
         QCOMPARE(UnpackBlock(Bytes{0x80, 0x41}), Bytes{0x41});
+        // Only 0x80 means stored: every other method byte is a compressed block.
+        for (std::uint8_t method : {0x00, 0x40, 0x81, 0xC0, 0xFF})
+            QCOMPARE(UnpackBlock(Bytes{method, 0x00, 0x00, 0x41, 0x42}), (Bytes{0x41, 0x42}));
+    }
+
+    // The encoder's exact bytes where its limits meet: a block exactly as
+    // long as its piece stays compressed, one byte longer is stored; the
+    // longest copy; the farthest copy and one a byte too far.
+    void limitsOfTheEncoder_data() {
+        QTest::addColumn<Bytes>("piece");
+        QTest::addColumn<Bytes>("block");
+        QTest::newRow("as long as the piece") << Bytes(6, 'b') << Bytes{0x40, 0x40, 0x00, 0x62, 0x00, 0x12};
+        QTest::newRow("one byte longer") << Bytes(5, 'b') << Bytes{0x80, 'b', 'b', 'b', 'b', 'b'};
+        const std::string eighteen = "0123456789abcdefgh";
+        const std::string three = eighteen + eighteen + eighteen;
+        Bytes copies = {0x40, 0x00, 0x00};
+        copies.insert(copies.end(), eighteen.begin(), eighteen.begin() + 16);
+        copies.insert(copies.end(), {0x30, 0x00, 'g', 'h', 0x01, 0x2F, 0x01, 0x2F});
+        QTest::newRow("copies of 18") << Bytes(three.begin(), three.end()) << copies;
+        // 18 bytes, a run of zeros, and the 18 bytes again 4095 or 4096 bytes
+        // after their first place.
+        const Bytes head = {0xC9, 0xCF, 0x38, 0x04, 0x30, 0x70, 0x78, 0xA3, 0xBC,
+                            0x62, 0xFF, 0xF1, 0xCA, 0x48, 0x6E, 0xBF, 0xAC, 0x3D};
+        auto farApart = [&](std::size_t gap) {
+            Bytes piece = head;
+            piece.insert(piece.end(), gap, 0x00);
+            piece.insert(piece.end(), head.begin(), head.end());
+            return piece;
+        };
+        Bytes farCopy = {0x40, 0x00, 0x00};
+        farCopy.insert(farCopy.end(), head.begin(), head.begin() + 16);
+        farCopy.insert(farCopy.end(), {0x30, 0x00, 0xAC, 0x3D, 0x00, 0x0F, 0xDD, 0x00, 0xFF, 0xFF});
+        QTest::newRow("copy from 4095 back") << farApart(4077) << farCopy;
+        Bytes tooFar = {0x40, 0x00, 0x00};
+        tooFar.insert(tooFar.end(), head.begin(), head.begin() + 16);
+        tooFar.insert(tooFar.end(), {0x20, 0x00, 0xAC, 0x3D, 0x00, 0x0F, 0xDE, 0x00});
+        tooFar.insert(tooFar.end(), head.begin(), head.begin() + 13);
+        tooFar.insert(tooFar.end(), {0x00, 0x00});
+        tooFar.insert(tooFar.end(), head.begin() + 13, head.end());
+        QTest::newRow("no copy from 4096 back") << farApart(4078) << tooFar;
+    }
+    void limitsOfTheEncoder() {
+        QFETCH(Bytes, piece);
+        QFETCH(Bytes, block);
+        QCOMPARE(PackBlock(piece), block);
+        QCOMPARE(UnpackBlock(block), piece);
+    }
+
+    // Whole streams of realistic content, pinned by their digests: the hash,
+    // its table and the choice between run, copy and literal all show in
+    // these bytes, while a round trip would pass with any of them. The
+    // digests come from a second encoder, written apart from this one.
+    void streamDigests_data() {
+        QTest::addColumn<Bytes>("content");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QByteArray>("sha1");
+        QTest::newRow("numbered text, a full piece and more")
+            << NumberedText(40000, 7) << 18669
+            << QByteArray("7a27678f03ead097fb796038a486cb5544f2df27");
+        QTest::newRow("picture, six pieces")
+            << PictureLike(300, 200, 3) << 40101
+            << QByteArray("5fd4181c244ffd6cf9255f0af488fb5184427755");
+        Bytes mixed = Noise(3000, 5);
+        const Bytes text = TextLike(30000, 6);
+        const Bytes picture = PictureLike(120, 90, 8);
+        mixed.insert(mixed.end(), text.begin(), text.end());
+        mixed.insert(mixed.end(), 9000, 0x33);
+        mixed.insert(mixed.end(), picture.begin(), picture.end());
+        QTest::newRow("noise, text, a long run and a picture")
+            << mixed << 15783 << QByteArray("ff103513a112dff24d96780dc96b53ba26ddf838");
+    }
+    void streamDigests() {
+        QFETCH(Bytes, content);
+        QFETCH(int, size);
+        QFETCH(QByteArray, sha1);
+        const Bytes stream = Stream(content);
+        QCOMPARE(int(stream.size()), size);
+        const QByteArray bytes(reinterpret_cast<const char*>(stream.data()), qsizetype(stream.size()));
+        QCOMPARE(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex(), sha1);
+        Bytes back;
+        UnpackStream(stream, back);
+        QCOMPARE(back, content);
     }
 
     void incompressiblePieceIsStored() {

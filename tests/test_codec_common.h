@@ -33,14 +33,29 @@ inline Bytes Noise(std::size_t n, unsigned seed) {
     return b;
 }
 
+inline const char* const TextWords[] = {"Kreuzung", "Strasse", "bridge", "Damm",  "level",
+                                        "solved",   "tile",    "Zebrastreifen",  "river",
+                                        "Bahnlinie"};
+
 inline Bytes TextLike(std::size_t n, unsigned seed) {
-    static const char* const words[] = {"Kreuzung ", "Strasse ",  "bridge ", "Damm ",
-                                        "level ",    "solved ",   "tile ",   "Zebrastreifen ",
-                                        "river ",    "Bahnlinie "};
     std::mt19937 rng(seed);
     Bytes b;
     while (b.size() < n) {
-        const std::string w = words[rng() % 10];
+        const std::string w = std::string(TextWords[rng() % 10]) + " ";
+        b.insert(b.end(), w.begin(), w.end());
+    }
+    b.resize(n);
+    return b;
+}
+
+// Words with numbers, as in a log: so many different byte triples that the
+// encoder's hash table fills up and its collisions decide which copies it finds.
+inline Bytes NumberedText(std::size_t n, unsigned seed) {
+    std::mt19937 rng(seed);
+    Bytes b;
+    while (b.size() < n) {
+        std::string w = TextWords[rng() % 10];
+        w += " " + std::to_string(rng() % 100000) + "; ";
         b.insert(b.end(), w.begin(), w.end());
     }
     b.resize(n);

@@ -1,9 +1,13 @@
 // Catalogue, random generator, dealing, clicks and the solve check.
+#include <QDateTime>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
+#include <new>
 #include <set>
+#include <sstream>
 
 #include "catalogue.h"
 #include "fakeview.h"
@@ -11,7 +15,52 @@
 
 using namespace zt;
 
+// Running out of memory while the level file is read, on demand: when armed,
+// the first request for a whole number of 63-byte records fails, once.
 namespace {
+bool failRecordAllocation = false;
+}
+
+void* operator new(std::size_t size) {
+    if (failRecordAllocation && size >= RecordSize && size % RecordSize == 0) {
+        failRecordAllocation = false;
+        throw std::bad_alloc();
+    }
+    if (void* p = std::malloc(size ? size : 1)) {
+        return p;
+    }
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace {
+
+// The edge codes as the game's rules list them: per tile right, top, left,
+// bottom, twenty tiles a line.
+const char* const EdgeTable[] = {
+    "0000 0101 1010 1111 1100 0110 0011 1001 0102 0201 2010 1020 0202 2020 2222 2121 1212 2200 1200 2100",
+    "0220 0210 0120 0022 0012 0021 2002 1002 2001 3030 0303 3131 1313 3333 3300 0330 0033 3003 0010 1000",
+    "0100 0001 0313 3031 1303 3130 3232 2323 3333 3333 3310 3013 1330 1033 3301 0331 3103 0133 1111 1000",
+    "0100 0010 0001 1110 0111 1011 1101 1310 0131 1013 3101 3330 0333 3033 3303 1133 3113 3311 1331 1130",
+    "1103 0113 3110 3011 0311 1301 1031 3111 1311 1131 1113 0000 0000 0000 1010 0101 2020 0202 0000 0000",
+    "0010 0000 0000 0300 3330 0000 0000 2020 2020 2020 0000 0000 1000 3000 0000 0000 0000 0000 0000 0000",
+    "0000 0000 0000 0000 0000 0001 3000 0202 0202 0202 0000 0000 0000 0000 0000 0000 0000 0000 0000 0000",
+    "0300 0030 0003 3000 3030 0303 0300 0003 0030 3000 0000 0000 0000 0000 0000 0000 0000 0000 0000 0000",
+    "3000 0030 0000 0003 3030 0300 0000 0000 2020 0202 3030 0303 3300 0330 0033 3003 0000 0000 0000 0000",
+    "0030 0303 3030 3000 0300 0003 1100 0110 0011 1001 0101 1010 0000 0000 0303 3030 0000 0000 0000 0000",
+};
+
+// The marker anchors off the middle (13, 13), by the quarter or side the road passes.
+struct AnchorGroup {
+    int x, y;
+    std::vector<int> tiles;
+};
+const AnchorGroup AnchorTable[] = {
+    {19, 7, {4, 17, 18, 19, 34, 52, 56, 79, 80}},  {7, 7, {5, 20, 21, 22, 35, 50, 57, 81, 82}},
+    {7, 19, {6, 23, 24, 25, 36, 51, 55, 83, 84}},  {19, 19, {7, 26, 27, 28, 37, 53, 54, 85, 86}},
+    {7, 13, {42}}, {13, 19, {43}}, {19, 13, {44}}, {13, 7, {45}},
+};
 
 void WriteFile(const QString& path, const std::vector<LevelRecord>& recs, int extraBytes = 0) {
     std::ofstream out(path.toStdString(), std::ios::binary);
@@ -30,39 +79,40 @@ class EngineTest : public QObject {
 
 private slots:
     void catalogueTable() {
-        // Every code is a road kind or none; grass has none.
+        std::istringstream table([] {
+            std::string all;
+            for (const char* line : EdgeTable) {
+                all += std::string(line) + " ";
+            }
+            return all;
+        }());
+        std::string group;
         for (int t = 0; t < TileCount; ++t) {
+            QVERIFY(table >> group);
             for (int s = 0; s < 4; ++s) {
-                QVERIFY(Edge(t, Side(s)) <= 3);
+                QVERIFY2(Edge(t, Side(s)) == group[s] - '0',
+                         qPrintable(QString("tile %1 side %2").arg(t).arg(s)));
             }
         }
-        QCOMPARE(EdgeWord(0), 0u);
-        // Tile 4 is a curve from the top edge to the right edge.
-        QCOMPARE(Edge(4, Right), 1);
-        QCOMPARE(Edge(4, Top), 1);
-        QCOMPARE(Edge(4, Left), 0);
-        QCOMPARE(Edge(4, Bottom), 0);
-        QCOMPARE(Edge(90, Bottom), 3);  // 1113
-        // Interchangeable tiles share their codes.
-        for (auto [a, b] : {std::pair{3, 58}, {33, 48}, {33, 49}, {38, 61}, {39, 59}, {40, 60}, {41, 62}}) {
-            QCOMPARE(EdgeWord(a), EdgeWord(b));
+        QVERIFY(!(table >> group));
+        std::vector<MarkerAnchor> anchors(TileCount, MarkerAnchor{13, 13});
+        for (const auto& g : AnchorTable) {
+            for (int t : g.tiles) {
+                anchors[t] = {g.x, g.y};
+            }
         }
-        // Anchors keep the 20 x 20 marker inside the cell; curves sit in their quarter.
-        int middle = 0;
         for (int t = 0; t < TileCount; ++t) {
-            auto a = Anchor(t);
-            QVERIFY(a.x >= 7 && a.x <= 19 && a.y >= 7 && a.y <= 19);
-            middle += (a.x == 13 && a.y == 13) ? 1 : 0;
+            QVERIFY2(Anchor(t).x == anchors[t].x && Anchor(t).y == anchors[t].y,
+                     qPrintable(QString("anchor of tile %1").arg(t)));
         }
-        QCOMPARE(middle, 160);
-        QCOMPARE(Anchor(4).x, 19);
-        QCOMPARE(Anchor(4).y, 7);
-        QCOMPARE(Anchor(42).x, 7);
-        QCOMPARE(Anchor(42).y, 13);
-        // Classes.
+        // Classes, and the sides that face each other.
         QVERIFY(IsMovable(0) && IsMovable(90) && !IsMovable(91));
         QVERIFY(!IsMarkerEligible(0) && IsMarkerEligible(1) && IsMarkerEligible(89));
         QVERIFY(!IsMarkerEligible(90) && !IsMarkerEligible(91));
+        QCOMPARE(Opposite(Right), Left);
+        QCOMPARE(Opposite(Top), Bottom);
+        QCOMPARE(Opposite(Left), Right);
+        QCOMPARE(Opposite(Bottom), Top);
     }
 
     void randomSequence() {
@@ -78,6 +128,19 @@ private slots:
         // Wraps modulo 2^32 and stays below n.
         g.randomSeed = 0xFFFFFFFFu;
         QCOMPARE(g.RandomBelow(1000), (0xFFFFFFFFu * 134775813u + 1u) * 1000ull >> 32);
+        // Seeded with the milliseconds since midnight UTC, taken here between two
+        // looks at the clock (again should midnight fall between them).
+        for (int tries = 0; tries < 3; ++tries) {
+            const int before = QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay();
+            g.SeedFromClock();
+            const int after = QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay();
+            if (after < before) {
+                continue;
+            }
+            QVERIFY2(g.randomSeed >= std::uint32_t(before) && g.randomSeed <= std::uint32_t(after),
+                     qPrintable(QString("seed %1 outside %2..%3").arg(g.randomSeed).arg(before).arg(after)));
+            break;
+        }
     }
 
     void dealKeepsFixedTilesAndPicksMarker() {
@@ -102,17 +165,18 @@ private slots:
             QVERIFY(IsMarkerEligible(g.TileAt(g.selCol, g.selRow)));
             QVERIFY(!g.movedFlag && !g.levelSolved);
         }
-        // The same seed deals the same board, and the draws are those of the generator.
+        // The deal of seed 4242, worked out from the rules apart from the engine: 2000 swaps
+        // of two movable cells, each drawn column first, then the marker's cell.
         g.randomSeed = 4242;
         g.StartLevel(1);
-        Board first = g.board;
-        Cell sel{g.selCol, g.selRow};
-        std::uint32_t after = g.randomSeed;
-        g.randomSeed = 4242;
-        g.StartLevel(1);
-        QCOMPARE(g.board, first);
-        QCOMPARE((Cell{g.selCol, g.selRow}), sel);
-        QCOMPARE(g.randomSeed, after);
+        Board dealt{};
+        for (auto [t, c, r] : {std::tuple{4, 0, 5}, {7, 2, 2}, {6, 2, 4}, {90, 3, 0}, {91, 4, 3},
+                               {5, 5, 0}, {150, 8, 6}}) {
+            dealt[CellIndex(c, r)] = std::uint8_t(t);
+        }
+        QCOMPARE(g.board, dealt);
+        QCOMPARE((Cell{g.selCol, g.selRow}), (Cell{2, 2}));
+        QCOMPARE(g.randomSeed, 1695208814u);
         // Dealing draws all 63 cells column by column, then the texts.
         view.Clear();
         g.StartLevel(1);
@@ -225,6 +289,23 @@ private slots:
         mixed[CellIndex(2, 2)] = 39;  // street to the right
         mixed[CellIndex(3, 2)] = 13;  // raised road left-right
         QVERIFY(!Fits(mixed));
+        // Every border: two dead ends facing each other fit beside it; turned
+        // round, the outer one's road runs off the board there.
+        struct Pair {
+            Cell outer, inner;
+            int facing, away;  // the outer cell's tile facing the inner one, and turned away
+            int innerTile;
+        };
+        for (const Pair& p : {Pair{{8, 3}, {7, 3}, 38, 39, 39}, Pair{{0, 3}, {1, 3}, 39, 38, 38},
+                              Pair{{4, 0}, {4, 1}, 41, 40, 40}, Pair{{4, 6}, {4, 5}, 40, 41, 41}}) {
+            Board pair{};
+            pair[CellIndex(p.inner.c, p.inner.r)] = std::uint8_t(p.innerTile);
+            pair[CellIndex(p.outer.c, p.outer.r)] = std::uint8_t(p.facing);
+            QVERIFY(Fits(pair));
+            Board off{};
+            off[CellIndex(p.outer.c, p.outer.r)] = std::uint8_t(p.away);
+            QVERIFY2(!Fits(off), qPrintable(QString("tile %1 at %2, %3").arg(p.away).arg(p.outer.c).arg(p.outer.r)));
+        }
     }
 
     void moves() {
@@ -256,11 +337,19 @@ private slots:
         click(0, 0);
         click(0, 0);
         QCOMPARE(view.cues, (std::vector<int>{2}));
-        // A fixed tile ignores the click.
+        // A fixed tile ignores the click; tile 90, the last movable one, moves.
         g.board[CellIndex(7, 1)] = 91;
         view.Clear();
         click(7, 1);
         QVERIFY(view.calls.empty());
+        g.board[CellIndex(7, 2)] = 90;
+        click(7, 2);
+        QCOMPARE(g.TileAt(0, 0), 90);
+        QCOMPARE(g.TileAt(7, 2), 5);
+        QCOMPARE(view.cues, (std::vector<int>{2}));
+        click(0, 0);  // and back
+        QCOMPARE(g.TileAt(7, 2), 90);
+        g.board[CellIndex(7, 2)] = 0;
         // Completing the ring solves the level: click, solved sound, won, flag.
         QCOMPARE(g.TileAt(0, 0), 5);
         view.Clear();
@@ -276,6 +365,30 @@ private slots:
         click(1, 1);
         QCOMPARE(view.pages, (std::vector<Page>{Page::Won}));
         QCOMPARE(g.solvedFlags[0], 1);
+    }
+
+    void fittingDealIsNotSolvedBeforeAMove() {
+        // Two equal straights between fixed ends: every deal fits, and only a
+        // move tells so.
+        FakeView view;
+        Game g(view);
+        view.game = &g;
+        LevelRecord rec;
+        rec.fill(120);  // fixed, no road
+        rec[CellIndex(0, 0)] = 112;  // street to the right
+        rec[CellIndex(1, 0)] = 2;
+        rec[CellIndex(2, 0)] = 2;
+        rec[CellIndex(3, 0)] = 100;  // street to the left
+        g.levels = {rec};
+        g.StartLevel(1);
+        QVERIFY(g.IsSolved());
+        QVERIFY(!g.levelSolved);
+        QVERIFY(view.pages.empty() && view.cues.empty());
+        const int other = g.selCol == 1 ? 2 : 1;
+        g.boxMouseDown(22 + 48 * other, 20);
+        QVERIFY(g.levelSolved);
+        QCOMPARE(view.cues, (std::vector<int>{2, 1}));
+        QCOMPARE(view.pages, (std::vector<Page>{Page::Won, Page::AllSolved}));
     }
 
     void equalTileIsAMove() {
@@ -321,6 +434,30 @@ private slots:
         QVERIFY(f.records.empty());
         f = ReadLevelFile(dir.filePath("nothing.dat").toStdString());
         QVERIFY(!f.opened);
+
+        // No memory for a level: the file error in the player's language, and
+        // one level of grass in place of the library.
+        WriteFile(path, ten);
+        for (int language : {0, 1}) {
+            FakeView view;
+            Game g(view);
+            view.game = &g;
+            g.language = language;
+            g.currentLevel = 7;
+            failRecordAllocation = true;
+            g.LoadLevelLibrary(path.toStdString());
+            QVERIFY(!failRecordAllocation);
+            const std::string folder = dir.path().toStdString() + "/";
+            QCOMPARE(view.errors, (std::vector<std::string>{
+                                      language ? "Dateifehler 12 bei Datei " + folder + "ZTRN.DAT."
+                                               : "Fileerror 12 with file " + folder + "ZTRN.DAT."}));
+            QCOMPARE(g.levels, (std::vector<LevelRecord>{LevelRecord{}}));
+            QCOMPARE(g.currentLevel, 1);
+            g.StartUp(7);
+            QCOMPARE(g.currentLevel, 1);
+            QCOMPARE(g.board, LevelRecord{});
+            QVERIFY(!g.hasSelection);
+        }
     }
 };
 
