@@ -19,8 +19,12 @@ private slots:
     void bitmapFormats_data();
     void bitmapFormats();
     void glyphTransparency();
+    void pictureZooms_data();
+    void backdropLayout_data() { pictureZooms_data(); }
     void backdropLayout();
+    void gaugeStrips_data() { pictureZooms_data(); }
     void gaugeStrips();
+    void digitStrip_data() { pictureZooms_data(); }
     void digitStrip();
     void waveFiles_data();
     void waveFiles();
@@ -33,6 +37,7 @@ class TestArtDrawing : public QObject {
 private slots:
     void committedAssetsAreCurrent();
     void drawingIsRepeatable();
+    void masksMatchSprites_data();
     void masksMatchSprites();
     void markerTurnsClockwise();
     void keyColourStaysExclusive();

@@ -58,6 +58,9 @@ void TestArtAssets::bitmapFormats_data() {
     QTest::newRow("tilesheet") << "assets/tilesheet.bmp" << 960 << 480 << 24 << 1382454;
     QTest::newRow("backdrop") << "assets/backdrop.bmp" << 520 << 376 << 24 << 586614;
     QTest::newRow("digits") << "assets/digits.bmp" << 148 << 20 << 8 << 4038;
+    QTest::newRow("tilesheet@2x") << "assets/tilesheet@2x.bmp" << 1920 << 960 << 24 << 0;
+    QTest::newRow("backdrop@2x") << "assets/backdrop@2x.bmp" << 1040 << 752 << 24 << 0;
+    QTest::newRow("digits@2x") << "assets/digits@2x.bmp" << 296 << 40 << 8 << 0;
     QTest::newRow("splash") << "assets/splash.bmp" << 200 << 150 << 8 << 0;
     QTest::newRow("icon") << "assets/icon.bmp" << 32 << 32 << 4 << 0;
     for (const GlyphFile& g : kGlyphs) {
@@ -114,13 +117,26 @@ void TestArtAssets::glyphTransparency() {
     }
 }
 
+// The pictures of the backdrop and the digit strip as drawn at 1x and at 2x: the
+// same layout, every coordinate times the zoom.
+void TestArtAssets::pictureZooms_data() {
+    QTest::addColumn<int>("z");
+    QTest::addColumn<QString>("suffix");
+    QTest::newRow("1x") << 1 << "";
+    QTest::newRow("2x") << 2 << "@2x";
+}
+
 void TestArtAssets::backdropLayout() {
-    const zt::BmpImage img = decode("assets/backdrop.bmp");
-    QCOMPARE(img.width, 520);
-    const QRect field(22, 20, 432, 336);
-    const QRect markers(30, 30, 160, 40);
-    const QRect emptyGauge(415, 32, 31, 315);
-    const QRect fullGauge(469, 32, 31, 315);
+    QFETCH(int, z);
+    QFETCH(QString, suffix);
+    const zt::BmpImage img = decode("assets/backdrop" + suffix + ".bmp");
+    QCOMPARE(img.width, 520 * z);
+    QCOMPARE(img.height, 376 * z);
+    auto zoomed = [z](int x, int y, int w, int h) { return QRect(x * z, y * z, w * z, h * z); };
+    const QRect field = zoomed(22, 20, 432, 336);
+    const QRect markers = zoomed(30, 30, 160, 40);
+    const QRect emptyGauge = zoomed(415, 32, 31, 315);
+    const QRect fullGauge = zoomed(469, 32, 31, 315);
     long long frameChroma = 0, framePixels = 0;
     for (int y = 0; y < img.height; ++y) {
         for (int x = 0; x < img.width; ++x) {
@@ -148,22 +164,24 @@ void TestArtAssets::backdropLayout() {
 }
 
 void TestArtAssets::gaugeStrips() {
-    const zt::BmpImage img = decode("assets/backdrop.bmp");
-    QCOMPARE(img.width, 520);
-    const QRgb emptyGround = img.At(415, 32);
-    const QRgb fullGround = img.At(469, 32);
+    QFETCH(int, z);
+    QFETCH(QString, suffix);
+    const zt::BmpImage img = decode("assets/backdrop" + suffix + ".bmp");
+    QCOMPARE(img.width, 520 * z);
+    const QRgb emptyGround = img.At(415 * z, 32 * z);
+    const QRgb fullGround = img.At(469 * z, 32 * z);
     int letters = 0, shared = 0, top = 0, bottom = 0;
-    for (int y = 0; y < 315; ++y) {
-        for (int x = 0; x < 31; ++x) {
-            const QRgb e = img.At(415 + x, 32 + y);
-            const QRgb f = img.At(469 + x, 32 + y);
+    for (int y = 0; y < 315 * z; ++y) {
+        for (int x = 0; x < 31 * z; ++x) {
+            const QRgb e = img.At(415 * z + x, 32 * z + y);
+            const QRgb f = img.At(469 * z + x, 32 * z + y);
             QVERIFY2(chroma(e) <= 8, "the empty strip is grey");
             const bool inEmpty = lum(e) - lum(emptyGround) > 50;
             const bool inFull = distance(f, fullGround) > 90;
             if (inEmpty) {
                 ++letters;
-                top += y < 32;
-                bottom += y >= 315 - 32;
+                top += y < 32 * z;
+                bottom += y >= (315 - 32) * z;
             }
             if (inFull && inEmpty) {
                 ++shared;
@@ -172,7 +190,7 @@ void TestArtAssets::gaugeStrips() {
             }
         }
     }
-    QVERIFY2(letters > 31 * 315 / 8, "lettering fills a good share of the strip");
+    QVERIFY2(letters > 31 * 315 * z * z / 8, "lettering fills a good share of the strip");
     QVERIFY2(shared * 10 > letters * 9, "both strips carry the same lettering");
     // The lettering runs the whole height, so the gauge shows progress from the first row.
     QVERIFY(top > 20);
@@ -180,30 +198,34 @@ void TestArtAssets::gaugeStrips() {
 }
 
 void TestArtAssets::digitStrip() {
-    const zt::BmpImage img = decode("assets/digits.bmp");
-    QCOMPARE(img.width, 148);
+    QFETCH(int, z);
+    QFETCH(QString, suffix);
+    const zt::BmpImage img = decode("assets/digits" + suffix + ".bmp");
+    QCOMPARE(img.width, 148 * z);
+    QCOMPARE(img.height, 20 * z);
     const QRgb black = qRgb(0, 0, 0), olive = qRgb(64, 64, 0), yellow = qRgb(255, 255, 0),
                red = qRgb(255, 0, 0);
+    // Colour count in the columns left .. left + width of the 1x strip.
     auto count = [&](int left, int width, QRgb colour) {
         int n = 0;
-        for (int y = 0; y < 20; ++y)
-            for (int x = left; x < left + width; ++x)
+        for (int y = 0; y < 20 * z; ++y)
+            for (int x = left * z; x < (left + width) * z; ++x)
                 n += img.At(x, y) == colour;
         return n;
     };
-    for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 148; ++x) {
+    for (int y = 0; y < 20 * z; ++y)
+        for (int x = 0; x < 148 * z; ++x) {
             const QRgb c = img.At(x, y);
             QVERIFY(c == black || c == olive || c == yellow || c == red);
         }
     std::set<QByteArray> patterns;
     for (int d = 0; d < 10; ++d) {
-        QVERIFY(count(11 * d, 11, yellow) >= 8);
+        QVERIFY(count(11 * d, 11, yellow) >= 8 * z);
         QVERIFY(count(11 * d, 11, olive) > 0);
         QCOMPARE(count(11 * d, 11, red), 0);
         QByteArray pattern;
-        for (int y = 0; y < 20; ++y)
-            for (int x = 11 * d; x < 11 * d + 11; ++x)
+        for (int y = 0; y < 20 * z; ++y)
+            for (int x = 11 * d * z; x < (11 * d + 11) * z; ++x)
                 pattern.append(img.At(x, y) == yellow ? '#' : '.');
         patterns.insert(pattern);
     }
@@ -211,10 +233,10 @@ void TestArtAssets::digitStrip() {
     // The unlit cell has the same dots, none of them lit.
     QCOMPARE(count(110, 11, yellow), 0);
     QCOMPARE(count(110, 11, olive), count(0, 11, olive) + count(0, 11, yellow));
-    QCOMPARE(count(121, 1, black), 20);
-    QVERIFY(count(122, 13, yellow) > 60);
+    QCOMPARE(count(121, 1, black), 20 * z * z);
+    QVERIFY(count(122, 13, yellow) > 60 * z * z);
     QCOMPARE(count(122, 13, red), 0);
-    QVERIFY(count(135, 13, red) > 60);
+    QVERIFY(count(135, 13, red) > 60 * z * z);
     QCOMPARE(count(135, 13, yellow), 0);
 }
 

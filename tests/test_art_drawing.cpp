@@ -60,16 +60,24 @@ void TestArtDrawing::drawingIsRepeatable() {
     }
 }
 
+void TestArtDrawing::masksMatchSprites_data() {
+    QTest::addColumn<int>("z");
+    QTest::newRow("1x") << 1;
+    QTest::newRow("2x") << 2;
+}
+
 void TestArtDrawing::masksMatchSprites() {
-    const QImage backdrop = art::DrawBackdrop();
-    const QImage sprites = backdrop.copy(30, 30, 160, 20);
-    const QImage masks = backdrop.copy(30, 50, 160, 20);
+    QFETCH(int, z);
+    const int n = 20 * z; // side of a frame
+    const QImage backdrop = art::DrawBackdrop(z);
+    const QImage sprites = backdrop.copy(30 * z, 30 * z, 8 * n, n);
+    const QImage masks = backdrop.copy(30 * z, 50 * z, 8 * n, n);
     for (int f = 0; f < 8; ++f) {
-        const QImage s = frame(sprites, f);
-        const QImage m = frame(masks, f);
+        const QImage s = sprites.copy(f * n, 0, n, n);
+        const QImage m = masks.copy(f * n, 0, n, n);
         int car = 0;
-        for (int y = 0; y < 20; ++y) {
-            for (int x = 0; x < 20; ++x) {
+        for (int y = 0; y < n; ++y) {
+            for (int x = 0; x < n; ++x) {
                 const bool drawn = (s.pixel(x, y) & 0xffffff) != 0;
                 const QRgb mask = m.pixel(x, y) & 0xffffff;
                 // AND with the mask then OR with the sprite leaves no fringe only when
@@ -78,36 +86,36 @@ void TestArtDrawing::masksMatchSprites() {
                 car += drawn;
             }
         }
-        QVERIFY(car > 80);
+        QVERIFY(car > 80 * z * z);
         // No pure black inside the car: every black pixel reaches the frame's edge
         // through black, or the tile would shine through a hole in the car.
-        std::vector<int> seen(400, 0), todo;
-        for (int i = 0; i < 20; ++i)
-            for (int p : {i, 380 + i, 20 * i, 20 * i + 19})
-                if (!(s.pixel(p % 20, p / 20) & 0xffffff) && !seen[p]) {
+        std::vector<int> seen(n * n, 0), todo;
+        for (int i = 0; i < n; ++i)
+            for (int p : {i, n * (n - 1) + i, n * i, n * i + n - 1})
+                if (!(s.pixel(p % n, p / n) & 0xffffff) && !seen[p]) {
                     seen[p] = 1;
                     todo.push_back(p);
                 }
         while (!todo.empty()) {
             const int p = todo.back();
             todo.pop_back();
-            const int x = p % 20, y = p / 20;
+            const int x = p % n, y = p / n;
             const int next[4][2] = {{x + 1, y}, {x - 1, y}, {x, y + 1}, {x, y - 1}};
-            for (const auto& n : next) {
-                if (n[0] < 0 || n[0] > 19 || n[1] < 0 || n[1] > 19)
+            for (const auto& q : next) {
+                if (q[0] < 0 || q[0] >= n || q[1] < 0 || q[1] >= n)
                     continue;
-                const int q = n[1] * 20 + n[0];
-                if (!seen[q] && !(s.pixel(n[0], n[1]) & 0xffffff)) {
-                    seen[q] = 1;
-                    todo.push_back(q);
+                const int i = q[1] * n + q[0];
+                if (!seen[i] && !(s.pixel(q[0], q[1]) & 0xffffff)) {
+                    seen[i] = 1;
+                    todo.push_back(i);
                 }
             }
         }
-        for (int p = 0; p < 400; ++p)
-            if (!(s.pixel(p % 20, p / 20) & 0xffffff))
+        for (int p = 0; p < n * n; ++p)
+            if (!(s.pixel(p % n, p / n) & 0xffffff))
                 QVERIFY2(seen[p],
                          qPrintable(
-                             QString("hole in frame %1 at %2,%3").arg(f).arg(p % 20).arg(p / 20)));
+                             QString("hole in frame %1 at %2,%3").arg(f).arg(p % n).arg(p / n)));
     }
 }
 

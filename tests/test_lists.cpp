@@ -247,6 +247,9 @@ private slots:
         QTest::newRow("tile sheet") << true << 0 << "tilesheet.bmp" << 1 << QSize(960, 480);
         QTest::newRow("backdrop") << true << 1 << "backdrop.bmp" << 2 << QSize(520, 376);
         QTest::newRow("digits") << true << 2 << "digits.bmp" << 6 << QSize(148, 20);
+        QTest::newRow("tile sheet 2x") << true << 0 << "tilesheet@2x.bmp" << 1 << QSize(1920, 960);
+        QTest::newRow("backdrop 2x") << true << 1 << "backdrop@2x.bmp" << 2 << QSize(1040, 752);
+        QTest::newRow("digits 2x") << true << 2 << "digits@2x.bmp" << 6 << QSize(296, 40);
         QTest::newRow("solved") << false << 0 << "solved.wav" << 0 << QSize();
         QTest::newRow("move") << false << 1 << "move.wav" << 1 << QSize();
     }
@@ -257,7 +260,9 @@ private slots:
         QFETCH(int, ident);
         QFETCH(QSize, size);
         const Bytes asset = ReadAsset(file.toLatin1().constData());
-        const auto records = bitmap ? EmbeddedBitmapRecords() : EmbeddedWaveRecords();
+        const auto records = file.contains("@2x") ? EmbeddedBitmapRecords2x()
+                             : bitmap              ? EmbeddedBitmapRecords()
+                                                   : EmbeddedWaveRecords();
         QCOMPARE(records.size(), bitmap ? 3u : 2u);
         if (asset.empty())
             QSKIP("the asset is not drawn yet, so the game carries an empty item for it");

@@ -12,4 +12,15 @@ if(TARGET ztrn_ui)
     target_compile_definitions(test_ui PRIVATE ZTRN_SOURCE_DIR="${CMAKE_CURRENT_LIST_DIR}/..")
     add_test(NAME ui COMMAND test_ui)
     set_tests_properties(ui PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
+
+    # The board at the screen's own pixels, at three display scales.
+    add_executable(test_ui_scale ${CMAKE_CURRENT_LIST_DIR}/uifixture.h
+                                 ${CMAKE_CURRENT_LIST_DIR}/test_ui_scale.cpp)
+    target_include_directories(test_ui_scale PRIVATE ${CMAKE_CURRENT_LIST_DIR})
+    target_link_libraries(test_ui_scale PRIVATE ztrn_ui Qt6::Test)
+    foreach(scale 1 1.5 2)
+        add_test(NAME ui-scale-${scale} COMMAND test_ui_scale)
+        set_tests_properties(ui-scale-${scale} PROPERTIES TIMEOUT 300 ENVIRONMENT
+            "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=${scale}")
+    endforeach()
 endif()

@@ -23,6 +23,7 @@ void TMainForm::boxPaint() {
     if (firstTime_) {
         FirstPaintStep();
     }
+    UseScreenRatio();
     DrawBackground();
     for (int c = 0; c < Columns; ++c) {
         for (int r = 0; r < Rows; ++r) {
@@ -38,7 +39,7 @@ void TMainForm::DrawBackground() {
     if (!HasPictures()) {
         return;
     }
-    box->Changed(render::Blit(box->Image(), {0, 0}, backdrop_, backdrop_.rect()));
+    box->Changed(render::Blit(box->Image(), {0, 0}, pictures_.backdrop, pictures_.backdrop.rect()));
     sUpBtn->update();
     sDownBtn->update();
 }
@@ -48,8 +49,8 @@ void TMainForm::DrawCell(int c, int r) {
         return;
     }
     const int t = game_.TileAt(c, r);
-    box->Changed(render::Blit(box->Image(), render::CellOrigin(c, r), tileSheet_,
-                              render::TileRect(IsTile(t) ? t : 0)));
+    box->Changed(render::Blit(box->Image(), render::CellOrigin(c, r, pictures_),
+                              pictures_.tileSheet, pictures_.Tile(IsTile(t) ? t : 0)));
 }
 
 void TMainForm::DrawSelectedCell() {
@@ -61,9 +62,10 @@ void TMainForm::DrawSelectedCell() {
         return;
     }
     const MarkerAnchor a = Anchor(t);
-    render::ComposeSelectedCell(offscreenCell_, tileSheet_, backdrop_, t, {a.x, a.y}, markerFrame_,
+    render::ComposeSelectedCell(offscreenCell_, pictures_, t, {a.x, a.y}, markerFrame_,
                                 game_.levelSolved);
-    box->Changed(render::Blit(box->Image(), render::CellOrigin(game_.selCol, game_.selRow),
+    box->Changed(render::Blit(box->Image(),
+                              render::CellOrigin(game_.selCol, game_.selRow, pictures_),
                               offscreenCell_, offscreenCell_.rect()));
 }
 
@@ -72,16 +74,17 @@ void TMainForm::DrawGauge() {
         return;
     }
     box->Changed(
-        render::DrawGauge(box->Image(), backdrop_, game_.SolvedCount(), game_.LevelCount()));
+        render::DrawGauge(box->Image(), pictures_, game_.SolvedCount(), game_.LevelCount()));
 }
 
 void TMainForm::levelboxPaint() {
     if (!HasPictures()) {
         return;
     }
+    UseScreenRatio();
     const int level = game_.currentLevel;
     const bool solved = game_.IsLevelSolved(level);
-    render::DrawLevelDisplay(levelbox->Image(), digitStrip_, level, solved);
+    render::DrawLevelDisplay(levelbox->Image(), pictures_, level, solved);
     levelbox->setToolTip(render::LevelHint(level, solved, game_.language));
     levelbox->Changed();
 }

@@ -89,9 +89,11 @@ bool TMainForm::TakeMedia(GameMedia decoded) {
         bitmaps_ = std::move(decoded.bitmaps);
         waves_ = std::move(decoded.waves);
         // Decoded as 32-bit pixels already: these share the lists' data.
-        tileSheet_ = bitmaps_.Item(0).Bitmap.convertToFormat(QImage::Format_RGB32);
-        backdrop_ = bitmaps_.Item(1).Bitmap.convertToFormat(QImage::Format_RGB32);
-        digitStrip_ = bitmaps_.Item(2).Bitmap.convertToFormat(QImage::Format_RGB32);
+        pictures1x_ = render::ExactPictures(
+            bitmaps_.Item(0).Bitmap.convertToFormat(QImage::Format_RGB32),
+            bitmaps_.Item(1).Bitmap.convertToFormat(QImage::Format_RGB32),
+            bitmaps_.Item(2).Bitmap.convertToFormat(QImage::Format_RGB32), 1);
+        pictures_ = pictures1x_;
         return true;
     }
     const bool german = ini_.ReadNumber(Common, QStringLiteral("tongue"), -1) == 1;

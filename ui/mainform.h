@@ -5,12 +5,14 @@
 #include <QImage>
 #include <QString>
 #include <QWidget>
+#include <map>
 #include <memory>
 
 #include "game.h"
 #include "inictrl.h"
 #include "medialists.h"
 #include "progress.h"
+#include "render.h"
 #include "startwork.h"
 
 class QFrame;
@@ -77,6 +79,11 @@ public:
     const QImage& BoxImage() const;
     const QImage& LevelBoxImage() const;
     TCKBitmapList& Bitmaps() { return bitmaps_; }
+    // The pictures with twice the pixels, decoded the first time a screen of
+    // a ratio above 1 needs them (empty until then).
+    TCKBitmapList& Bitmaps2x() { return bitmaps2x_; }
+    // What the board and the level display are drawn from now.
+    const render::Pictures& Pictures() const { return pictures_; }
     HelpWindow* Help() const { return help_.get(); }
 
     // The controls, under the names the game's code has always used.
@@ -126,7 +133,12 @@ private:
     // Whether there is anything to draw with yet: while the window is hidden
     // the pictures may still be on their way, and its first showing paints
     // everything anyway.
-    bool HasPictures() const { return !tileSheet_.isNull(); }
+    bool HasPictures() const { return !pictures_.IsNull(); }
+    // Draws from here on at the device pixel ratio of the window's screen:
+    // picks or makes the pictures for it and sizes the backing images, which
+    // then ask for a full paint.
+    void UseScreenRatio();
+    render::Pictures PicturesFor(qreal ratio);
     void FormCreate();
     void FormActivate();
     bool FormCloseQuery();
@@ -157,9 +169,12 @@ private:
     TTongueDlg* tongueDlg_ = nullptr;
 
     // Converted once for the raster operations; the lists stay as decoded.
-    QImage tileSheet_;
-    QImage backdrop_;
-    QImage digitStrip_;
+    render::Pictures pictures1x_;
+    render::Pictures pictures2x_;
+    std::map<qreal, render::Pictures> scaledPictures_; // made once per ratio
+    render::Pictures pictures_;                         // those of the present ratio
+    TCKBitmapList bitmaps2x_;
+    bool tried2x_ = false;
     QImage offscreenCell_;
 
     QString programDir_;

@@ -1,6 +1,6 @@
 // Build-time helper: turns the media records made from assets/ into a C++
 // source that carries them as byte arrays.
-//   ztrn-embed-records OUT.cpp bitmap=FILE... wave=FILE...
+//   ztrn-embed-records OUT.cpp bitmap=FILE... wave=FILE... bitmap2x=FILE...
 // An empty FILE stands for an item without content.
 #include <cstdio>
 #include <fstream>
@@ -34,18 +34,20 @@ void WriteList(std::ostream& out, const char* function, const std::vector<std::s
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::cerr << "usage: ztrn-embed-records OUT.cpp bitmap=FILE... wave=FILE...\n";
+        std::cerr << "usage: ztrn-embed-records OUT.cpp bitmap=FILE... wave=FILE... "
+                     "bitmap2x=FILE...\n";
         return 2;
     }
     std::ostringstream arrays;
-    std::vector<std::string> bitmaps, waves;
+    std::vector<std::string> bitmaps, waves, bitmaps2x;
     for (int i = 2; i < argc; ++i) {
         const std::string arg = argv[i];
         const auto eq = arg.find('=');
         const std::string kind = arg.substr(0, eq == std::string::npos ? 0 : eq);
-        if (kind != "bitmap" && kind != "wave") {
-            std::cerr << "ztrn-embed-records: expected bitmap=FILE or wave=FILE, not " << arg
-                      << "\n";
+        if (kind != "bitmap" && kind != "wave" && kind != "bitmap2x") {
+            std::cerr << "ztrn-embed-records: expected bitmap=FILE, wave=FILE or bitmap2x=FILE, "
+                         "not "
+                      << arg << "\n";
             return 2;
         }
         // No file: an item without content keeps the later items at their
@@ -61,7 +63,7 @@ int main(int argc, char** argv) {
         }
         const std::string name = "Record" + std::to_string(i - 2);
         WriteArray(arrays, name, data);
-        (kind == "bitmap" ? bitmaps : waves).push_back(name);
+        (kind == "bitmap" ? bitmaps : kind == "wave" ? waves : bitmaps2x).push_back(name);
     }
     std::ostringstream src;
     src << "// Made at build time by ztrn-embed-records from the media records of the\n"
@@ -70,6 +72,7 @@ int main(int argc, char** argv) {
         << arrays.str() << "}  // namespace\n\n";
     WriteList(src, "EmbeddedBitmapRecords", bitmaps);
     WriteList(src, "EmbeddedWaveRecords", waves);
+    WriteList(src, "EmbeddedBitmapRecords2x", bitmaps2x);
     src << "}  // namespace zt\n";
     // Only touch the output when it changes, so an unchanged asset does not
     // recompile the arrays.

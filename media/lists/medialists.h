@@ -85,5 +85,9 @@ private:
 // strip for the bitmap list; solved sound and move click for the wave list.
 std::vector<std::span<const std::uint8_t>> EmbeddedBitmapRecords();
 std::vector<std::span<const std::uint8_t>> EmbeddedWaveRecords();
+// The tile sheet, backdrop and digit strip drawn with twice the pixels, in the
+// same order, for screens of a device pixel ratio above 1. Read only there: on
+// an ordinary screen these bytes are never touched.
+std::vector<std::span<const std::uint8_t>> EmbeddedBitmapRecords2x();
 
 } // namespace zt

@@ -54,6 +54,12 @@ std::vector<AssetFile> RenderAssets() {
     files.push_back({"assets/backdrop.bmp", EncodeTrueColour(DrawBackdrop())});
     files.push_back(
         {"assets/digits.bmp", EncodePicture({"digits", DrawDigitStrip(), DigitStripColours(), 8})});
+    // The same three pictures with twice the pixels, for high-density screens.
+    const QImage sheet2x = DrawTileSheet(2);
+    files.push_back({"assets/tilesheet@2x.bmp", EncodeTrueColour(sheet2x)});
+    files.push_back({"assets/backdrop@2x.bmp", EncodeTrueColour(DrawBackdrop(2))});
+    files.push_back({"assets/digits@2x.bmp",
+                     EncodePicture({"digits@2x", DrawDigitStrip(2), DigitStripColours(), 8})});
     files.push_back({"assets/move.wav", WaveFile(MoveSoundSamples(), kMoveRate)});
     files.push_back({"assets/solved.wav", WaveFile(SolvedSoundSamples(), kSolvedRate)});
     for (const Picture& g : DrawGlyphs())
@@ -65,6 +71,7 @@ std::vector<AssetFile> RenderAssets() {
             {QString("assets/icons/zorbly-tarnel-%1.png").arg(size), EncodePng(DrawIcon(size))});
     }
     files.push_back({"docs/tiles.png", EncodePng(DrawTileContactSheet(sheet))});
+    files.push_back({"docs/tiles@2x.png", EncodePng(DrawTileContactSheet(sheet2x))});
     return files;
 }
 

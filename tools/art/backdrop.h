@@ -15,9 +15,11 @@ inline constexpr QRect kFullGauge{469, 32, 31, 315};
 inline constexpr QPoint kSpriteStrip{30, 30};
 inline constexpr QPoint kMaskStrip{30, 50};
 
-// The gauge lettering (31 x 315): grey for the empty strip, blue for the full one.
-QImage DrawGaugeStrip(bool full);
-// 520 x 376, RGB32.
-QImage DrawBackdrop();
+// The gauge lettering (31 x 315, times zoom): grey for the empty strip, blue for the
+// full one.
+QImage DrawGaugeStrip(bool full, int zoom = 1);
+// 520 x 376, RGB32; with zoom 2 the same picture with twice the pixels (1040 x 752),
+// every strip at twice its coordinates.
+QImage DrawBackdrop(int zoom = 1);
 
 } // namespace art

@@ -7,12 +7,12 @@
 
 namespace art {
 
-Canvas::Canvas(int width, int height, int scale, QRgb ground)
-    : big_(width * scale, height * scale, QImage::Format_RGB32), scale_(scale) {
+Canvas::Canvas(int width, int height, int scale, QRgb ground, int zoom)
+    : big_(width * zoom * scale, height * zoom * scale, QImage::Format_RGB32), scale_(scale) {
     big_.fill(ground);
     painter_.begin(&big_);
     painter_.setRenderHint(QPainter::Antialiasing, false);
-    painter_.scale(scale, scale);
+    painter_.scale(scale * zoom, scale * zoom);
 }
 
 const QImage& Canvas::image() {

@@ -18,9 +18,11 @@ namespace art {
 inline constexpr QRgb kVoid = 0xff010203;
 
 // A canvas S times the final size, ready for drawing in final-pixel coordinates.
+// With zoom 2 the final picture has twice the pixels per unit: the same drawing
+// code in the same units gives the picture for high-density screens.
 class Canvas {
 public:
-    Canvas(int width, int height, int scale, QRgb ground = kVoid);
+    Canvas(int width, int height, int scale, QRgb ground = kVoid, int zoom = 1);
     QPainter& p() { return painter_; }
     int scale() const { return scale_; }
     // Ends painting; the canvas can then only be shrunk.

@@ -4,6 +4,8 @@
 
 #include <QPainterPath>
 
+#include <utility>
+
 namespace art {
 namespace {
 
@@ -27,18 +29,27 @@ const char* const kDigitDots[10][10] = {
     {".###.", "#...#", "#...#", "#...#", "#...#", ".####", "....#", "....#", "...#.", ".##.."},
 };
 
-void drawDigitCell(QImage& img, int left, int digit) {
+// At zoom 2 a dot is a little round lamp of five pixels, a plus with its corners left
+// dark, on the same pitch: the lamps read as lamps, not as doubled squares.
+void drawDigitCell(QImage& img, int left, int digit, int zoom) {
     for (int r = 0; r < 10; ++r) {
         for (int c = 0; c < 5; ++c) {
             const bool lit = digit >= 0 && kDigitDots[digit][r][c] == '#';
-            img.setPixel(left + 1 + 2 * c, 1 + 2 * r, lit ? kYellow : kOlive);
+            const QRgb colour = lit ? kYellow : kOlive;
+            const int x = (left + 1 + 2 * c) * zoom, y = (1 + 2 * r) * zoom;
+            if (zoom == 1) {
+                img.setPixel(x, y, colour);
+                continue;
+            }
+            for (auto [dx, dy] : {std::pair{0, -1}, {-1, 0}, {0, 0}, {1, 0}, {0, 1}})
+                img.setPixel(x + dx, y + dy, colour);
         }
     }
 }
 
 // A face drawn as crisp pixels: `smile` bends the mouth up, otherwise down.
-void drawFace(QImage& img, int left, QRgb colour, bool smile) {
-    Canvas c(13, 20, 8, kBlack);
+void drawFace(QImage& img, int left, QRgb colour, bool smile, int zoom) {
+    Canvas c(13, 20, 8, kBlack, zoom);
     QPainterPath head;
     head.addEllipse(QRectF(0.2, 3.7, 12.6, 12.6));
     fill(c.p(), head, colour);
@@ -56,7 +67,7 @@ void drawFace(QImage& img, int left, QRgb colour, bool smile) {
         mouth.quadTo(6.5, 10.6, 9.4, 13.8);
     }
     stroke(c.p(), mouth, 1.3, kBlack);
-    blit(img, c.majority(), left, 0);
+    blit(img, c.majority(), left * zoom, 0);
 }
 
 } // namespace
@@ -65,14 +76,14 @@ QList<QRgb> DigitStripColours() {
     return {kBlack, kOlive, kYellow, kRed};
 }
 
-QImage DrawDigitStrip() {
-    QImage img(kDigitStripWidth, kDigitStripHeight, QImage::Format_RGB32);
+QImage DrawDigitStrip(int zoom) {
+    QImage img(kDigitStripWidth * zoom, kDigitStripHeight * zoom, QImage::Format_RGB32);
     img.fill(kBlack);
     for (int d = 0; d < 10; ++d)
-        drawDigitCell(img, 11 * d, d);
-    drawDigitCell(img, 110, -1);
-    drawFace(img, 122, kYellow, true);
-    drawFace(img, 135, kRed, false);
+        drawDigitCell(img, 11 * d, d, zoom);
+    drawDigitCell(img, 110, -1, zoom);
+    drawFace(img, 122, kYellow, true, zoom);
+    drawFace(img, 135, kRed, false, zoom);
     return img;
 }
 

@@ -62,16 +62,16 @@ void DrawCar(QPainter& p) {
     }
 }
 
-QImage DrawMarkerSprites() {
-    QImage strip(kMarkerSize * kMarkerFrames, kMarkerSize, QImage::Format_RGB32);
+QImage DrawMarkerSprites(int zoom) {
+    QImage strip(kMarkerSize * kMarkerFrames * zoom, kMarkerSize * zoom, QImage::Format_RGB32);
     strip.fill(qRgb(0, 0, 0));
     for (int f = 0; f < kMarkerFrames; ++f) {
-        Canvas c(kMarkerSize, kMarkerSize, 8);
+        Canvas c(kMarkerSize, kMarkerSize, 8, kVoid, zoom);
         c.p().translate(kMarkerSize / 2.0, kMarkerSize / 2.0);
         c.p().rotate(45.0 * f);
         DrawCar(c.p());
         QImage frame = c.averaged(50);
-        blit(strip, frame, f * kMarkerSize, 0);
+        blit(strip, frame, f * kMarkerSize * zoom, 0);
     }
     return strip;
 }

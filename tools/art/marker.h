@@ -14,9 +14,9 @@ inline constexpr int kMarkerFrames = 8;
 // units; the icon and the splash picture use it too.
 void DrawCar(QPainter& p);
 
-// The eight frames side by side (160 x 20), each a further 45 degrees clockwise,
-// on pure black. No pixel of the car itself is pure black.
-QImage DrawMarkerSprites();
+// The eight frames side by side (160 x 20, times zoom), each a further 45 degrees
+// clockwise, on pure black. No pixel of the car itself is pure black.
+QImage DrawMarkerSprites(int zoom = 1);
 // Black where the sprite is not black, white elsewhere.
 QImage MarkerMasks(const QImage& sprites);
 

@@ -32,9 +32,11 @@ void DrawNumber(QImage& img, int x, int y, int n, int scale, QRgb ink) {
 
 } // namespace
 
-QImage DrawTileSheet() {
+QImage DrawTileSheet(int zoom) {
     using namespace tileart;
-    QImage sheet(kColumns * kTileSize, kRows * kTileSize, QImage::Format_RGB32);
+    const ZoomScope scope(zoom);
+    const int side = kTileSize * zoom;
+    QImage sheet(kColumns * side, kRows * side, QImage::Format_RGB32);
     sheet.fill(0xff000000);
     for (int t = 0; t < zt::TileCount; ++t) {
         TileCanvas canvas;
@@ -43,21 +45,25 @@ QImage DrawTileSheet() {
         else
             DrawSceneryTile(canvas, t);
         const QImage tile = canvas.shrink();
-        const int ox = kTileSize * (t % kColumns), oy = kTileSize * (t / kColumns);
-        for (int y = 0; y < kTileSize; ++y) {
+        const int ox = side * (t % kColumns), oy = side * (t / kColumns);
+        for (int y = 0; y < side; ++y) {
             const QRgb* src = reinterpret_cast<const QRgb*>(tile.constScanLine(y));
             QRgb* dst = reinterpret_cast<QRgb*>(sheet.scanLine(oy + y)) + ox;
-            std::copy(src, src + kTileSize, dst);
+            std::copy(src, src + side, dst);
         }
     }
     return sheet;
 }
 
 QImage DrawTileContactSheet(const QImage& sheet) {
-    using tileart::kTileSize;
-    constexpr int zoom = 2, margin = 16, label = 16;
-    constexpr int big = kTileSize * zoom;
-    constexpr int cellW = big + 2 * margin, cellH = big + 2 * margin + label;
+    // A 2x sheet is shown at its own pixels, a 1x sheet enlarged to the same size, so the
+    // two contact sheets lie side by side cell for cell.
+    const int kTileSize = sheet.width() >= 2 * kColumns * tileart::kTileSize
+                              ? 2 * tileart::kTileSize
+                              : tileart::kTileSize;
+    const int zoom = 2 * tileart::kTileSize / kTileSize, margin = 16, label = 16;
+    const int big = kTileSize * zoom;
+    const int cellW = big + 2 * margin, cellH = big + 2 * margin + label;
     QImage out(kColumns * cellW, kRows * cellH, QImage::Format_RGB32);
     out.fill(qRgb(36, 38, 42));
     // Code digits in the look of their road: grey none, white street, stone raised road,

@@ -15,11 +15,12 @@
 
 // The whole tile sheet, 960 x 480 in Format_RGB32: tile t at (48 * (t % 20), 48 * (t / 20)).
 // Deterministic: every call gives the same pixels, so the asset only changes when the
-// drawing code does.
-QImage DrawTileSheet();
+// drawing code does. With zoom 2 the same tiles are drawn with twice the pixels (96 x 96
+// each, 1920 x 960 in all) for high-density screens.
+QImage DrawTileSheet(int zoom = 1);
 
-// The 200 tiles of `sheet` enlarged, each labelled with its index and its four edge codes
-// (right, top, left, bottom). Meant for docs/tiles.png.
+// The 200 tiles of `sheet` (of either zoom) enlarged, each labelled with its index and
+// its four edge codes (right, top, left, bottom). Meant for docs/tiles.png.
 QImage DrawTileContactSheet(const QImage& sheet);
 
 // Pieces shared by the tile drawing files (tiles*.cpp); nothing outside them uses these.
@@ -29,19 +30,39 @@ constexpr int kTileSize = 48;
 constexpr int kSub = 4;                   // subsamples per pixel and axis
 constexpr int kHiSize = kTileSize * kSub; // side of the supersampled canvas
 
-// One tile drawn at four times its size, then boxed down to 48 x 48 by integer averaging.
-// Everything is aliased and opaque, so the result does not depend on Qt's blending code.
+// Pixels per tile unit of the sheet being drawn: 1, or 2 while DrawTileSheet(2) runs.
+// Textures grained per pixel (grass blades, ballast, gravel) take their grain from it,
+// so at zoom 2 the grain is as fine as the screen rather than a doubled 1x grain.
+int Zoom();
+// The index of the output pixel that tile coordinate v falls into.
+int PixelOf(double v);
+// Draws at zoom z for as long as it lives.
+class ZoomScope {
+public:
+    explicit ZoomScope(int z);
+    ~ZoomScope();
+    ZoomScope(const ZoomScope&) = delete;
+    ZoomScope& operator=(const ZoomScope&) = delete;
+
+private:
+    int before_;
+};
+
+// One tile drawn at four times its output size, then boxed down to 48 x 48 (96 x 96 at
+// zoom 2) by integer averaging. Everything is aliased and opaque, so the result does not
+// depend on Qt's blending code.
 class TileCanvas {
 public:
     TileCanvas();
     // Calls f(x, y, colour) for every subsample; x and y are in tile pixels (0..48) at
     // the subsample's centre, colour may be changed in place.
     template <class F> void shade(F&& f) {
-        for (int sy = 0; sy < kHiSize; ++sy) {
+        const int side = hi_.width();
+        for (int sy = 0; sy < side; ++sy) {
             QRgb* line = reinterpret_cast<QRgb*>(hi_.scanLine(sy));
-            const double y = (sy + 0.5) / kSub;
-            for (int sx = 0; sx < kHiSize; ++sx)
-                f((sx + 0.5) / kSub, y, line[sx]);
+            const double y = (sy + 0.5) / sub_;
+            for (int sx = 0; sx < side; ++sx)
+                f((sx + 0.5) / sub_, y, line[sx]);
         }
     }
     QImage& hi() { return hi_; }
@@ -54,6 +75,7 @@ public:
     void tint(const std::function<void(QPainter&)>& draw, double factor);
 
 private:
+    int sub_; // subsamples per tile pixel
     QImage hi_;
 };
 

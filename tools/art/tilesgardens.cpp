@@ -29,7 +29,7 @@ void DrawGarden(TileCanvas& canvas, int t) {
     canvas.shade([](double x, double y, QRgb& c) {
         const double r = std::hypot(x - 24, y - 24);
         if (r >= 11 && r < 14.5)
-            c = Hash01(int(x), int(y), 81) < 0.3 ? qRgb(196, 180, 140) : qRgb(212, 198, 160);
+            c = Hash01(PixelOf(x), PixelOf(y), 81) < 0.3 ? qRgb(196, 180, 140) : qRgb(212, 198, 160);
         const double d = std::fabs(x - y) / 1.414, e = std::fabs(x + y - 48) / 1.414;
         if ((d < 1.6 || e < 1.6) && r >= 14.5 && r < 18)
             c = qRgb(212, 198, 160);

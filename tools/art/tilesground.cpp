@@ -7,18 +7,40 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 namespace tileart {
 
-TileCanvas::TileCanvas() : hi_(kHiSize, kHiSize, QImage::Format_RGB32) {
+namespace {
+int zoom = 1;
+} // namespace
+
+int Zoom() {
+    return zoom;
+}
+
+int PixelOf(double v) {
+    return static_cast<int>(std::floor(v * zoom));
+}
+
+ZoomScope::ZoomScope(int z) : before_(zoom) {
+    zoom = z;
+}
+ZoomScope::~ZoomScope() {
+    zoom = before_;
+}
+
+TileCanvas::TileCanvas()
+    : sub_(kSub * zoom), hi_(kHiSize * zoom, kHiSize * zoom, QImage::Format_RGB32) {
     hi_.fill(0xff000000);
 }
 
 QImage TileCanvas::shrink() const {
-    QImage out(kTileSize, kTileSize, QImage::Format_RGB32);
-    for (int y = 0; y < kTileSize; ++y) {
+    const int side = hi_.width() / kSub;
+    QImage out(side, side, QImage::Format_RGB32);
+    for (int y = 0; y < side; ++y) {
         QRgb* dst = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < kTileSize; ++x) {
+        for (int x = 0; x < side; ++x) {
             int r = 0, g = 0, b = 0;
             for (int sy = 0; sy < kSub; ++sy) {
                 const QRgb* src = reinterpret_cast<const QRgb*>(hi_.constScanLine(y * kSub + sy));
@@ -39,25 +61,25 @@ QImage TileCanvas::shrink() const {
 void TileCanvas::paint(const std::function<void(QPainter&)>& draw) {
     QPainter p(&hi_);
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.scale(kSub, kSub);
+    p.scale(sub_, sub_);
     draw(p);
 }
 
 void TileCanvas::tint(const std::function<void(QPainter&)>& draw, double factor) {
-    QImage mask(kHiSize, kHiSize, QImage::Format_RGB32);
+    QImage mask(hi_.size(), QImage::Format_RGB32);
     mask.fill(0xff000000);
     {
         QPainter p(&mask);
         p.setRenderHint(QPainter::Antialiasing, false);
-        p.scale(kSub, kSub);
+        p.scale(sub_, sub_);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 255, 255));
         draw(p);
     }
-    for (int y = 0; y < kHiSize; ++y) {
+    for (int y = 0; y < hi_.height(); ++y) {
         const QRgb* m = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
         QRgb* line = reinterpret_cast<QRgb*>(hi_.scanLine(y));
-        for (int x = 0; x < kHiSize; ++x)
+        for (int x = 0; x < hi_.width(); ++x)
             if (qRed(m[x]) > 128)
                 line[x] = Scale(line[x], factor);
     }
@@ -104,11 +126,12 @@ QRgb Scale(QRgb c, double factor) {
 
 namespace {
 
-QRgb GrassPixel(int ix, int iy) {
-    const double patch =
-        TiledNoise(ix + 0.5, iy + 0.5, 6, 3) * 0.7 + TiledNoise(ix + 0.5, iy + 0.5, 12, 4) * 0.3;
+// Pixel (ix, iy) of a tile of side 48 * z: the patches follow the tile, the blades the pixel.
+QRgb GrassPixel(int ix, int iy, int z) {
+    const double x = (ix + 0.5) / z, y = (iy + 0.5) / z;
+    const double patch = TiledNoise(x, y, 6, 3) * 0.7 + TiledNoise(x, y, 12, 4) * 0.3;
     QRgb c = Mix(qRgb(70, 118, 46), qRgb(104, 152, 62), patch);
-    const double blade = Hash01(ix, iy, 7);
+    const double blade = Hash01(ix, iy, z == 1 ? 7 : 8);
     if (blade < 0.12)
         c = Scale(c, 0.84);
     else if (blade > 0.92)
@@ -120,17 +143,22 @@ QRgb GrassPixel(int ix, int iy) {
 
 QRgb GrassAt(double x, double y) {
     // Per pixel, not per subsample, so the blades stay crisp after shrinking; worked out
-    // once, since every tile starts from it.
-    static const std::array<QRgb, kTileSize* kTileSize> grass = [] {
-        std::array<QRgb, kTileSize * kTileSize> g{};
-        for (int iy = 0; iy < kTileSize; ++iy)
-            for (int ix = 0; ix < kTileSize; ++ix)
-                g[iy * kTileSize + ix] = GrassPixel(ix, iy);
+    // once for each zoom, since every tile starts from it.
+    auto table = [](int z) {
+        const int n = kTileSize * z;
+        std::vector<QRgb> g(static_cast<size_t>(n * n));
+        for (int iy = 0; iy < n; ++iy)
+            for (int ix = 0; ix < n; ++ix)
+                g[static_cast<size_t>(iy * n + ix)] = GrassPixel(ix, iy, z);
         return g;
-    }();
-    const int ix = static_cast<int>(std::floor(x)) % kTileSize;
-    const int iy = static_cast<int>(std::floor(y)) % kTileSize;
-    return grass[((iy + kTileSize) % kTileSize) * kTileSize + (ix + kTileSize) % kTileSize];
+    };
+    static const std::vector<QRgb> grass1 = table(1);
+    static const std::vector<QRgb> grass2 = table(2);
+    const std::vector<QRgb>& grass = zoom == 1 ? grass1 : grass2;
+    const int n = kTileSize * zoom;
+    const int ix = ((PixelOf(x) % n) + n) % n;
+    const int iy = ((PixelOf(y) % n) + n) % n;
+    return grass[static_cast<size_t>(iy * n + ix)];
 }
 
 void PaintGrass(TileCanvas& canvas) {
@@ -230,7 +258,7 @@ void PaintRailway(TileCanvas& canvas, const Track& track) {
         const double a = std::fabs(p.across);
         if (a >= 11 || p.along < -0.01 || p.along > p.length + 0.01)
             return;
-        const int ix = static_cast<int>(std::floor(x)), iy = static_cast<int>(std::floor(y));
+        const int ix = PixelOf(x), iy = PixelOf(y);
         c = a >= 10 ? qRgb(120, 110, 98) : qRgb(156, 146, 132);
         if (a < 10 && Hash01(ix, iy, 11) < 0.22)
             c = Scale(c, 0.86);

@@ -443,7 +443,7 @@ void DrawSceneryTile(TileCanvas& canvas, int t) {
         canvas.shade([&](double x, double y, QRgb& c) {
             const double a = std::fabs(Locate({r.a, r.b}, x, y).across);
             if (a >= 14 && a < 15.2 && WaterDepth(t, x, y) > 0)
-                c = Hash01(int(x * 2), int(y * 2), 51) < 0.5 ? qRgb(150, 146, 136)
+                c = Hash01(PixelOf(x * 2), PixelOf(y * 2), 51) < 0.5 ? qRgb(150, 146, 136)
                                                              : qRgb(196, 220, 232);
         });
         break;
