@@ -180,22 +180,44 @@ private slots:
 
     void overlappingCopies() {
         // Offsets below the copy's length repeat a short pattern; offset 1
-        // length 18 repeats the last byte.
-        for (std::uint8_t offset = 1; offset <= 12; ++offset) {
-            Bytes block = {0x40, 0x00, 0x00};
-            Bytes expected;
-            for (std::uint8_t k = 0; k < offset; ++k) {
-                block.push_back(static_cast<std::uint8_t>('a' + k));
-                expected.push_back(static_cast<std::uint8_t>('a' + k));
+        // length 18 repeats the last byte. Every length, alone in a short
+        // block and followed by enough literals to take the whole-word way.
+        for (unsigned offset = 1; offset <= 20; ++offset) {
+            for (unsigned length = 3; length <= 18; ++length) {
+                for (const int tail : {0, 100}) {
+                    Bytes block = {0x40};
+                    std::size_t ctrlAt = 0;
+                    int items = 0;
+                    auto item = [&](bool copy, std::initializer_list<std::uint8_t> bytes) {
+                        if (items % 16 == 0) {
+                            ctrlAt = block.size();
+                            block.insert(block.end(), {0x00, 0x00});
+                        }
+                        if (copy)
+                            block[ctrlAt + (items % 16) / 8] |= 0x80 >> (items % 8);
+                        block.insert(block.end(), bytes);
+                        ++items;
+                    };
+                    Bytes expected;
+                    for (unsigned k = 0; k < offset + tail; ++k) {
+                        if (k == offset) {
+                            item(true, {std::uint8_t(offset >> 4),
+                                        std::uint8_t((offset & 15) << 4 | (length - 3))});
+                            for (unsigned n = 0; n < length; ++n)
+                                expected.push_back(expected[expected.size() - offset]);
+                        }
+                        item(false, {std::uint8_t('a' + k)});
+                        expected.push_back(std::uint8_t('a' + k));
+                    }
+                    if (tail == 0) {
+                        item(true, {std::uint8_t(offset >> 4),
+                                    std::uint8_t((offset & 15) << 4 | (length - 3))});
+                        for (unsigned n = 0; n < length; ++n)
+                            expected.push_back(expected[expected.size() - offset]);
+                    }
+                    QCOMPARE(UnpackBlock(block), expected);
+                }
             }
-            const unsigned ctrl = 0x8000u >> offset;
-            block[1] = static_cast<std::uint8_t>(ctrl >> 8);
-            block[2] = static_cast<std::uint8_t>(ctrl);
-            block.push_back(static_cast<std::uint8_t>(offset >> 4));
-            block.push_back(static_cast<std::uint8_t>((offset & 15) << 4 | 15));
-            for (int k = 0; k < 18; ++k)
-                expected.push_back(expected[expected.size() - offset]);
-            QCOMPARE(UnpackBlock(block), expected);
         }
     }
 

@@ -35,36 +35,40 @@ void WriteLe32(std::uint8_t* p, std::uint32_t v) {
                      ")");
 }
 
-// Copies the rest of a copy item (its first three bytes are done by the
-// caller one by one, see UnpackBlock) eight bytes at a time; it may write up
-// to 16 bytes past the item's end, into the slack. A short offset is a
-// repeating pattern that is first doubled until it spans eight bytes, each
-// step loading before it stores.
-inline void CopyBack(std::uint8_t* dst, std::size_t offset, std::size_t length) {
-    const std::uint8_t* src = dst - offset;
-    std::uint8_t* const end = dst + length;
+// Copy items are 3 to 18 bytes long. The output has slack at its end, so a
+// copy is done with fixed moves that may write past the item, each move
+// loading before it stores: chunks no longer than the offset then repeat the
+// pattern exactly as a byte-by-byte copy would.
+inline void Move8(std::uint8_t* dst, const std::uint8_t* src) {
     std::uint64_t chunk;
-    while (static_cast<std::size_t>(dst - src) < 8) {
-        std::memcpy(&chunk, src, 8);
-        std::memcpy(dst, &chunk, 8);
-        dst += dst - src;
-    }
-    while (dst < end) {
-        std::memcpy(&chunk, src, 8);
-        std::memcpy(dst, &chunk, 8);
-        src += 8;
-        dst += 8;
-    }
+    std::memcpy(&chunk, src, 8);
+    std::memcpy(dst, &chunk, 8);
 }
 
-// Writes a run 16 bytes at a time; it may write up to 15 bytes past its end,
-// into the slack. Cheaper than memset for the few hundred bytes a run
-// usually has.
-inline void FillRun(std::uint8_t* dst, std::uint8_t value, std::size_t count) {
-    const std::uint64_t pattern = 0x0101010101010101ull * value;
-    for (std::uint8_t* const end = dst + count; dst < end; dst += 16) {
-        std::memcpy(dst, &pattern, 8);
-        std::memcpy(dst + 8, &pattern, 8);
+// Writes 24 bytes at dst for a copy of up to 18 bytes from offset bytes back.
+inline void CopyItem(std::uint8_t* dst, std::size_t offset) {
+    const std::uint8_t* src = dst - offset;
+    if (offset >= 8) {
+        Move8(dst, src);
+        Move8(dst + 8, src + 8);
+        Move8(dst + 16, src + 16);
+    } else {
+        // Offsets below 8 (3 and 6 are a pixel or two of a 24-bit picture):
+        // four bytes one by one, then the source steps so that it stays a
+        // whole number of patterns behind and at least 8 bytes back.
+        static constexpr std::uint8_t forward[8] = {0, 1, 2, 1, 0, 4, 4, 4};
+        static constexpr std::int8_t back[8] = {0, 0, 0, -1, -4, 1, 2, 3};
+        dst[0] = src[0];
+        dst[1] = src[1];
+        dst[2] = src[2];
+        dst[3] = src[3];
+        src += forward[offset];
+        std::uint32_t four;
+        std::memcpy(&four, src, 4);
+        std::memcpy(dst + 4, &four, 4);
+        src -= back[offset];
+        Move8(dst + 8, src);
+        Move8(dst + 16, src + 8);
     }
 }
 
@@ -157,146 +161,123 @@ std::size_t UnpackBlock(std::span<const std::uint8_t> block, std::uint8_t* out) 
     if (len < 2 || len > MaxBlockLength)
         throw CodecError("packed block: length " + std::to_string(len) + " is outside 2.." +
                          std::to_string(MaxBlockLength));
-    const std::uint8_t* b = block.data();
+    const std::uint8_t* const b = block.data();
     if (b[0] == MethodStored) {
         std::memcpy(out, b + 1, len - 1);
         return len - 1;
     }
     if (len < 3)
         Damaged("the block ends within its first control word", len);
-    std::uint32_t ctrl = (std::uint32_t{b[1]} << 8) | b[2];
-    int bits = 16;
-    std::size_t i = 3;
-    std::size_t o = 0;
-    // A control word's 16 items take at most 2 + 16 * 4 bytes of input and,
-    // runs apart, 16 * 18 bytes of output: while both are at hand the items
-    // need no bounds checks but the copy's reach and the runs' length.
-    constexpr std::size_t WordInput = 2 + 16 * 4 + 16;
-    constexpr std::size_t WordOutput = 16 * MaxMatch;
-    while (i < len) {
-        if (bits == 0 && len - i >= WordInput && o + WordOutput <= PackChunk) {
-            ctrl = (std::uint32_t{b[i]} << 8) | b[i + 1];
-            i += 2;
-            bits = 16;
-            while (bits > 0) {
-                if (!(ctrl & 0x8000)) {
-                    const int n =
-                        std::min(std::countl_zero(static_cast<std::uint16_t>(ctrl)), bits);
-                    std::memcpy(out + o, b + i, 16); // at most 16; the rest is slack
-                    o += static_cast<std::size_t>(n);
-                    i += static_cast<std::size_t>(n);
-                    ctrl <<= n;
-                    bits -= n;
-                    continue;
-                } else {
-                    const std::size_t offset = (std::size_t{b[i]} << 4) | (b[i + 1] >> 4);
-                    if (offset != 0) {
-                        if (offset > o)
-                            Damaged("a copy reaches before the block's start", i);
-                        const std::size_t length = (b[i + 1] & 0x0F) + MinMatch;
-                        std::uint8_t* dst = out + o;
-                        const std::uint8_t* src = dst - offset;
-                        if (offset >= 8) {
-                            // Whatever the length: no guessing which.
-                            std::uint64_t chunk;
-                            std::memcpy(&chunk, src, 8);
-                            std::memcpy(dst, &chunk, 8);
-                            std::memcpy(&chunk, src + 8, 8);
-                            std::memcpy(dst + 8, &chunk, 8);
-                            std::memcpy(&chunk, src + 16, 8);
-                            std::memcpy(dst + 16, &chunk, 8);
-                        } else {
-                            dst[0] = src[0];
-                            dst[1] = src[1];
-                            dst[2] = src[2];
-                            if (length > 3)
-                                CopyBack(dst + 3, offset, length - 3);
-                        }
-                        o += length;
-                        i += 2;
-                    } else {
-                        const std::size_t count =
-                            ((std::size_t{b[i + 1]} << 8) | b[i + 2]) + MinRun;
-                        if (o + count > PackChunk)
-                            Damaged("the block writes past 32781 bytes", i);
-                        FillRun(out + o, b[i + 3], count);
-                        o += count;
-                        i += 4;
-                        if (o + WordOutput > PackChunk) {
-                            // Near the output's end: the rest of this word
-                            // goes the careful way.
-                            ctrl <<= 1;
-                            --bits;
-                            break;
-                        }
-                    }
-                }
-                ctrl <<= 1;
-                --bits;
+    const std::uint8_t* ip = b + 1;
+    const std::uint8_t* const iend = b + len;
+    std::uint8_t* op = out;
+    std::uint8_t* const oend = out + PackChunk;
+    // The control word sits in the upper half of c with a marker bit below
+    // it: c's leading zeros count the literals in a row, and c equals Done
+    // once all 16 items of the word are used.
+    constexpr std::uint32_t Done = 0x80000000u;
+    auto load = [](const std::uint8_t* p) {
+        return ((std::uint32_t{p[0]} << 8 | p[1]) << 16) | 0x8000u;
+    };
+    std::uint32_t c = load(ip);
+    ip += 2;
+    // A run item whose four bytes are at hand.
+    auto run = [&] {
+        const std::size_t count = ((std::size_t{ip[1]} << 8) | ip[2]) + MinRun;
+        if (count > static_cast<std::size_t>(oend - op))
+            Damaged("the block writes past 32781 bytes", ip - b);
+        std::memset(op, ip[3], count);
+        op += count;
+        ip += 4;
+    };
+
+    // Whole control words while their 16 items surely fit: at most 16 * 4
+    // bytes in (plus the literal move's overreach, which also covers the next
+    // control word) and, runs apart, 16 * 18 bytes out (plus the fixed
+    // moves' overreach). Only a copy's reach and a run's length need checks
+    // here.
+    constexpr std::size_t WordInput = 16 * 4 + 16;
+    constexpr std::size_t WordOutput = 16 * MaxMatch + 32;
+    bool careful = false;
+    while (!careful && static_cast<std::size_t>(iend - ip) >= WordInput &&
+           static_cast<std::size_t>(oend - op) >= WordOutput) {
+        for (;;) {
+            if (!(c & Done)) {
+                // Literals in a row, all at once.
+                const int n = std::countl_zero(c);
+                std::memcpy(op, ip, 16); // n is at most 16; the rest is slack
+                op += n;
+                ip += n;
+                c <<= n;
             }
-            continue;
+            if (c == Done) [[unlikely]]
+                break;
+            c <<= 1;
+            const std::size_t offset = (std::size_t{ip[0]} << 4) | (ip[1] >> 4);
+            if (offset != 0) [[likely]] {
+                if (offset > static_cast<std::size_t>(op - out))
+                    Damaged("a copy reaches before the block's start", ip - b);
+                CopyItem(op, offset);
+                op += (ip[1] & 0x0F) + MinMatch;
+                ip += 2;
+            } else {
+                run();
+                if (static_cast<std::size_t>(oend - op) < WordOutput) {
+                    careful = true; // the rest of this word goes the careful way
+                    break;
+                }
+            }
         }
-        if (bits == 0) {
-            if (i + 2 > len)
-                Damaged("the block ends within a control word", i);
-            ctrl = (std::uint32_t{b[i]} << 8) | b[i + 1];
-            i += 2;
-            bits = 16;
-            if (i >= len)
-                Damaged("a control word is not followed by an item", i);
+        if (!careful) {
+            c = load(ip);
+            ip += 2;
         }
-        // Literals come in stretches: take all that the control word
-        // announces in a row at once. The bits below the remaining ones are
-        // zero, so the count is capped by what is left of the word; the
-        // padding bits of a block's last word meet the block's end.
-        int literals = std::countl_zero(static_cast<std::uint16_t>(ctrl));
-        if (literals > 0) {
-            std::size_t n = static_cast<std::size_t>(std::min(literals, bits));
-            n = std::min(n, len - i);
-            if (o + n > PackChunk)
-                Damaged("the block writes past 32781 bytes", i);
-            if (i + 16 <= len)
-                std::memcpy(out + o, b + i, 16); // n is at most 16; the rest is slack
-            else
-                std::memcpy(out + o, b + i, n);
-            o += n;
-            i += n;
-            ctrl <<= n;
-            bits -= static_cast<int>(n);
-            continue;
-        }
-        if (i + 2 > len)
-            Damaged("a copy item runs past the block's end", i);
-        const std::size_t offset = (std::size_t{b[i]} << 4) | (b[i + 1] >> 4);
-        if (offset != 0) {
-            const std::size_t length = (b[i + 1] & 0x0F) + MinMatch;
-            if (offset > o)
-                Damaged("a copy reaches before the block's start", i);
-            if (o + length > PackChunk)
-                Damaged("the block writes past 32781 bytes", i);
-            std::uint8_t* dst = out + o;
-            const std::uint8_t* src = dst - offset;
-            dst[0] = src[0];
-            dst[1] = src[1];
-            dst[2] = src[2];
-            if (length > 3)
-                CopyBack(dst + 3, offset, length - 3);
-            o += length;
-            i += 2;
-        } else {
-            if (i + 4 > len)
-                Damaged("a run item runs past the block's end", i);
-            const std::size_t count = ((std::size_t{b[i + 1]} << 8) | b[i + 2]) + MinRun;
-            if (o + count > PackChunk)
-                Damaged("the block writes past 32781 bytes", i);
-            std::memset(out + o, b[i + 3], count);
-            o += count;
-            i += 4;
-        }
-        ctrl <<= 1;
-        --bits;
     }
-    return o;
+
+    // The careful way, item by item, near the ends of input and output.
+    while (ip < iend) {
+        if (c == Done) {
+            if (iend - ip < 2)
+                Damaged("the block ends within a control word", ip - b);
+            c = load(ip);
+            ip += 2;
+            if (ip >= iend)
+                Damaged("a control word is not followed by an item", ip - b);
+        }
+        // The bits below the remaining ones are zero, so the count is capped
+        // by what is left of the word; the padding bits of a block's last
+        // word meet the block's end.
+        const std::size_t literals = static_cast<std::size_t>(std::countl_zero(c));
+        if (literals > 0) {
+            const std::size_t n = std::min(literals, static_cast<std::size_t>(iend - ip));
+            if (n > static_cast<std::size_t>(oend - op))
+                Damaged("the block writes past 32781 bytes", ip - b);
+            std::memcpy(op, ip, n);
+            op += n;
+            ip += n;
+            c <<= literals;
+            continue;
+        }
+        c <<= 1;
+        if (iend - ip < 2)
+            Damaged("a copy item runs past the block's end", ip - b);
+        const std::size_t offset = (std::size_t{ip[0]} << 4) | (ip[1] >> 4);
+        if (offset != 0) {
+            const std::size_t length = (ip[1] & 0x0F) + MinMatch;
+            if (offset > static_cast<std::size_t>(op - out))
+                Damaged("a copy reaches before the block's start", ip - b);
+            if (length > static_cast<std::size_t>(oend - op))
+                Damaged("the block writes past 32781 bytes", ip - b);
+            CopyItem(op, offset);
+            op += length;
+            ip += 2;
+        } else {
+            if (iend - ip < 4)
+                Damaged("a run item runs past the block's end", ip - b);
+            run();
+        }
+    }
+    return static_cast<std::size_t>(op - out);
 }
 
 std::vector<std::uint8_t> UnpackBlock(std::span<const std::uint8_t> block) {
