@@ -66,6 +66,7 @@ private slots:
         QTest::newRow("ident") << QByteArray() << 65535 << false << false << 0x04;
         QTest::newRow("counted content") << QByteArray() << 0 << false << true << 0x08;
         QTest::newRow("packed content") << QByteArray() << 0 << true << true << 0x09;
+        QTest::newRow("one character") << QByteArray("x") << 0 << false << false << 0x02;
         QTest::newRow("everything") << QByteArray(255, 'x') << 6 << true << true << 0x0F;
     }
     void optionalFields() {
@@ -88,6 +89,9 @@ private slots:
         QCOMPARE(back.Compressed, r.Compressed);
         QCOMPARE(back.Content, r.Content);
         QCOMPARE(back.PixelFormat, spfDefault);
+        // The length byte holds no more.
+        r.Description.assign(256, 'x');
+        QVERIFY_THROWS_EXCEPTION(RecordError, WriteMediaRecord(r));
     }
 
     void moveClickRecordLayout() {

@@ -70,6 +70,13 @@ private slots:
         f.view.selectorPos = 4;
         f.game.PreviousUnsolved();  // passes over solved level 3
         QCOMPARE(f.game.currentLevel, 2);
+        f.game.solvedFlags[3] = 0;
+        f.game.StartLevel(1);
+        f.game.PreviousUnsolved();  // wraps from the first level to the last
+        QCOMPARE(f.game.currentLevel, 4);
+        f.game.solvedFlags[3] = 1;
+        f.game.StartLevel(2);
+        f.view.selectorPos = 2;
         // Only the current level unsolved: nothing happens either way.
         f.view.Clear();
         f.game.NextUnsolved();
@@ -121,6 +128,7 @@ private slots:
         QVERIFY(f.view.pages.empty());
         QCOMPARE(f.view.deals, 1);
         QCOMPARE(f.game.solvedFlags[0], 1);
+        QVERIFY(!f.game.levelSolved);  // the new deal is unsolved again
     }
 
     void newGameAsksUnlessSolved() {
@@ -168,13 +176,18 @@ private slots:
                                           "gauge",          "page 6"};
         QCOMPARE(f.view.calls, expected);
         QVERIFY(f.game.allSolved);
-        // Solving again in the same run: only "won", flag stays 1.
+        // Solving again in the same run: only "won", and a flag already set
+        // stays as it is, even one that a progress file brought as 7.
         f.game.StartLevel(1);
         f.OneMoveFromSolved();
         f.view.Clear();
         f.SolvingMove();
         QCOMPARE(f.view.pages, (std::vector<Page>{Page::Won}));
         QCOMPARE(f.game.solvedFlags[0], 1);
+        f.game.solvedFlags[0] = 7;
+        f.OneMoveFromSolved();
+        f.SolvingMove();
+        QCOMPARE(f.game.solvedFlags[0], 7);
         // A new game does not clear AllSolved: no "allsolved" again.
         f.game.NewGame();
         f.OneMoveFromSolved();

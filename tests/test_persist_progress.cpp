@@ -181,6 +181,7 @@ private slots:
         QCOMPARE(WithProgressExtension("/d/level5.txt"), QString("/d/level5.ztn"));
         QCOMPARE(WithProgressExtension("/d/a.b.c"), QString("/d/a.b.ztn"));
         QCOMPARE(WithProgressExtension("/d.x/a"), QString("/d.x/a.ztn"));
+        QCOMPARE(WithProgressExtension("/d/.hidden"), QString("/d/.ztn"));
     }
 
     void startUpAndLoading() {
@@ -284,6 +285,10 @@ private slots:
         game_->language = 1;
         player.answers = {Path("disk/keep.ztn"), "&Ja", "OK"};
         flow_.SaveProgress();
+        // Still no current file: the dialog starts in the program's folder, on
+        // the name chosen last.
+        QCOMPARE(player.seen[2].folder, Path("prog"));
+        QCOMPARE(player.seen[2].fileName, QString("level.txt"));
         QCOMPARE(
             player.seen.back().text,
             QString(

@@ -2,6 +2,7 @@
 // (or damage) left there, and a store that cannot be written.
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -59,6 +60,9 @@ private slots:
         QCOMPARE(next.ReadNumber("common", "tongue", -1), 1);
         QCOMPARE(next.ReadText("common", "save", "x"), save);
         QCOMPARE(next.ReadText("common", "MainForm", QString()), placement);
+        // Sound on again is stored as "1".
+        next.WriteFlag("common", "sound", true);
+        QCOMPARE(next.ReadNumber("common", "sound", 5), 1);
     }
 
     void damagedValues_data() {
@@ -68,6 +72,7 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("numbers") << QByteArray("sound=2\nlevel=-5\n") << true << -5 << "";
         QTest::newRow("zero") << QByteArray("sound=0\nlevel= 17\n") << false << 17 << "";
+        QTest::newRow("negative") << QByteArray("sound=-1\nlevel=-1\n") << true << -1 << "";
         QTest::newRow("words") << QByteArray("sound=loud\nlevel=seventeen\n") << true << 1 << "";
         QTest::newRow("empty") << QByteArray("sound=\nlevel=\nMainForm=\n") << true << 1 << "";
         QTest::newRow("not decimal") << QByteArray("sound=1e3\nlevel=0x11\n") << true << 1 << "";
@@ -119,6 +124,7 @@ private slots:
         // "#ROOT" is the key itself, apart from every section.
         ini.WriteNumber("#ROOT", "first", 9);
         QCOMPARE(ini.ReadNumber("#ROOT", "first", 0), 9);
+        QCOMPARE(QSettings(IniFile(), QSettings::IniFormat).value("first").toInt(), 9);
         QCOMPARE(ini.ReadNumber("Common", "first", 0), 7);
         // Nothing cached: another program's change is seen at the next read.
         WriteRaw("[common]\nlevel=250\n");

@@ -202,7 +202,9 @@ def main():
         t0 = time.monotonic()
         if run_test(t, 600) != 0:
             sys.exit(f"mutation: the test {t} fails without any fault")
-        timeouts[t] = int(max(30, 5 * (time.monotonic() - t0)))
+        took = time.monotonic() - t0
+        timeouts[t] = int(max(30, 5 * took))
+        print(f"mutation: {t} passes ({took:.0f} s)", flush=True)
 
     killed = 0
     counted = 0
