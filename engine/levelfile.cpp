@@ -1,4 +1,5 @@
 // The level file: whole 63-byte records one after the other, at most 500.
+#include <filesystem>
 #include <fstream>
 
 #include "catalogue.h"
@@ -8,6 +9,12 @@ namespace zt {
 
 LevelFile ReadLevelFile(const std::string& path) {
     LevelFile result;
+    // Only a plain file: opening a pipe waits for a writer that never comes,
+    // and a device may never end. Anything else counts as a missing file.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(std::filesystem::path(path), error)) {
+        return result;
+    }
     // Plain reading never locks the file on the platforms we build for, so
     // other programs may read and write it meanwhile.
     std::ifstream in(path, std::ios::binary);

@@ -1,6 +1,9 @@
 #include "inictrl.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
@@ -39,6 +42,10 @@ QString IniPathFor(const QString& regPath) {
     return dir + QLatin1Char('/') + name + QStringLiteral(".ini");
 }
 
+// The store, or none when it cannot be used at all. Elsewhere than Windows
+// only a plain file (or none yet) will do: opening a pipe waits for a writer
+// that never comes, and a folder or a device is no settings file. Such a store
+// is neither read nor written.
 std::unique_ptr<QSettings> OpenStore(const QString& regPath) {
 #ifdef Q_OS_WIN
     QString key = regPath;
@@ -47,8 +54,19 @@ std::unique_ptr<QSettings> OpenStore(const QString& regPath) {
     return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\") + key,
                                        QSettings::NativeFormat);
 #else
-    return std::make_unique<QSettings>(IniPathFor(regPath), QSettings::IniFormat);
+    const QString path = IniPathFor(regPath);
+    const QFileInfo info(path);
+    if ((info.exists() || info.isSymLink()) && !info.isFile())
+        return nullptr;
+    return std::make_unique<QSettings>(path, QSettings::IniFormat);
 #endif
+}
+
+// A line the INI reader cannot make sense of sets a format error, but only
+// for the one store that read the file first; the values it could read are
+// all there. Only a store that could not be read at all is refused.
+bool Readable(const QSettings& store) {
+    return store.status() != QSettings::AccessError;
 }
 
 // A stored value as the text it holds. An INI value with unquoted commas comes
@@ -73,6 +91,8 @@ std::optional<QString> StoredText(const QVariant& value) {
 } // namespace
 
 TCKIniCtrl::TCKIniCtrl(QString regPath) : regPath_(std::move(regPath)) {}
+TCKIniCtrl::~TCKIniCtrl() = default;
+TCKIniCtrl::TCKIniCtrl(TCKIniCtrl&&) noexcept = default;
 
 QString TCKIniCtrl::Location() const {
 #ifdef Q_OS_WIN
@@ -93,10 +113,18 @@ QString TCKIniCtrl::KeyFor(const QString& section, const QString& name) {
     return group + QLatin1Char('/') + name;
 }
 
+QSettings* TCKIniCtrl::Open(std::unique_ptr<QSettings>& fresh) const {
+    if (held_)
+        return held_.get();
+    fresh = OpenStore(regPath_);
+    return fresh.get();
+}
+
 std::optional<QString> TCKIniCtrl::ReadStored(const QString& section, const QString& name) {
     const QString key = KeyFor(section, name);
-    auto store = OpenStore(regPath_);
-    if (store->status() != QSettings::NoError)
+    std::unique_ptr<QSettings> fresh;
+    QSettings* store = Open(fresh);
+    if (!store || !Readable(*store))
         return std::nullopt;
     return StoredText(store->value(key));
 }
@@ -104,8 +132,9 @@ std::optional<QString> TCKIniCtrl::ReadStored(const QString& section, const QStr
 bool TCKIniCtrl::Store(const QString& section, const QString& name,
                        const std::optional<QString>& text) {
     const QString key = KeyFor(section, name);
-    auto store = OpenStore(regPath_);
-    if (store->status() != QSettings::NoError || !store->isWritable())
+    std::unique_ptr<QSettings> fresh;
+    QSettings* store = Open(fresh);
+    if (!store || !Readable(*store) || !store->isWritable())
         return false;
     if (text)
         store->setValue(key, *text);
@@ -113,8 +142,54 @@ bool TCKIniCtrl::Store(const QString& section, const QString& name,
         store->remove(key);
     else
         return true; // nothing to erase: no write, no error
+    if (store == held_.get())
+        return true; // written with the others at EndUpdate
     store->sync();
-    return store->status() == QSettings::NoError;
+    return Readable(*store);
+}
+
+void TCKIniCtrl::BeginUpdate() {
+    if (held_)
+        return;
+    held_ = OpenStore(regPath_);
+    heldOk_ = true;
+}
+
+void TCKIniCtrl::EndUpdate() {
+    if (!held_)
+        return;
+    held_->sync();
+    // Every write that went into the held store failed or succeeded with it.
+    lastWriteOk_ = heldOk_ && Readable(*held_);
+    held_.reset();
+}
+
+void TCKIniCtrl::RemoveLeftovers() const {
+#ifndef Q_OS_WIN
+    // A write goes to "<file>.XXXXXX" first and is then renamed over the
+    // file; a write cut short leaves that name behind. Another writer of
+    // this store holds its lock while it writes, so with the lock in hand
+    // every such file is a leftover.
+    const QFileInfo ini(IniPathFor(regPath_));
+    QDir folder = ini.dir();
+    static const QRegularExpression pattern(QStringLiteral("^\\.[A-Za-z0-9]{6}$"));
+    QStringList leftovers;
+    const QStringList candidates = folder.entryList(
+        {ini.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : candidates) {
+        const QFileInfo info(folder.filePath(name));
+        if (!info.isSymLink() && info.isFile() &&
+            pattern.match(name.mid(ini.fileName().size())).hasMatch())
+            leftovers << name;
+    }
+    if (leftovers.isEmpty())
+        return;
+    QLockFile lock(ini.filePath() + QStringLiteral(".lock"));
+    if (!lock.tryLock(0))
+        return;
+    for (const QString& name : leftovers)
+        folder.remove(name);
+#endif
 }
 
 bool TCKIniCtrl::ReadFlag(const QString& section, const QString& name, bool def) {
@@ -135,19 +210,21 @@ QString TCKIniCtrl::ReadText(const QString& section, const QString& name, const 
 }
 
 void TCKIniCtrl::WriteFlag(const QString& section, const QString& name, bool value) {
-    lastWriteOk_ = Store(section, name, value ? QStringLiteral("1") : QStringLiteral("0"));
+    WriteText(section, name, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 void TCKIniCtrl::WriteNumber(const QString& section, const QString& name, int value) {
-    lastWriteOk_ = Store(section, name, QString::number(value));
+    WriteText(section, name, QString::number(value));
 }
 
 void TCKIniCtrl::WriteText(const QString& section, const QString& name, const QString& value) {
     lastWriteOk_ = Store(section, name, value);
+    heldOk_ = heldOk_ && lastWriteOk_;
 }
 
 void TCKIniCtrl::EraseValue(const QString& section, const QString& name) {
     lastWriteOk_ = Store(section, name, std::nullopt);
+    heldOk_ = heldOk_ && lastWriteOk_;
 }
 
 } // namespace zt

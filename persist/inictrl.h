@@ -4,7 +4,10 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 #include <optional>
+
+class QSettings;
 
 namespace zt {
 
@@ -14,6 +17,10 @@ public:
     // the INI file in the user's configuration folder.
     explicit TCKIniCtrl(
         QString regPath = QStringLiteral("Software\\ZorblyGames\\ZorblyTarnel\\V2"));
+    ~TCKIniCtrl();
+    TCKIniCtrl(const TCKIniCtrl&) = delete;
+    TCKIniCtrl& operator=(const TCKIniCtrl&) = delete;
+    TCKIniCtrl(TCKIniCtrl&&) noexcept;
 
     bool ReadFlag(const QString& section, const QString& name, bool def);
     int ReadNumber(const QString& section, const QString& name, int def);
@@ -29,6 +36,16 @@ public:
     // either way; this is for the curious (and the tests).
     bool LastWriteOk() const { return lastWriteOk_; }
 
+    // Writes between these two reach the store together when the second
+    // returns: a large store is rewritten once, not once per value.
+    // LastWriteOk then tells of them all.
+    void BeginUpdate();
+    void EndUpdate();
+
+    // Temporary files that an interrupted write of this store left beside
+    // it, removed unless another writer is at work on the store right now.
+    void RemoveLeftovers() const;
+
 private:
     // An empty section is the one used last; "#ROOT" is the key itself.
     QString KeyFor(const QString& section, const QString& name);
@@ -36,7 +53,12 @@ private:
     // Writes text, or erases the value when there is none.
     bool Store(const QString& section, const QString& name, const std::optional<QString>& text);
 
+    // The store held open by BeginUpdate, or a fresh one.
+    QSettings* Open(std::unique_ptr<QSettings>& fresh) const;
+
     QString regPath_;
+    std::unique_ptr<QSettings> held_;
+    bool heldOk_ = true;
     QString lastSection_ = QStringLiteral("Common");
     bool lastWriteOk_ = true;
 };

@@ -22,6 +22,12 @@ bool WriteProgressFile(const QString& path, const SolvedFlags& flags);
 QString WithProgressExtension(const QString& chosen);
 // A regular file (not a folder) exists at path.
 bool ProgressFileExists(const QString& path);
+// The stored progress path, or fallback when the stored one is longer than
+// any path the system can open (it could never name a file).
+QString UsableProgressPath(const QString& stored, const QString& fallback);
+// The file-name part of path as the window's caption shows it: a name longer
+// than any real file name is shortened in the middle, with an ellipsis.
+QString CaptionFileName(const QString& path);
 
 // The load and save operations with their dialogs and message boxes.
 struct ProgressFlow {

@@ -124,6 +124,34 @@ private:
     rlimit limit_{};
 };
 
+// A folder that takes no new file while the files in it can still be
+// written: a file system without free inodes where one can be mounted
+// (root), else a folder without write permission.
+class NoNewFiles {
+public:
+    explicit NoNewFiles(const QString& folder) : folder_(folder) {
+        mounted_ = geteuid() == 0 && QProcess::execute("mount", {"-t", "tmpfs", "-o",
+                                                                 "size=64k,nr_inodes=2",
+                                                                 "tmpfs", folder}) == 0;
+    }
+    // After the one file that the folder is to hold has been made.
+    void Close() {
+        if (!mounted_)
+            QFile::setPermissions(folder_, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    }
+    ~NoNewFiles() {
+        if (mounted_)
+            QProcess::execute("umount", {folder_});
+        else
+            QFile::setPermissions(folder_, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                               QFileDevice::ExeOwner);
+    }
+
+private:
+    QString folder_;
+    bool mounted_ = false;
+};
+
 } // namespace
 
 class ProgressTest : public QObject {
@@ -298,6 +326,74 @@ private slots:
         QCOMPARE(captions_, 2);
         // Nothing half-written is left beside it.
         QVERIFY(QDir(Path("disk")).entryList({"keep*"}, QDir::Files) == QStringList{"keep.ztn"});
+    }
+
+    void captionNamesAndStoredPaths() {
+        const QChar dots(0x2026);
+        QCOMPARE(CaptionFileName("/d/level5.ztn"), QString("level5.ztn"));
+        const QString longest(255, 'a');
+        QCOMPARE(CaptionFileName("/d/" + longest), longest);
+        // Longer names lose their middle; both ends stay readable.
+        const QString name = QString(1500, 'a') + QString(1500, 'b');
+        QCOMPARE(CaptionFileName("/d/" + name), QString(127, 'a') + dots + QString(127, 'b'));
+        QCOMPARE(CaptionFileName("/d/" + longest + 'a'),
+                 QString(127, 'a') + dots + QString(127, 'a'));
+        QCOMPARE(CaptionFileName(QString(17 << 20, 'n')).size(), 255);
+        // A character of two UTF-16 units is never cut in half.
+        const QString smiles = QString::fromUtf8("\xF0\x9F\x98\x80").repeated(300);
+        const QString shortened = CaptionFileName("/d/" + smiles);
+        QVERIFY(shortened.size() <= 255 && shortened.contains(dots));
+        QVERIFY(shortened.isValidUtf16());
+
+        // A stored path longer than any the system opens names no file.
+        const QString fallback = "/g/noname.ztn";
+        const QString path = '/' + QString(4094, 'p');
+        QCOMPARE(UsableProgressPath(path, fallback), path);
+        QCOMPARE(UsableProgressPath(path + 'p', fallback), fallback);
+        // Counted in the bytes the system is given: 2049 umlauts are 4098.
+        QCOMPARE(UsableProgressPath('/' + QString(2049, QChar(0xfc)), fallback), fallback);
+        QCOMPARE(UsableProgressPath('/' + QString(2047, QChar(0xfc)), fallback),
+                 '/' + QString(2047, QChar(0xfc)));
+    }
+
+    void savingInPlace() {
+        Player player;
+        game_->solvedFlags[2] = 1;
+        const QByteArray flags = Bytes(game_->solvedFlags);
+        // A file with a second name stays one file with it.
+        WriteFile(Path("linked.ztn"), QByteArray(600, '\7'));
+        QVERIFY(link(QFile::encodeName(Path("linked.ztn")).constData(),
+                     QFile::encodeName(Path("second.ztn")).constData()) == 0);
+        QVERIFY(WriteProgressFile(Path("linked.ztn"), game_->solvedFlags));
+        QCOMPARE(ReadFile(Path("second.ztn")), flags);
+        // Replacing keeps who may read the file.
+        WriteFile(Path("private.ztn"), "old");
+        const auto mine = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+        QVERIFY(QFile::setPermissions(Path("private.ztn"), mine));
+        QVERIFY(WriteProgressFile(Path("private.ztn"), game_->solvedFlags));
+        QCOMPARE(QFile::permissions(Path("private.ztn")) & ~(QFileDevice::ReadUser |
+                                                             QFileDevice::WriteUser),
+                 mine);
+        QCOMPARE(ReadFile(Path("private.ztn")), flags);
+
+        // A folder that takes no new file: the file it holds is written over.
+        QDir(dir_->path()).mkdir("fixed");
+        {
+            NoNewFiles folder(Path("fixed"));
+            WriteFile(Path("fixed/keep.ztn"), QByteArray(700, '\1'));
+            folder.Close();
+            player.answers = {Path("fixed/keep.ztn"), "&Ja"};
+            flow_.SaveProgress();
+            QCOMPARE(player.seen.back().kind, QString("warning")); // the overwrite question only
+            QCOMPARE(ReadFile(Path("fixed/keep.ztn")), flags);
+            QCOMPARE(path_, Path("fixed/keep.ztn"));
+            // A new name there cannot be made: said so, nothing changes.
+            player.answers = {Path("fixed/new.ztn"), "OK"};
+            flow_.SaveProgress();
+            QCOMPARE(player.seen.back().text,
+                     QString("Cannot save game new.ztn. Drive full or not writable."));
+            QCOMPARE(path_, Path("fixed/keep.ztn"));
+        }
     }
 };
 

@@ -2,9 +2,15 @@
 // (or damage) left there, and a store that cannot be written.
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <atomic>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 #include "inictrl.h"
 
@@ -154,6 +160,150 @@ private slots:
         TCKIniCtrl ini;
         ini.WriteNumber("common", "level", 17);
         QVERIFY(ini.LastWriteOk());
+    }
+
+    void malformedLineLosesNothing_data() {
+        QTest::addColumn<QByteArray>("content");
+        const QByteArray values = "tongue=1\nlevel=17\nsound=0\nMainForm=\"200,0,1,5,6,7,8\"\n";
+        QTest::newRow("after") << "[common]\n" + values + "[Zorbly\n";
+        QTest::newRow("before") << "[Zorbly\n[common]\n" + values;
+        QTest::newRow("in another section") << "[other]\na=1\n[Zorbly\nb=2\n[common]\n" + values;
+        QTest::newRow("lines without =") << "[common]\nnonsense\n" + values + "[\n]\n=\n";
+    }
+
+    void malformedLineLosesNothing() {
+        QFETCH(QByteArray, content);
+        WriteRaw(content);
+        // In the order the game reads them: the first read is no worse off.
+        TCKIniCtrl ini;
+        QCOMPARE(ini.ReadNumber("common", "tongue", -1), 1);
+        QCOMPARE(ini.ReadNumber("common", "level", 1), 17);
+        QCOMPARE(ini.ReadFlag("common", "sound", true), false);
+        QCOMPARE(ini.ReadText("common", "MainForm", QString()), QString("200,0,1,5,6,7,8"));
+        // Writing works too, and keeps what could be read.
+        ini.WriteNumber("common", "level", 18);
+        QVERIFY(ini.LastWriteOk());
+        TCKIniCtrl next;
+        QCOMPARE(next.ReadNumber("common", "tongue", -1), 1);
+        QCOMPARE(next.ReadNumber("common", "level", 1), 18);
+    }
+
+    void specialFilesAreLeftAlone() {
+        // A pipe where the file belongs: opening it would wait for a writer.
+        // Should the store open it anyway, the watchdog plays that writer
+        // after a while, so that the test fails instead of hanging.
+        QDir().mkpath(QFileInfo(IniFile()).path());
+        const QByteArray fifo = QFile::encodeName(IniFile());
+        QVERIFY(mkfifo(fifo.constData(), 0600) == 0);
+        std::atomic<bool> done{false}, unblocked{false};
+        std::thread watchdog([&] {
+            for (int i = 0; i < 500 && !done; ++i)
+                usleep(10000);
+            while (!done) {
+                const int fd = open(fifo.constData(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0) {
+                    unblocked = true;
+                    close(fd);
+                }
+                usleep(10000);
+            }
+        });
+        {
+            TCKIniCtrl ini;
+            const int tongue = ini.ReadNumber("common", "tongue", -1);
+            ini.WriteNumber("common", "level", 17);
+            const bool written = ini.LastWriteOk();
+            ini.BeginUpdate();
+            ini.WriteNumber("common", "tongue", 1);
+            ini.EndUpdate();
+            const bool writtenTogether = ini.LastWriteOk();
+            done = true;
+            watchdog.join();
+            QVERIFY(!unblocked);
+            QCOMPARE(tongue, -1);
+            QVERIFY(!written);
+            QVERIFY(!writtenTogether);
+        }
+        struct stat st {};
+        QVERIFY(lstat(fifo.constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+        QFile::remove(IniFile());
+    }
+
+    void closingWritesTogether() {
+        // A store bloated by others: every value of a close reaches it in
+        // one rewrite, and the others' keys stay.
+        QByteArray foreign = "[common]\nlevel=3\nMainFormColor=clRed\n[other]\n";
+        for (int i = 0; i < 20000; ++i)
+            foreign += "key" + QByteArray::number(i) + "=value " + QByteArray::number(i) + "\n";
+        WriteRaw(foreign);
+        const QFileInfo before(IniFile());
+        TCKIniCtrl ini;
+        ini.BeginUpdate();
+        ini.WriteFlag("common", "sound", false);
+        ini.WriteNumber("common", "level", 17);
+        ini.WriteNumber("common", "tongue", 1);
+        ini.WriteText("common", "save", "/g/a,b.ztn");
+        ini.WriteText("common", "MainForm", "200,0,1,1,2,3,4");
+        ini.EraseValue("common", "MainFormColor");
+        ini.EraseValue("common", "MainFormFont");
+        // Seen at once by this store, on disk only at the end.
+        QCOMPARE(ini.ReadNumber("common", "level", 1), 17);
+        QFile file(IniFile());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), foreign);
+        file.close();
+        ini.EndUpdate();
+        QVERIFY(ini.LastWriteOk());
+        TCKIniCtrl next;
+        QCOMPARE(next.ReadFlag("common", "sound", true), false);
+        QCOMPARE(next.ReadNumber("common", "level", 1), 17);
+        QCOMPARE(next.ReadNumber("common", "tongue", -1), 1);
+        QCOMPARE(next.ReadText("common", "save", QString()), QString("/g/a,b.ztn"));
+        QCOMPARE(next.ReadText("common", "MainForm", QString()), QString("200,0,1,1,2,3,4"));
+        QCOMPARE(next.ReadText("common", "MainFormColor", "gone"), QString("gone"));
+        QCOMPARE(next.ReadText("other", "key0", QString()), QString("value 0"));
+        QCOMPARE(next.ReadText("other", "key19999", QString()), QString("value 19999"));
+        // Writes that fail together say so together.
+        QDir(QFileInfo(IniFile()).path()).removeRecursively();
+        QFile blocker(QFileInfo(IniFile()).path());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        ini.BeginUpdate();
+        ini.WriteNumber("common", "level", 17);
+        ini.EndUpdate();
+        QVERIFY(!ini.LastWriteOk());
+        QFile::remove(blocker.fileName());
+    }
+
+    void leftoversOfCutWritesGo() {
+        WriteRaw("[common]\nlevel=3\n");
+        const QString ini = IniFile();
+        auto touch = [](const QString& path) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("[common]\nlevel=4\n");
+        };
+        const QStringList own = {".Ab3dEf", ".zzzzzz", ".A1b2C3"};
+        const QStringList others = {".bak", ".Ab3dE", ".Ab3dEfG", ".Ab3d-f", "x.Ab3dEf"};
+        for (const QString& suffix : own + others)
+            touch(ini + suffix);
+        touch(home_.filePath("ZorblyGames/Other.ini.Ab3dEf"));
+        QDir().mkpath(ini + ".Dir123");
+        QFile::link(ini, ini + ".Lnk123");
+        {
+            // Another writer at work holds the lock: its file is not ours to take.
+            QLockFile writer(ini + ".lock");
+            QVERIFY(writer.tryLock(0));
+            TCKIniCtrl().RemoveLeftovers();
+            QVERIFY(QFile::exists(ini + ".Ab3dEf"));
+        }
+        TCKIniCtrl().RemoveLeftovers();
+        for (const QString& suffix : own)
+            QVERIFY2(!QFile::exists(ini + suffix), qPrintable(suffix));
+        for (const QString& suffix : others + QStringList{".Dir123", ".Lnk123"})
+            QVERIFY2(QFileInfo(ini + suffix).exists(), qPrintable(suffix));
+        QVERIFY(QFile::exists(home_.filePath("ZorblyGames/Other.ini.Ab3dEf")));
+        QCOMPARE(TCKIniCtrl().ReadNumber("common", "level", 1), 3);
     }
 };
 

@@ -110,6 +110,7 @@ bool TMainForm::TakeMedia(GameMedia decoded) {
 void TMainForm::FormCreate() {
     firstTime_ = true;
     game_.SeedFromClock();
+    ini_.RemoveLeftovers();
     game_.language = ini_.ReadNumber(Common, QStringLiteral("tongue"), -1);
     setFixedSize(520, ToolPanel->height() + 376);
     box->move(0, ToolPanel->height());
@@ -124,8 +125,10 @@ void TMainForm::FormCreate() {
     const int storedLevel = ini_.ReadNumber(Common, QStringLiteral("level"), 1);
     game_.currentLevel = storedLevel;
     game_.solvedFlags.fill(0);
+    const QString defaultProgress = programDir_ + QStringLiteral("noname.ztn");
     progressPath_ =
-        ini_.ReadText(Common, QStringLiteral("save"), programDir_ + QStringLiteral("noname.ztn"));
+        UsableProgressPath(ini_.ReadText(Common, QStringLiteral("save"), defaultProgress),
+                           defaultProgress);
     progress_.StartUpRead();
     game_.LoadLevelLibrary((programDir_ + QStringLiteral("ztrn.dat")).toStdString());
     helpFile_ = programDir_ + QStringLiteral("ZTRN2.HLP");
@@ -145,9 +148,9 @@ void TMainForm::SetWindows(TSplash* splash, TYesNoDlg* yesNo, TAboutBox* about,
 }
 
 TMainForm::~TMainForm() {
-    // The window's position is remembered before its own clean-up; a start
-    // that failed writes nothing.
-    if (ckForm_ && !startFailed_) {
+    // The window's position is remembered before its own clean-up (a close
+    // has remembered it already); a start that failed writes nothing.
+    if (ckForm_ && !startFailed_ && !closing_) {
         ckForm_->SavePlacement();
     }
     FormDestroy();
@@ -229,10 +232,18 @@ void TMainForm::FormClose() {
         help_->close();
     }
     progress_.SaveProgress();
+    // One rewrite of the store for all that closing remembers, the window's
+    // position included: a large settings file would otherwise be written
+    // out once per value.
+    ini_.BeginUpdate();
     ini_.WriteFlag(Common, QStringLiteral("sound"), SoundBtn->isChecked());
     ini_.WriteNumber(Common, QStringLiteral("level"), game_.currentLevel);
     ini_.WriteNumber(Common, QStringLiteral("tongue"), game_.language);
     ini_.WriteText(Common, QStringLiteral("save"), progressPath_);
+    if (ckForm_) {
+        ckForm_->SavePlacement();
+    }
+    ini_.EndUpdate();
 }
 
 void TMainForm::PlayCue(int cue) {

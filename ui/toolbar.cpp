@@ -231,7 +231,7 @@ void TMainForm::UpdateCaption() {
     QString suffix;
     if (!progressPath_.isEmpty()) {
         suffix = (game_.German() ? QStringLiteral(" - Spiel ") : QStringLiteral(" - Game ")) +
-                 QFileInfo(progressPath_).fileName();
+                 CaptionFileName(progressPath_);
     }
     setWindowTitle(CaptionSafe(QStringLiteral("Zorbly Tarnel V2.2") + suffix));
     levelboxPaint();
