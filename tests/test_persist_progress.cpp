@@ -382,7 +382,7 @@ private slots:
             NoNewFiles folder(Path("fixed"));
             WriteFile(Path("fixed/keep.ztn"), QByteArray(700, '\1'));
             folder.Close();
-            player.answers = {Path("fixed/keep.ztn"), "&Ja"};
+            player.answers = {Path("fixed/keep.ztn"), "&Ja", "OK"};
             flow_.SaveProgress();
             QCOMPARE(player.seen.back().kind, QString("warning")); // the overwrite question only
             QCOMPARE(ReadFile(Path("fixed/keep.ztn")), flags);
