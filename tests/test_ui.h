@@ -60,3 +60,14 @@ private slots:
     void answeredNoKeepsPlaying();
     void answeredYesWritesTheSettingsEvenWhenSaveIsCancelled();
 };
+
+class KeyboardTest : public QObject {
+    Q_OBJECT
+private slots:
+    void frameIsDrawnOnlyWhileTheBoardHasTheFocus();
+    void spaceAndEnterMoveAsAClickDoes();
+    void shortcutsRunTheButtonsHandlers_data();
+    void shortcutsRunTheButtonsHandlers();
+    void screenReaderNamesFollowTheLanguage_data();
+    void screenReaderNamesFollowTheLanguage();
+};

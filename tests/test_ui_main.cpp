@@ -12,8 +12,9 @@ int main(int argc, char** argv) {
     NavigationTest navigation;
     DialogTest dialogs;
     ClosingTest closing;
+    KeyboardTest keyboard;
     for (QObject* t : std::initializer_list<QObject*>{&drawing, &firstStart, &play, &navigation,
-                                                      &dialogs, &closing}) {
+                                                      &dialogs, &closing, &keyboard}) {
         failed += QTest::qExec(t, argc, argv);
     }
     return failed == 0 ? 0 : 1;

@@ -6,7 +6,8 @@ if(TARGET ztrn_ui)
         ${CMAKE_CURRENT_LIST_DIR}/test_ui_main.cpp
         ${CMAKE_CURRENT_LIST_DIR}/test_ui_drawing.cpp
         ${CMAKE_CURRENT_LIST_DIR}/test_ui_window.cpp
-        ${CMAKE_CURRENT_LIST_DIR}/test_ui_dialogs.cpp)
+        ${CMAKE_CURRENT_LIST_DIR}/test_ui_dialogs.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/test_ui_keyboard.cpp)
     target_include_directories(test_ui PRIVATE ${CMAKE_CURRENT_LIST_DIR})
     target_link_libraries(test_ui PRIVATE ztrn_ui Qt6::Test)
     target_compile_definitions(test_ui PRIVATE ZTRN_SOURCE_DIR="${CMAKE_CURRENT_LIST_DIR}/..")

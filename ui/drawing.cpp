@@ -49,8 +49,17 @@ void TMainForm::DrawCell(int c, int r) {
         return;
     }
     const int t = game_.TileAt(c, r);
-    box->Changed(render::Blit(box->Image(), render::CellOrigin(c, r, pictures_),
-                              pictures_.tileSheet, pictures_.Tile(IsTile(t) ? t : 0)));
+    const QPoint at = render::CellOrigin(c, r, pictures_);
+    const QRect changed = render::Blit(box->Image(), at, pictures_.tileSheet,
+                                       pictures_.Tile(IsTile(t) ? t : 0));
+    DrawFocusFrameOn(box->Image(), at, c, r);
+    box->Changed(changed);
+}
+
+void TMainForm::DrawFocusFrameOn(QImage& image, QPoint at, int c, int r) const {
+    if (frameShown_ && c == frameCol_ && r == frameRow_) {
+        render::DrawFocusFrame(image, at, pictures_);
+    }
 }
 
 void TMainForm::DrawSelectedCell() {
@@ -64,6 +73,7 @@ void TMainForm::DrawSelectedCell() {
     const MarkerAnchor a = Anchor(t);
     render::ComposeSelectedCell(offscreenCell_, pictures_, t, {a.x, a.y}, markerFrame_,
                                 game_.levelSolved);
+    DrawFocusFrameOn(offscreenCell_, {0, 0}, game_.selCol, game_.selRow);
     box->Changed(render::Blit(box->Image(),
                               render::CellOrigin(game_.selCol, game_.selRow, pictures_),
                               offscreenCell_, offscreenCell_.rect()));
@@ -85,7 +95,9 @@ void TMainForm::levelboxPaint() {
     const int level = game_.currentLevel;
     const bool solved = game_.IsLevelSolved(level);
     render::DrawLevelDisplay(levelbox->Image(), pictures_, level, solved);
-    levelbox->setToolTip(render::LevelHint(level, solved, game_.language));
+    const QString hint = render::LevelHint(level, solved, game_.language);
+    levelbox->setToolTip(hint);
+    DescribeLevel(hint);
     levelbox->Changed();
 }
 

@@ -31,6 +31,7 @@ TMainForm::TMainForm(const QString& programDir, bool picturesLater)
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     BuildToolBar();
+    BuildKeyboard();
     // The components come to life before the creation handler runs.
     if (picturesLater_) {
         QTimer::singleShot(0, this, &TMainForm::FinishStart);

@@ -56,7 +56,7 @@ public:
     void DrawCell(int c, int r) override;
     void PlayCue(int cue) override;
     ModalResult ShowPage(Page page) override;
-    void LevelSolvedChanged() override { ApplyLanguage(); }
+    void LevelSolvedChanged() override;
     void UpdateCaption() override;
     void PaintLevelBox() override { levelboxPaint(); }
     void DrawGauge() override;
@@ -85,6 +85,10 @@ public:
     // What the board and the level display are drawn from now.
     const render::Pictures& Pictures() const { return pictures_; }
     HelpWindow* Help() const { return help_.get(); }
+    // The cell the keyboard's frame stands on; drawn only while the board has
+    // the focus.
+    QPoint FocusFrameCell() const { return {frameCol_, frameRow_}; }
+    bool FocusFrameShown() const { return frameShown_; }
 
     // The controls, under the names the game's code has always used.
     QFrame* ToolPanel = nullptr;
@@ -117,12 +121,27 @@ signals:
     void Closed();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     void BuildToolBar();
+    // The board in the focus chain, its keys, and the tool bar's shortcuts.
+    void BuildKeyboard();
+    // Moves the keyboard's frame, redrawing the cell it leaves and the one it
+    // comes to.
+    void PlaceFocusFrame(int c, int r);
+    void ShowFocusFrame(bool shown);
+    // A cell as it stands: the selected one with its marker.
+    void RedrawCell(int c, int r);
+    bool boxKeyDown(int key);
+    void DrawFocusFrameOn(QImage& image, QPoint at, int c, int r) const;
+    // The names and descriptions a screen reader reads, in the language of
+    // the hints they are taken from.
+    void DescribeControl(QWidget* control, const QString& hint);
+    void DescribeLevel(const QString& hint);
     // The tool bar buttons' pictures.
     void LoadGlyphs();
     // Takes the pictures and sounds once, waiting for them if need be; false
@@ -181,6 +200,9 @@ private:
     QString progressPath_;
     QString helpFile_;
     int markerFrame_ = 0;
+    int frameCol_ = 0;
+    int frameRow_ = 0;
+    bool frameShown_ = false;
     bool firstTime_ = true;
     bool startFailed_ = false;
     bool closing_ = false;

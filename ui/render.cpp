@@ -176,6 +176,28 @@ void ComposeSelectedCell(QImage& cell, const Pictures& pictures, int tile, QPoin
          QPainter::RasterOp_SourceOrDestination);
 }
 
+void DrawFocusFrame(QImage& dst, QPoint at, const Pictures& pictures) {
+    const int inset = Device(FocusFrameInset, pictures.ratio);
+    const int w = std::max(1, Device(FocusFrameWidth, pictures.ratio));
+    const int dash = std::max(1, Device(FocusFrameDash, pictures.ratio));
+    const int outer = pictures.cell - 2 * inset; // side of the square
+    QPainter p(&dst);
+    p.translate(at + QPoint(inset, inset));
+    // Black all round, then white dashes over it: one of the two colours
+    // stands out from whatever the tile has there.
+    p.fillRect(0, 0, outer, w, Qt::black);
+    p.fillRect(0, outer - w, outer, w, Qt::black);
+    p.fillRect(0, 0, w, outer, Qt::black);
+    p.fillRect(outer - w, 0, w, outer, Qt::black);
+    for (int i = 0; i < outer; i += 2 * dash) {
+        const int len = std::min(dash, outer - i);
+        p.fillRect(i, 0, len, w, Qt::white);
+        p.fillRect(i, outer - w, len, w, Qt::white);
+        p.fillRect(0, i, w, len, Qt::white);
+        p.fillRect(outer - w, i, w, len, Qt::white);
+    }
+}
+
 int GaugeFilledRows(int solved, int count) {
     if (solved <= 0 || count <= 0) {
         return 0;

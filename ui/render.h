@@ -88,6 +88,15 @@ QRect Blit(QImage& dst, QPoint at, const QImage& src, const QRect& from,
 void ComposeSelectedCell(QImage& cell, const Pictures& pictures, int tile, QPoint anchor,
                          int frame, bool solved);
 
+// The keyboard's frame on the cell whose top-left corner is `at`: a square
+// of white and black dashes two pixels wide, two pixels inside the cell's
+// edge (logical pixels), so it shows on every tile and stays clear of the
+// marker.
+constexpr int FocusFrameInset = 2;
+constexpr int FocusFrameWidth = 2;
+constexpr int FocusFrameDash = 4;
+void DrawFocusFrame(QImage& dst, QPoint at, const Pictures& pictures);
+
 // Rows of the gauge that show the full strip for n of count levels solved.
 int GaugeFilledRows(int solved, int count);
 // Draws the gauge into the board area; returns the changed rectangle.

@@ -43,6 +43,9 @@ TTongueDlg::TTongueDlg(QWidget* main, int& language)
     english_->setAutoDefault(true);
     german_->setAutoDefault(true);
     setTabOrder(english_, german_);
+    // Nothing but the two answers asks the question, so they are read out
+    // with the dialog too.
+    setAccessibleDescription(english_->text() + QLatin1Char(' ') + german_->text());
 
     connect(english_, &QPushButton::clicked, this, [this] {
         language_ = 0;

@@ -221,8 +221,11 @@ void TMainForm::ApplyLanguage() {
     };
     const bool german = game_.German();
     for (const Text& t : hints) {
-        t.control->setToolTip(QString::fromUtf8(german ? t.german : t.english));
+        const QString hint = QString::fromUtf8(german ? t.german : t.english);
+        t.control->setToolTip(hint);
+        DescribeControl(t.control, hint);
     }
+    box->setAccessibleName(german ? QStringLiteral("Spielfeld") : QStringLiteral("Board"));
     levellabel->setText(german ? QStringLiteral("Stufe:") : QStringLiteral("Level:"));
     UpdateCaption();
 }

@@ -160,7 +160,10 @@ void TYesNoDlg::showEvent(QShowEvent* event) {
 void TYesNoDlg::FormActivate() {
     PlaceOver(this, main_);
     SetTexts();
-    pages_[stack_->currentIndex()].yes->setFocus();
+    // A screen reader reads the question with the dialog, then the buttons.
+    const PageControls& shown = pages_[stack_->currentIndex()];
+    setAccessibleDescription(shown.label->text());
+    shown.yes->setFocus();
 }
 
 void TYesNoDlg::SetTexts() {

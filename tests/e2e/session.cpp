@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <climits>
 
 #include "catalogue.h"
@@ -14,6 +15,17 @@ Pictures Pictures::Load(const QString& assetsDir) {
     p.backdrop = QImage(assetsDir + "/backdrop.bmp").convertToFormat(QImage::Format_RGB32);
     p.digits = QImage(assetsDir + "/digits.bmp").convertToFormat(QImage::Format_RGB32);
     return p;
+}
+
+QString InstallGame(const QString& programDir) {
+    const QString build = QStringLiteral(ZTRN_BUILD_DIR);
+    for (QString f : {"zorbly-tarnel", "ztrn.dat", "ZTRN2.HLP"}) {
+        if (!QFile::copy(build + "/" + f, programDir + "/" + f)) {
+            return f;
+        }
+    }
+    QFile::setPermissions(programDir + "/zorbly-tarnel", QFile::permissions(build + "/zorbly-tarnel"));
+    return {};
 }
 
 Session::Session(const QString& programDir, const QString& configDir)

@@ -21,6 +21,10 @@ struct Pictures {
     static Pictures Load(const QString& assetsDir);
 };
 
+// Copies the built game with its level file and help file into programDir;
+// returns the name of a file that could not be copied, or nothing.
+QString InstallGame(const QString& programDir);
+
 class Session {
 public:
     // programDir and configDir outlive sessions, so a second start sees the first's files.

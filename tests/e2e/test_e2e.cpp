@@ -72,12 +72,8 @@ class EndToEnd : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(programDir_.isValid() && configDir_.isValid());
-        QString build = QStringLiteral(ZTRN_BUILD_DIR);
-        for (QString f : {"zorbly-tarnel", "ztrn.dat", "ZTRN2.HLP"}) {
-            QVERIFY2(QFile::copy(build + "/" + f, programDir_.filePath(f)), qPrintable(f));
-        }
-        QFile::setPermissions(programDir_.filePath("zorbly-tarnel"),
-                              QFile::permissions(build + "/zorbly-tarnel"));
+        const QString failed = InstallGame(programDir_.path());
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
         pics_ = Pictures::Load(QStringLiteral(ZTRN_SOURCE_DIR) + "/assets");
         QVERIFY(!pics_.tiles.isNull() && !pics_.backdrop.isNull() && !pics_.digits.isNull());
         levels_ = zt::ReadLevelFile(programDir_.filePath("ztrn.dat").toStdString());

@@ -65,12 +65,8 @@ class RandomPlay : public QObject {
 
 private slots:
     void initTestCase() {
-        QString build = QStringLiteral(ZTRN_BUILD_DIR);
-        for (QString f : {"zorbly-tarnel", "ztrn.dat", "ZTRN2.HLP"}) {
-            QVERIFY2(QFile::copy(build + "/" + f, programDir_.filePath(f)), qPrintable(f));
-        }
-        QFile::setPermissions(programDir_.filePath("zorbly-tarnel"),
-                              QFile::permissions(build + "/zorbly-tarnel"));
+        const QString failed = InstallGame(programDir_.path());
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
     }
 
     void thousandsOfRandomActions() {

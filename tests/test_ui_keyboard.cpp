@@ -1,0 +1,337 @@
+// The game played from the keyboard alone, and what a screen reader is told.
+#include <QAccessible>
+#include <QFileDialog>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolButton>
+
+#include "helpwindow.h"
+#include "render.h"
+#include "test_ui.h"
+#include "tonguedlg.h"
+#include "uifixture.h"
+#include "yesnodlg.h"
+
+using uitest::Answer;
+using uitest::FittingRecord;
+using uitest::NeverFittingRecord;
+using uitest::WhenModal;
+
+namespace {
+
+// The ring the frame may cover in a cell: two pixels wide, two inside the edge.
+bool InRing(int x, int y) {
+    const auto in = [](int v) { return v >= 2 && v <= 45; };
+    const auto edge = [](int v) { return v == 2 || v == 3 || v == 44 || v == 45; };
+    return in(x) && in(y) && (edge(x) || edge(y));
+}
+
+// after differs from before only by a frame on cell: a ring of white and
+// black dashes, both colours on every side, and nothing else changed.
+void CheckFrameOn(const QImage& before, const QImage& after, QPoint cell) {
+    QCOMPARE(after.size(), before.size());
+    const QPoint at = zt::render::CellOrigin(cell.x(), cell.y());
+    int white[4] = {}, black[4] = {};
+    for (int y = 0; y < after.height(); ++y) {
+        for (int x = 0; x < after.width(); ++x) {
+            const int cx = x - at.x(), cy = y - at.y();
+            const QRgb p = after.pixel(x, y) & 0xffffff;
+            if (cx < 0 || cy < 0 || cx >= 48 || cy >= 48 || !InRing(cx, cy)) {
+                if (p != (before.pixel(x, y) & 0xffffff)) {
+                    QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) changed outside the frame")
+                                         .arg(x)
+                                         .arg(y)));
+                }
+                continue;
+            }
+            QVERIFY2(p == 0xffffff || p == 0, "the frame has a third colour");
+            const int side = cy <= 3 ? 0 : cy >= 44 ? 1 : cx <= 3 ? 2 : 3;
+            (p ? white : black)[side]++;
+        }
+    }
+    for (int side = 0; side < 4; ++side) {
+        QVERIFY2(white[side] >= 8 && black[side] >= 8, "a side of the frame is not dashed");
+    }
+}
+
+QString Text(QObject* o, QAccessible::Text t) {
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(o);
+    return i ? i->text(t) : QStringLiteral("(no interface)");
+}
+
+// Names of the visible buttons under a dialog, as a screen reader walks it.
+void Buttons(QAccessibleInterface* i, QStringList& names) {
+    for (int k = 0; k < i->childCount(); ++k) {
+        QAccessibleInterface* c = i->child(k);
+        if (!c || c->state().invisible) {
+            continue;
+        }
+        if (c->role() == QAccessible::PushButton) {
+            names << c->text(QAccessible::Name);
+        }
+        Buttons(c, names);
+    }
+}
+
+} // namespace
+
+void KeyboardTest::frameIsDrawnOnlyWhileTheBoardHasTheFocus() {
+    uitest::Game g;
+    g.Start(3, FittingRecord());
+    g.Show();
+    auto& f = g.Form();
+    auto& s = g.State();
+    f.Timer->stop(); // the marker stands still, so pictures can be compared
+    f.DrawSelectedCell();
+    QVERIFY(f.levelscroll->hasFocus());
+    const QImage plain = f.BoxImage().copy();
+    const QPoint marked(s.selCol, s.selRow);
+    const QImage tile = uitest::Rgb(f.Bitmaps().Item(0).Bitmap)
+                            .copy(zt::render::TileRect(s.TileAt(marked.x(), marked.y())));
+    const QPoint at = zt::render::CellOrigin(marked.x(), marked.y());
+    QVERIFY2(plain.copy(at.x(), at.y(), 48, 48) != tile, "no marker on the marked cell");
+
+    // Tab: the frame comes onto the marked cell, over its marker.
+    QTest::keyClick(f.levelscroll, Qt::Key_Tab);
+    QVERIFY(f.box->hasFocus());
+    QCOMPARE(f.FocusFrameCell(), marked);
+    CheckFrameOn(plain, f.BoxImage(), marked);
+    // The tick redraws the marked cell with its frame.
+    f.TimerTimer();
+    f.TimerTimer();
+    QCOMPARE(f.BoxImage().pixel(at + QPoint(2, 2)) & 0xffffff, 0xffffffu);
+    for (int i = 0; i < 6; ++i) {
+        f.TimerTimer(); // back to the frame of the plain picture
+    }
+
+    // One step aside: the frame on a plain tile, the marked cell as before.
+    const QPoint aside(marked.x() < 8 ? marked.x() + 1 : marked.x() - 1, marked.y());
+    QTest::keyClick(f.box, marked.x() < 8 ? Qt::Key_Right : Qt::Key_Left);
+    QCOMPARE(f.FocusFrameCell(), aside);
+    CheckFrameOn(plain, f.BoxImage(), aside);
+
+    // The arrows stop at the borders.
+    for (int i = 0; i < 10; ++i) {
+        QTest::keyClick(f.box, Qt::Key_Down);
+        QTest::keyClick(f.box, Qt::Key_Right);
+    }
+    QCOMPARE(f.FocusFrameCell(), QPoint(8, 6));
+    for (int i = 0; i < 10; ++i) {
+        QTest::keyClick(f.box, Qt::Key_Up);
+        QTest::keyClick(f.box, Qt::Key_Left);
+    }
+    QCOMPARE(f.FocusFrameCell(), QPoint(0, 0));
+    CheckFrameOn(plain, f.BoxImage(), {0, 0});
+
+    // Tab again: back to the selector, and no frame anywhere.
+    QTest::keyClick(f.box, Qt::Key_Tab);
+    QVERIFY(f.levelscroll->hasFocus());
+    QCOMPARE(f.BoxImage(), plain);
+    QTest::keyClick(f.levelscroll, Qt::Key_Right); // the selector's keys as before
+    QCOMPARE(s.currentLevel, 2);
+    QVERIFY(!f.FocusFrameShown());
+}
+
+void KeyboardTest::spaceAndEnterMoveAsAClickDoes() {
+    uitest::Game g;
+    g.Start(3, FittingRecord());
+    g.Show();
+    auto& f = g.Form();
+    auto& s = g.State();
+    g.OneMoveFromSolved();                      // marked (2, 0); (1, 0) solves
+    s.board[zt::CellIndex(0, 1)] = 120;         // a fixed tile
+    s.movedFlag = false;
+    f.box->setFocus(Qt::TabFocusReason);
+    for (int i = 0; i < 8; ++i) {
+        QTest::keyClick(f.box, Qt::Key_Left);
+        QTest::keyClick(f.box, Qt::Key_Up);
+    }
+    // A fixed tile, then the marked cell: nothing happens.
+    QTest::keyClick(f.box, Qt::Key_Down);
+    QTest::keyClick(f.box, Qt::Key_Space);
+    QTest::keyClick(f.box, Qt::Key_Up);
+    QTest::keyClick(f.box, Qt::Key_Right);
+    QTest::keyClick(f.box, Qt::Key_Right);
+    QCOMPARE(f.FocusFrameCell(), QPoint(2, 0));
+    QTest::keyClick(f.box, Qt::Key_Return);
+    QVERIFY(!s.movedFlag);
+    QCOMPARE(s.board[zt::CellIndex(0, 1)], 120);
+
+    // Space on (0, 0) is a move that leaves the board unsolved.
+    QTest::keyClick(f.box, Qt::Key_Left);
+    QTest::keyClick(f.box, Qt::Key_Left);
+    QTest::keyClick(f.box, Qt::Key_Space);
+    QVERIFY(s.movedFlag);
+    QCOMPARE(QPoint(s.selCol, s.selRow), QPoint(0, 0));
+    QCOMPARE(s.TileAt(2, 0), 39);
+    QVERIFY(!s.levelSolved);
+
+    // Back, then Enter on (1, 0) solves: the "won" message, answered with Enter.
+    QTest::keyClick(f.box, Qt::Key_Right);
+    QTest::keyClick(f.box, Qt::Key_Right);
+    QTest::keyClick(f.box, Qt::Key_Space);
+    QTest::keyClick(f.box, Qt::Key_Left);
+    int page = 0;
+    WhenModal([&page](QWidget* w) {
+        auto* d = qobject_cast<zt::TYesNoDlg*>(w);
+        page = d ? d->ActivePage() : -1;
+        QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_Enter);
+    });
+    QTest::keyClick(f.box, Qt::Key_Enter);
+    QCOMPARE(page, 1);
+    QVERIFY(s.levelSolved);
+    QVERIFY(s.IsLevelSolved(1));
+    QCOMPARE(Text(f.box, QAccessible::Description), QStringLiteral("Level 1: solved"));
+
+    // A new deal: the frame starts again on the marked cell. (Offscreen,
+    // nothing hands the activation back when the message goes.)
+    f.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    QVERIFY(f.box->hasFocus());
+    QTest::keyClick(f.box, Qt::Key_R, Qt::ControlModifier); // solved: no question
+    QTRY_VERIFY(!s.levelSolved);
+    QCOMPARE(f.FocusFrameCell(), QPoint(s.selCol, s.selRow));
+}
+
+void KeyboardTest::shortcutsRunTheButtonsHandlers_data() {
+    QTest::addColumn<QKeySequence>("key");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("F1") << QKeySequence(Qt::Key_F1) << "help The_game";
+    QTest::newRow("Ctrl+N") << QKeySequence(Qt::CTRL | Qt::Key_N) << "page 4";
+    QTest::newRow("Ctrl+R") << QKeySequence(Qt::CTRL | Qt::Key_R) << "page 2";
+    QTest::newRow("Ctrl+O") << QKeySequence(Qt::CTRL | Qt::Key_O) << "open";
+    QTest::newRow("Ctrl+S") << QKeySequence(Qt::CTRL | Qt::Key_S) << "save";
+    QTest::newRow("Ctrl+Q") << QKeySequence(Qt::CTRL | Qt::Key_Q) << "page 3";
+}
+
+void KeyboardTest::shortcutsRunTheButtonsHandlers() {
+    QFETCH(QKeySequence, key);
+    QFETCH(QString, shown);
+    uitest::Game g;
+    g.Start(3, NeverFittingRecord());
+    g.Show();
+    auto& f = g.Form();
+    auto& s = g.State();
+    s.movedFlag = true; // so that restart asks
+    const zt::Board board = s.board;
+    QString seen;
+    WhenModal([&seen](QWidget* w) {
+        if (auto* d = qobject_cast<zt::TYesNoDlg*>(w)) {
+            seen = QStringLiteral("page %1").arg(d->ActivePage());
+            d->Button(d->ActivePage(), 2)->click(); // No, or Cancel
+        } else if (auto* d = qobject_cast<QFileDialog*>(w)) {
+            seen = d->acceptMode() == QFileDialog::AcceptOpen ? "open" : "save";
+            d->reject();
+        }
+    });
+    QTest::keyClick(f.levelscroll, key[0].key(), key[0].keyboardModifiers());
+    if (shown.startsWith("help")) {
+        QTRY_VERIFY(f.Help() && f.Help()->isVisible());
+        seen = "help " + f.Help()->Topic();
+    }
+    QTRY_COMPARE(seen, shown);
+    // Every question answered No: nothing has changed.
+    QVERIFY(f.isVisible());
+    QCOMPARE(s.board, board);
+    QCOMPARE(s.currentLevel, 1);
+    // The hints stay as they are; the keys are named to a screen reader.
+    QCOMPARE(f.NewGameBtn->toolTip(), QStringLiteral("I want to play a new game."));
+}
+
+void KeyboardTest::screenReaderNamesFollowTheLanguage_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QStringList>("golden"); // object, name, description, ...
+    QTest::newRow("English") << 0
+                             << QStringList{"NewGameBtn",
+                                            "I want to play a new game.",
+                                            "I want to play a new game. (Ctrl+N)",
+                                            "ExitBtn",
+                                            "I have enough!",
+                                            "I have enough! (Ctrl+Q)",
+                                            "RulesBtn",
+                                            "What's to do here?",
+                                            "What's to do here? (F1)",
+                                            "SoundBtn",
+                                            "I dont like the sound always.",
+                                            "I dont like the sound always.",
+                                            "levelscroll",
+                                            "Select level",
+                                            "Select level",
+                                            "levelbox",
+                                            "Level 1: unsolved",
+                                            "Level 1: unsolved",
+                                            "box",
+                                            "Board",
+                                            "Level 1: unsolved"};
+    QTest::newRow("German") << 1
+                            << QStringList{"NewGameBtn",
+                                           "Ich fang ein neues Spiel an.",
+                                           "Ich fang ein neues Spiel an. (Strg+N)",
+                                           "SaveBtn",
+                                           "Einmal zu oft gesichert ist besser als einmal zuwenig",
+                                           "Einmal zu oft gesichert ist besser als einmal zuwenig "
+                                           "(Strg+S)",
+                                           "TongueBtn",
+                                           "I don't speak german.",
+                                           "I don't speak german.",
+                                           "levelbox",
+                                           "Stufe 1: ungelöst",
+                                           "Stufe 1: ungelöst",
+                                           "box",
+                                           "Spielfeld",
+                                           "Stufe 1: ungelöst"};
+}
+
+void KeyboardTest::screenReaderNamesFollowTheLanguage() {
+    QFETCH(int, language);
+    QFETCH(QStringList, golden);
+    uitest::Game g;
+    g.Start(3, NeverFittingRecord(), language);
+    g.Show();
+    auto& f = g.Form();
+    for (int i = 0; i + 2 < golden.size(); i += 3) {
+        auto* w = f.findChild<QWidget*>(golden[i]);
+        QVERIFY2(w, qPrintable(golden[i]));
+        QCOMPARE(Text(w, QAccessible::Name), golden[i + 1]);
+        QCOMPARE(Text(w, QAccessible::Description), golden[i + 2]);
+    }
+    // No tool-bar control without a name.
+    for (auto* b : f.ToolPanel->findChildren<QToolButton*>()) {
+        QVERIFY2(!Text(b, QAccessible::Name).isEmpty(), qPrintable(b->objectName()));
+        QCOMPARE(Text(b, QAccessible::Name), b->toolTip());
+    }
+    // The board's description follows the level.
+    QTest::keyClick(f.levelscroll, Qt::Key_Right);
+    QCOMPARE(Text(f.box, QAccessible::Description),
+             language == 1 ? QStringLiteral("Stufe 2: ungelöst") : QStringLiteral("Level 2: unsolved"));
+
+    // The dialogs read out their question and their answers.
+    QString question;
+    QStringList answers;
+    WhenModal([&](QWidget* w) {
+        QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w);
+        question = i->text(QAccessible::Description);
+        Buttons(i, answers);
+        static_cast<zt::TYesNoDlg*>(w)->Button(4, 2)->click();
+    });
+    f.NewGameBtn->click();
+    QCOMPARE(question, language == 1 ? QStringLiteral("Willst Du das Spiel wirklich aufgeben?")
+                                     : QStringLiteral("Do you really want to give up the game?"));
+    QCOMPARE(answers, (language == 1 ? QStringList{"Ja", "Nein"} : QStringList{"Yes", "No"}));
+
+    answers.clear();
+    WhenModal([&](QWidget* w) {
+        QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w);
+        question = i->text(QAccessible::Description);
+        Buttons(i, answers);
+        static_cast<zt::TTongueDlg*>(w)->GermanBtn()->click();
+    });
+    f.TongueBtn->click();
+    QCOMPARE(answers, (QStringList{"I speak english.", "Ich spreche deutsch."}));
+    QVERIFY(question.contains("I speak english.") && question.contains("Ich spreche deutsch."));
+    // Renewed in the chosen language.
+    QCOMPARE(Text(f.RestartBtn, QAccessible::Description),
+             QStringLiteral("Ich probier's nochmal. (Strg+R)"));
+    QCOMPARE(Text(f.box, QAccessible::Name), QStringLiteral("Spielfeld"));
+}

@@ -1,0 +1,145 @@
+// Playing without the mouse: the board in the focus chain with its frame and
+// keys, the tool bar's shortcuts, and what a screen reader is told.
+#include <QEvent>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QToolButton>
+#include <algorithm>
+
+#include "mainform.h"
+#include "paintbox.h"
+#include "render.h"
+
+namespace zt {
+
+void TMainForm::BuildKeyboard() {
+    // Tab leads from the selector to the board and back. A click does not
+    // take the focus, so the mouse player's selector keys stay where they were.
+    box->setFocusPolicy(Qt::TabFocus);
+    setTabOrder(levelscroll, box);
+    box->installEventFilter(this);
+
+    // A button's own shortcut clicks it: the same handler, questions and all.
+    const std::pair<QToolButton*, QKeySequence> keys[] = {
+        {RulesBtn, QKeySequence(Qt::Key_F1)},
+        {NewGameBtn, QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {RestartBtn, QKeySequence(Qt::CTRL | Qt::Key_R)},
+        {LoadBtn, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {SaveBtn, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {ExitBtn, QKeySequence(Qt::CTRL | Qt::Key_Q)},
+    };
+    for (const auto& [button, key] : keys) {
+        button->setShortcut(key);
+    }
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == box) {
+        switch (event->type()) {
+        case QEvent::FocusIn:
+            ShowFocusFrame(true);
+            break;
+        case QEvent::FocusOut:
+            ShowFocusFrame(false);
+            break;
+        case QEvent::KeyPress:
+            if (boxKeyDown(static_cast<QKeyEvent*>(event)->key())) {
+                return true;
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool TMainForm::boxKeyDown(int key) {
+    switch (key) {
+    case Qt::Key_Left:
+        PlaceFocusFrame(std::max(frameCol_ - 1, 0), frameRow_);
+        return true;
+    case Qt::Key_Right:
+        PlaceFocusFrame(std::min(frameCol_ + 1, Columns - 1), frameRow_);
+        return true;
+    case Qt::Key_Up:
+        PlaceFocusFrame(frameCol_, std::max(frameRow_ - 1, 0));
+        return true;
+    case Qt::Key_Down:
+        PlaceFocusFrame(frameCol_, std::min(frameRow_ + 1, Rows - 1));
+        return true;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        // Exactly a click in the middle of the framed cell.
+        const QPoint at = render::CellOrigin(frameCol_, frameRow_);
+        game_.boxMouseDown(at.x() + CellSize / 2, at.y() + CellSize / 2);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void TMainForm::PlaceFocusFrame(int c, int r) {
+    if (c == frameCol_ && r == frameRow_) {
+        return;
+    }
+    const int oldCol = frameCol_;
+    const int oldRow = frameRow_;
+    frameCol_ = c;
+    frameRow_ = r;
+    if (frameShown_) {
+        RedrawCell(oldCol, oldRow);
+        RedrawCell(c, r);
+    }
+}
+
+void TMainForm::ShowFocusFrame(bool shown) {
+    if (frameShown_ == shown) {
+        return;
+    }
+    frameShown_ = shown;
+    RedrawCell(frameCol_, frameRow_);
+}
+
+void TMainForm::RedrawCell(int c, int r) {
+    if (game_.hasSelection && c == game_.selCol && r == game_.selRow) {
+        DrawSelectedCell();
+    } else {
+        DrawCell(c, r);
+    }
+}
+
+void TMainForm::LevelSolvedChanged() {
+    // Only a deal leaves the level unsolved before any move: the frame
+    // starts on the new marked cell.
+    if (!game_.levelSolved && !game_.movedFlag && game_.hasSelection) {
+        PlaceFocusFrame(game_.selCol, game_.selRow);
+    }
+    ApplyLanguage();
+}
+
+void TMainForm::DescribeLevel(const QString& hint) {
+    // Each change is announced to a screen reader: set only what changed.
+    if (levelbox->accessibleName() != hint) {
+        levelbox->setAccessibleName(hint);
+        levelbox->setAccessibleDescription(hint);
+        box->setAccessibleDescription(hint);
+    }
+}
+
+void TMainForm::DescribeControl(QWidget* control, const QString& hint) {
+    QString description = hint;
+    if (auto* button = qobject_cast<QToolButton*>(control); button && !button->shortcut().isEmpty()) {
+        QString key = button->shortcut().toString(QKeySequence::PortableText);
+        if (game_.German()) {
+            key.replace(QStringLiteral("Ctrl+"), QStringLiteral("Strg+"));
+        }
+        description += QStringLiteral(" (%1)").arg(key);
+    }
+    control->setAccessibleName(hint);
+    control->setAccessibleDescription(description);
+}
+
+} // namespace zt
