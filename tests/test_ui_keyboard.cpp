@@ -39,9 +39,8 @@ void CheckFrameOn(const QImage& before, const QImage& after, QPoint cell) {
             const QRgb p = after.pixel(x, y) & 0xffffff;
             if (cx < 0 || cy < 0 || cx >= 48 || cy >= 48 || !InRing(cx, cy)) {
                 if (p != (before.pixel(x, y) & 0xffffff)) {
-                    QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) changed outside the frame")
-                                         .arg(x)
-                                         .arg(y)));
+                    QFAIL(qPrintable(
+                        QStringLiteral("pixel (%1, %2) changed outside the frame").arg(x).arg(y)));
                 }
                 continue;
             }
@@ -139,8 +138,8 @@ void KeyboardTest::spaceAndEnterMoveAsAClickDoes() {
     g.Show();
     auto& f = g.Form();
     auto& s = g.State();
-    g.OneMoveFromSolved();                      // marked (2, 0); (1, 0) solves
-    s.board[zt::CellIndex(0, 1)] = 120;         // a fixed tile
+    g.OneMoveFromSolved();              // marked (2, 0); (1, 0) solves
+    s.board[zt::CellIndex(0, 1)] = 120; // a fixed tile
     s.movedFlag = false;
     f.box->setFocus(Qt::TabFocusReason);
     for (int i = 0; i < 8; ++i) {
@@ -303,8 +302,9 @@ void KeyboardTest::screenReaderNamesFollowTheLanguage() {
     }
     // The board's description follows the level.
     QTest::keyClick(f.levelscroll, Qt::Key_Right);
-    QCOMPARE(Text(f.box, QAccessible::Description),
-             language == 1 ? QStringLiteral("Stufe 2: ungelöst") : QStringLiteral("Level 2: unsolved"));
+    QCOMPARE(Text(f.box, QAccessible::Description), language == 1
+                                                        ? QStringLiteral("Stufe 2: ungelöst")
+                                                        : QStringLiteral("Level 2: unsolved"));
 
     // The dialogs read out their question and their answers.
     QString question;

@@ -120,8 +120,8 @@ void TMainForm::LevelSolvedChanged() {
     ApplyLanguage();
 }
 
+// Each change is announced to a screen reader: set only what changed.
 void TMainForm::DescribeLevel(const QString& hint) {
-    // Each change is announced to a screen reader: set only what changed.
     if (levelbox->accessibleName() != hint) {
         levelbox->setAccessibleName(hint);
         levelbox->setAccessibleDescription(hint);
@@ -131,15 +131,18 @@ void TMainForm::DescribeLevel(const QString& hint) {
 
 void TMainForm::DescribeControl(QWidget* control, const QString& hint) {
     QString description = hint;
-    if (auto* button = qobject_cast<QToolButton*>(control); button && !button->shortcut().isEmpty()) {
+    if (auto* button = qobject_cast<QToolButton*>(control);
+        button && !button->shortcut().isEmpty()) {
         QString key = button->shortcut().toString(QKeySequence::PortableText);
         if (game_.German()) {
             key.replace(QStringLiteral("Ctrl+"), QStringLiteral("Strg+"));
         }
         description += QStringLiteral(" (%1)").arg(key);
     }
-    control->setAccessibleName(hint);
-    control->setAccessibleDescription(description);
+    if (control->accessibleName() != hint || control->accessibleDescription() != description) {
+        control->setAccessibleName(hint);
+        control->setAccessibleDescription(description);
+    }
 }
 
 } // namespace zt

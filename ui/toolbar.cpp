@@ -225,7 +225,10 @@ void TMainForm::ApplyLanguage() {
         t.control->setToolTip(hint);
         DescribeControl(t.control, hint);
     }
-    box->setAccessibleName(german ? QStringLiteral("Spielfeld") : QStringLiteral("Board"));
+    const QString board = german ? QStringLiteral("Spielfeld") : QStringLiteral("Board");
+    if (box->accessibleName() != board) {
+        box->setAccessibleName(board);
+    }
     levellabel->setText(german ? QStringLiteral("Stufe:") : QStringLiteral("Level:"));
     UpdateCaption();
 }

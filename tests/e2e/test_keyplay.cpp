@@ -40,7 +40,7 @@ void Keys(const QStringList& keys) {
     }
 }
 
-}  // namespace
+} // namespace
 
 class KeyPlay : public QObject {
     Q_OBJECT
@@ -70,7 +70,7 @@ private slots:
         Window tongue = game_->TongueDialog(6000);
         QVERIFY2(tongue.valid(), "no language dialog at the first start");
         Pause(300);
-        Keys({"Tab", "Return"});  // from "I speak english." to "Ich spreche deutsch."
+        Keys({"Tab", "Return"}); // from "I speak english." to "Ich spreche deutsch."
         QVERIFY(game_->NoDialog(3000));
         Window main = game_->Main();
         QVERIFY(main.valid());
@@ -93,10 +93,14 @@ private slots:
         int col = seen.selCol, row = seen.selRow;
         for (zt::Cell cell : clicks) {
             QStringList keys;
-            for (; col < cell.c; ++col) keys << "Right";
-            for (; col > cell.c; --col) keys << "Left";
-            for (; row < cell.r; ++row) keys << "Down";
-            for (; row > cell.r; --row) keys << "Up";
+            for (; col < cell.c; ++col)
+                keys << "Right";
+            for (; col > cell.c; --col)
+                keys << "Left";
+            for (; row < cell.r; ++row)
+                keys << "Down";
+            for (; row > cell.r; --row)
+                keys << "Up";
             keys << "space";
             Keys(keys);
         }
@@ -107,7 +111,9 @@ private slots:
         // A window manager gives the main window the focus back; there is none.
         Focus(game_->Main());
         Pause(300);
-        Screenshot().copy(game_->Main().rect).save(QStringLiteral(ZTRN_BUILD_DIR) + "/e2e-keyplay.png");
+        Screenshot()
+            .copy(game_->Main().rect)
+            .save(QStringLiteral(ZTRN_BUILD_DIR) + "/e2e-keyplay.png");
         QVERIFY(SmilingFace(game_->LevelBox(), pics_));
         QVERIFY2(FramedCell(game_->BoardArea(), col, row), "no frame after the message");
 
