@@ -316,6 +316,23 @@ std::size_t UnpackStream(std::span<const std::uint8_t> in, std::vector<std::uint
         throw CodecError("packed stream: the total of " + std::to_string(total) +
                          " bytes runs past the end of the input");
     const std::size_t base = out.size();
+    // Room for the whole content at once, from the block lengths alone, so
+    // that the output never moves while it grows. A compressed block gives at
+    // most 4111 bytes for every 4 of its own (a run), which bounds what a
+    // damaged stream can make us take; beyond 16 MB the output grows as it
+    // goes.
+    std::size_t room = 0;
+    for (std::size_t at = 4, left = static_cast<std::size_t>(total); left >= 4;) {
+        const std::int32_t len = ReadLe32(in.data() + at);
+        if (len < 2 || static_cast<std::size_t>(len) + 4 > left)
+            break; // reported below, in order
+        const auto n = static_cast<std::size_t>(len);
+        room += in[at + 4] == MethodStored ? n - 1 : std::min(PackChunk, n * 1028);
+        at += 4 + n;
+        left -= 4 + n;
+    }
+    if (room <= (std::size_t{1} << 24))
+        out.reserve(base + room + UnpackSlack);
     std::size_t at = 4;
     std::size_t left = static_cast<std::size_t>(total);
     int blockNo = 0;

@@ -1,5 +1,7 @@
 #include "bmp.h"
 
+#include <bit>
+#include <cstring>
 #include <string>
 #include <unordered_map>
 
@@ -157,17 +159,28 @@ BmpInfo ReadBmpInfo(std::span<const std::uint8_t> file) {
     return ParseHeaders(file).info;
 }
 
-BmpImage DecodeBmp(std::span<const std::uint8_t> file) {
-    const Layout l = ParseHeaders(file);
+namespace {
+
+void DecodeRows(std::span<const std::uint8_t> file, const Layout& l, std::uint32_t* out,
+                std::size_t rowWords) {
     const BmpInfo& info = l.info;
-    BmpImage image(info.width, info.height);
     const std::size_t paletteSize = info.palette.size();
     for (int y = 0; y < info.height; ++y) {
         const int fileRow = info.topDown ? y : info.height - 1 - y;
         const std::uint8_t* row = file.data() + l.pixelOffset + l.stride * fileRow;
-        std::uint32_t* dst = &image.At(0, y);
+        std::uint32_t* dst = out + static_cast<std::size_t>(y) * rowWords;
         if (info.bitsPerPixel == 24) {
-            for (int x = 0; x < info.width; ++x, row += 3)
+            int x = 0;
+            if constexpr (std::endian::native == std::endian::little) {
+                // Blue, green, red and the next pixel's blue in one load; the
+                // last pixel of a row may end the file, so it goes byte by byte.
+                for (; x + 1 < info.width; ++x, row += 3) {
+                    std::uint32_t bgr;
+                    std::memcpy(&bgr, row, 4);
+                    dst[x] = Opaque | (bgr & 0xFFFFFFu);
+                }
+            }
+            for (; x < info.width; ++x, row += 3)
                 dst[x] =
                     Opaque | (std::uint32_t{row[2]} << 16) | (std::uint32_t{row[1]} << 8) | row[0];
             continue;
@@ -184,7 +197,19 @@ BmpImage DecodeBmp(std::span<const std::uint8_t> file) {
             dst[x] = info.palette[index];
         }
     }
+}
+
+} // namespace
+
+BmpImage DecodeBmp(std::span<const std::uint8_t> file) {
+    const Layout l = ParseHeaders(file);
+    BmpImage image(l.info.width, l.info.height);
+    DecodeRows(file, l, image.pixels.data(), static_cast<std::size_t>(l.info.width));
     return image;
+}
+
+void DecodeBmpInto(std::span<const std::uint8_t> file, std::uint32_t* out, std::size_t rowWords) {
+    DecodeRows(file, ParseHeaders(file), out, rowWords);
 }
 
 std::vector<std::uint32_t> StandardPalette(int bitsPerPixel) {

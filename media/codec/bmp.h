@@ -49,6 +49,10 @@ BmpInfo ReadBmpInfo(std::span<const std::uint8_t> file);
 // Reads an uncompressed BMP of 1, 4, 8 or 24 bits per pixel, bottom-up or
 // top-down, with a 40-byte (or longer) info header or the old 12-byte one.
 BmpImage DecodeBmp(std::span<const std::uint8_t> file);
+// The same pixels straight into rows of words at out, rowWords apart (a
+// QImage's scan lines, say), which must hold the height and width that
+// ReadBmpInfo gives.
+void DecodeBmpInto(std::span<const std::uint8_t> file, std::uint32_t* out, std::size_t rowWords);
 
 // Writes a BMP: 14-byte file header "BM", 40-byte info header, for 1, 4 and
 // 8 bits a palette of 2, 16 or 256 entries, rows padded to 4 bytes, bottom-up.

@@ -16,16 +16,16 @@ namespace {
                          " items");
 }
 
-QImage ToImage(const BmpImage& picture) {
-    QImage image(picture.width, picture.height, QImage::Format_RGB32);
+// Decoded straight into the image's rows: no second copy of the pixels.
+QImage ReadPicture(std::span<const std::uint8_t> bmp) {
+    const BmpInfo info = ReadBmpInfo(bmp);
+    QImage image(info.width, info.height, QImage::Format_RGB32);
     if (image.isNull())
         throw std::runtime_error("bitmap: no memory for a picture of " +
-                                 std::to_string(picture.width) + " x " +
-                                 std::to_string(picture.height));
-    for (int y = 0; y < picture.height; ++y)
-        std::memcpy(image.scanLine(y),
-                    picture.pixels.data() + static_cast<std::size_t>(y) * picture.width,
-                    static_cast<std::size_t>(picture.width) * 4);
+                                 std::to_string(info.width) + " x " +
+                                 std::to_string(info.height));
+    DecodeBmpInto(bmp, reinterpret_cast<std::uint32_t*>(image.bits()),
+                  static_cast<std::size_t>(image.bytesPerLine()) / 4);
     return image;
 }
 
@@ -47,7 +47,7 @@ void TCKBitmapList::ReadRecords(const std::vector<std::span<const std::uint8_t>>
         item->Compressed = record.Compressed;
         item->PixelFormat = record.PixelFormat;
         if (!record.Content.empty())
-            item->Bitmap = ToImage(DecodeBmp(record.Content));
+            item->Bitmap = ReadPicture(record.Content);
         items_.push_back(std::move(item));
     }
 }
