@@ -304,7 +304,12 @@ private slots:
         Bytes deepCopy = {0x40, 0x00, 0x00};
         deepCopy.insert(deepCopy.end(), 16, 0x61);
         deepCopy.insert(deepCopy.end(), {0x80, 0x00, 0x01, 0x10}); // offset 17 at 16
-        deepCopy.insert(deepCopy.end(), 100, 0x62);
+        // Then only literals: nothing after the fault could be taken for it.
+        deepCopy.insert(deepCopy.end(), 15, 0x62);
+        for (int k = 0; k < 5; ++k) {
+            deepCopy.insert(deepCopy.end(), {0x00, 0x00});
+            deepCopy.insert(deepCopy.end(), k < 4 ? 16 : 11, 0x62);
+        }
         QTest::newRow("copy before start, long block") << deepCopy << "before the block's start";
         Bytes deepRun = {0x40, 0xFE, 0x00}; // seven runs of 4095, nine literals
         for (int k = 0; k < 7; ++k)
