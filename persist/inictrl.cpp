@@ -4,8 +4,10 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QStringList>
 #include <QVariant>
 #include <memory>
@@ -88,6 +90,126 @@ std::optional<QString> StoredText(const QVariant& value) {
     return text;
 }
 
+#ifndef Q_OS_WIN
+// Rewrites only one section of the INI file and copies the rest as it
+// stands: another program's thousands of keys are neither parsed nor written
+// anew, which makes a close with a bloated file as quick as with a small
+// one. The section itself is written by the settings code, from the old
+// section, so its texts are those it always writes. Nothing when the file
+// holds anything this cannot be sure to read as the settings code does; the
+// caller then goes the ordinary way.
+template <typename Change>
+std::optional<bool> RewriteSection(const QString& path, const std::vector<Change>& changes) {
+    static const QRegularExpression plainKey(QStringLiteral("^[A-Za-z0-9_]+/[A-Za-z0-9_]+$"));
+    QString group;
+    for (const Change& change : changes) {
+        if (!plainKey.match(change.key).hasMatch())
+            return std::nullopt;
+        const QString own = change.key.section(QLatin1Char('/'), 0, 0);
+        if (!group.isEmpty() && own != group)
+            return std::nullopt;
+        group = own;
+    }
+    if (group.isEmpty() || group.compare(QLatin1String("general"), Qt::CaseInsensitive) == 0)
+        return std::nullopt;
+    const QFileInfo info(path);
+    if (info.isSymLink() || !info.isFile() || !info.isWritable())
+        return std::nullopt;
+    // The lock the settings code takes for its own writes.
+    QLockFile lock(path + QStringLiteral(".lock"));
+    if (!lock.tryLock(5000))
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray all = file.readAll();
+    file.close();
+    // Lines end in "\n" alone here; "\r" ends lines too for the settings code.
+    if (all.contains('\r') || all.contains('\0'))
+        return std::nullopt;
+
+    // A section begins with a line whose first character after blanks is
+    // "[", unless the line before ends in a backslash, which joins the two.
+    const QByteArray header = '[' + group.toLatin1() + ']';
+    qsizetype begin = -1;
+    qsizetype end = all.size();
+    bool joined = false;
+    for (qsizetype pos = 0; pos < all.size();) {
+        qsizetype eol = all.indexOf('\n', pos);
+        if (eol < 0)
+            eol = all.size();
+        qsizetype first = pos;
+        while (first < eol && (all[first] == ' ' || all[first] == '\t'))
+            ++first;
+        if (!joined && first < eol && all[first] == '[') {
+            if (begin >= 0 && end == all.size())
+                end = pos;
+            const QByteArray line = all.mid(first, eol - first).trimmed();
+            const qsizetype close = line.indexOf(']');
+            if (close < 0)
+                return std::nullopt; // a whole rewrite mends it
+            const QByteArray name = line.mid(1, close - 1).trimmed();
+            if (name.contains('%') || name.compare(group.toLatin1(), Qt::CaseInsensitive) == 0) {
+                // Ours, once and plainly written, or something to leave to
+                // the settings code.
+                if (line != header || begin >= 0)
+                    return std::nullopt;
+                begin = pos;
+            }
+        }
+        joined = eol > pos && all[eol - 1] == '\\';
+        pos = eol + 1;
+    }
+
+    QTemporaryFile scratch;
+    if (!scratch.open())
+        return std::nullopt;
+    if (begin >= 0)
+        scratch.write(all.mid(begin, end - begin));
+    scratch.close();
+    {
+        QSettings section(scratch.fileName(), QSettings::IniFormat);
+        for (const Change& change : changes) {
+            if (change.text)
+                section.setValue(change.key, *change.text);
+            else
+                section.remove(change.key);
+        }
+        section.sync();
+        if (section.status() != QSettings::NoError)
+            return std::nullopt;
+    }
+    // Written anew under the same name: read by that name, not the old handle.
+    QFile written(scratch.fileName());
+    if (!written.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray fresh = written.readAll();
+
+    QByteArray out;
+    out.reserve(all.size() + fresh.size() + 2);
+    if (begin >= 0) {
+        out += all.left(begin);
+        out += fresh;
+        if (end < all.size()) {
+            if (!fresh.isEmpty())
+                out += '\n';
+            out += all.mid(end);
+        }
+    } else {
+        out = all;
+        if (!out.isEmpty() && !out.endsWith('\n'))
+            out += '\n';
+        if (!out.isEmpty() && !fresh.isEmpty())
+            out += '\n';
+        out += fresh;
+    }
+    QSaveFile save(path);
+    if (!save.open(QIODevice::WriteOnly) || save.write(out) != out.size())
+        return false;
+    return save.commit();
+}
+#endif
+
 } // namespace
 
 TCKIniCtrl::TCKIniCtrl(QString regPath) : regPath_(std::move(regPath)) {}
@@ -113,55 +235,65 @@ QString TCKIniCtrl::KeyFor(const QString& section, const QString& name) {
     return group + QLatin1Char('/') + name;
 }
 
-QSettings* TCKIniCtrl::Open(std::unique_ptr<QSettings>& fresh) const {
-    if (held_)
-        return held_.get();
-    fresh = OpenStore(regPath_);
-    return fresh.get();
-}
-
 std::optional<QString> TCKIniCtrl::ReadStored(const QString& section, const QString& name) {
     const QString key = KeyFor(section, name);
-    std::unique_ptr<QSettings> fresh;
-    QSettings* store = Open(fresh);
+    // A value written since BeginUpdate reads as written.
+    for (auto change = pending_.rbegin(); change != pending_.rend(); ++change)
+        if (change->key == key)
+            return change->text;
+    auto store = OpenStore(regPath_);
     if (!store || !Readable(*store))
         return std::nullopt;
     return StoredText(store->value(key));
 }
 
-bool TCKIniCtrl::Store(const QString& section, const QString& name,
-                       const std::optional<QString>& text) {
-    const QString key = KeyFor(section, name);
-    std::unique_ptr<QSettings> fresh;
-    QSettings* store = Open(fresh);
+bool TCKIniCtrl::Apply(const std::vector<Change>& changes) const {
+#ifndef Q_OS_WIN
+    if (changes.size() > 1) {
+        if (const std::optional<bool> done = RewriteSection(IniPathFor(regPath_), changes))
+            return *done;
+    }
+#endif
+    auto store = OpenStore(regPath_);
     if (!store || !Readable(*store) || !store->isWritable())
         return false;
-    if (text)
-        store->setValue(key, *text);
-    else if (store->contains(key))
-        store->remove(key);
-    else
+    bool changed = false;
+    for (const Change& change : changes) {
+        if (change.text) {
+            store->setValue(change.key, *change.text);
+            changed = true;
+        } else if (store->contains(change.key)) {
+            store->remove(change.key);
+            changed = true;
+        }
+    }
+    if (!changed)
         return true; // nothing to erase: no write, no error
-    if (store == held_.get())
-        return true; // written with the others at EndUpdate
     store->sync();
     return Readable(*store);
 }
 
+bool TCKIniCtrl::Store(const QString& section, const QString& name,
+                       const std::optional<QString>& text) {
+    Change change{KeyFor(section, name), text};
+    if (holding_) {
+        pending_.push_back(std::move(change));
+        return true; // written with the others at EndUpdate
+    }
+    return Apply({std::move(change)});
+}
+
 void TCKIniCtrl::BeginUpdate() {
-    if (held_)
-        return;
-    held_ = OpenStore(regPath_);
-    heldOk_ = true;
+    holding_ = true;
 }
 
 void TCKIniCtrl::EndUpdate() {
-    if (!held_)
+    if (!holding_)
         return;
-    held_->sync();
-    // Every write that went into the held store failed or succeeded with it.
-    lastWriteOk_ = heldOk_ && Readable(*held_);
-    held_.reset();
+    holding_ = false;
+    const std::vector<Change> changes = std::move(pending_);
+    pending_.clear();
+    lastWriteOk_ = Apply(changes);
 }
 
 void TCKIniCtrl::RemoveLeftovers() const {
@@ -219,12 +351,10 @@ void TCKIniCtrl::WriteNumber(const QString& section, const QString& name, int va
 
 void TCKIniCtrl::WriteText(const QString& section, const QString& name, const QString& value) {
     lastWriteOk_ = Store(section, name, value);
-    heldOk_ = heldOk_ && lastWriteOk_;
 }
 
 void TCKIniCtrl::EraseValue(const QString& section, const QString& name) {
     lastWriteOk_ = Store(section, name, std::nullopt);
-    heldOk_ = heldOk_ && lastWriteOk_;
 }
 
 } // namespace zt

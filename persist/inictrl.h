@@ -4,10 +4,8 @@
 #pragma once
 
 #include <QString>
-#include <memory>
 #include <optional>
-
-class QSettings;
+#include <vector>
 
 namespace zt {
 
@@ -53,12 +51,16 @@ private:
     // Writes text, or erases the value when there is none.
     bool Store(const QString& section, const QString& name, const std::optional<QString>& text);
 
-    // The store held open by BeginUpdate, or a fresh one.
-    QSettings* Open(std::unique_ptr<QSettings>& fresh) const;
+    struct Change {
+        QString key;
+        std::optional<QString> text; // none: erase
+    };
+    // Applies changes with one rewrite of the store at most.
+    bool Apply(const std::vector<Change>& changes) const;
 
     QString regPath_;
-    std::unique_ptr<QSettings> held_;
-    bool heldOk_ = true;
+    bool holding_ = false;
+    std::vector<Change> pending_; // the writes since BeginUpdate
     QString lastSection_ = QStringLiteral("Common");
     bool lastWriteOk_ = true;
 };

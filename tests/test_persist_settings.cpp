@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QLockFile>
 #include <QSettings>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <atomic>
@@ -273,6 +274,51 @@ private slots:
         ini.EndUpdate();
         QVERIFY(!ini.LastWriteOk());
         QFile::remove(blocker.fileName());
+    }
+
+    void closingKeepsOthersAsTheyAre_data() {
+        // What the file holds, and what must stay of it byte for byte at its
+        // start and at its end.
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("start");
+        QTest::addColumn<QByteArray>("end");
+        const QByteArray a = "[a]\n; a note\nkey = spaced value\n\n";
+        const QByteArray b = "\n[b]\ny=2\n";
+        QTest::newRow("between") << a + "[common]\nlevel=3\nMainFormColor=clRed\n" + b << a << b;
+        QTest::newRow("first") << "[common]\nlevel=3\n" + b << QByteArray("[common]\n") << b;
+        QTest::newRow("none yet") << a << a << QByteArray();
+        QTest::newRow("no last newline") << QByteArray("[b]\ny=2") << QByteArray("[b]\ny=2\n")
+                                         << QByteArray();
+        // A backslash joins the next line to a value: "[common]" there is
+        // part of that value, not a section.
+        const QByteArray joined = "[b]\nx=1\\\n[common]\nlevel=5\n";
+        QTest::newRow("joined") << joined << joined << QByteArray();
+    }
+
+    void closingKeepsOthersAsTheyAre() {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, start);
+        QFETCH(QByteArray, end);
+        WriteRaw(before);
+        const QVariant joinedBefore = QSettings(IniFile(), QSettings::IniFormat).value("b/x");
+        TCKIniCtrl ini;
+        ini.BeginUpdate();
+        ini.WriteNumber("common", "level", 17);
+        ini.WriteText("common", "save", QString::fromUtf8("/g/\xc3\xa4,b.ztn"));
+        ini.EraseValue("common", "MainFormColor");
+        ini.EndUpdate();
+        QVERIFY(ini.LastWriteOk());
+        QFile file(IniFile());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray raw = file.readAll();
+        QVERIFY2(raw.startsWith(start) && raw.endsWith(end), raw.constData());
+        TCKIniCtrl next;
+        QCOMPARE(next.ReadNumber("common", "level", 1), 17);
+        QCOMPARE(next.ReadText("common", "save", QString()), QString::fromUtf8("/g/\xc3\xa4,b.ztn"));
+        QCOMPARE(next.ReadText("common", "MainFormColor", "gone"), QString("gone"));
+        QSettings qt(IniFile(), QSettings::IniFormat);
+        QCOMPARE(qt.value("b/x"), joinedBefore);
+        QCOMPARE(qt.value("b/y").toString(), QString(before.contains("y=2") ? "2" : ""));
     }
 
     void leftoversOfCutWritesGo() {

@@ -35,6 +35,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ini.ReadText(QStringLiteral("common"), QStringLiteral("MainForm"), QString()) != stored)
         std::abort();
 
+    // The values of a close, written together into whatever else the file
+    // holds, read back as written; the first value read before stays.
+    const int tongue = ini.ReadNumber(QStringLiteral("common"), QStringLiteral("tongue"), -1);
+    ini.BeginUpdate();
+    ini.WriteNumber(QStringLiteral("common"), QStringLiteral("level"), 7);
+    ini.WriteText(QStringLiteral("common"), QStringLiteral("save"), QStringLiteral("/g/a,b.ztn"));
+    ini.EraseValue(QStringLiteral("common"), QStringLiteral("MainFormColor"));
+    ini.EndUpdate();
+    if (ini.LastWriteOk() &&
+        (ini.ReadNumber(QStringLiteral("common"), QStringLiteral("level"), 1) != 7 ||
+         ini.ReadText(QStringLiteral("common"), QStringLiteral("save"), QString()) !=
+             QStringLiteral("/g/a,b.ztn") ||
+         ini.ReadNumber(QStringLiteral("common"), QStringLiteral("tongue"), -1) != tongue ||
+         !ini.ReadText(QStringLiteral("common"), QStringLiteral("MainFormColor"), QString())
+              .isEmpty()))
+        std::abort();
+
     // The bytes as a placement text: a valid one survives writing it again.
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
     if (const std::optional<zt::WindowPlacement> p = zt::ParsePlacement(text)) {
