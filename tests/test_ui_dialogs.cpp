@@ -1,5 +1,6 @@
 // The message dialog's pages, answered every way, in every language; the
 // small windows around it.
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -171,11 +172,21 @@ void DialogTest::rulesOpenAtTheTopicOfTheLanguage() {
     f.RulesBtn->click();
     QCOMPARE(f.Help()->Topic(), QStringLiteral("Das_Spiel"));
     QVERIFY(f.Help()->verticalScrollBar()->value() > 0); // the German part comes second
-    // Without the file: a notice in the window, no message box.
+    // Without the file: the window says so in the current language and names
+    // the file; no message box.
     QFile::remove(g.Dir() + "ZTRN2.HLP");
     f.RulesBtn->click();
     QVERIFY(f.Help()->isVisible());
     QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(f.Help()->toPlainText().contains("Die Spielregeln fehlen: Die Hilfedatei ist nicht da."));
+    QVERIFY(f.Help()->toPlainText().contains(g.Dir() + "ZTRN2.HLP"));
+    g.State().language = 0;
+    f.RulesBtn->click();
+    QVERIFY(f.Help()->toPlainText().contains("The rules are missing: the help file is not there."));
+    // Something that is no file stands in its place: it cannot be read.
+    QVERIFY(QDir(g.Dir()).mkdir("ZTRN2.HLP"));
+    f.RulesBtn->click();
+    QVERIFY(f.Help()->toPlainText().contains("The help file with the rules cannot be read."));
     f.Help()->close();
 }
 

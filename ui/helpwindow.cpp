@@ -1,5 +1,6 @@
 #include "helpwindow.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
@@ -21,7 +22,7 @@ HelpWindow::HelpWindow() {
     resize(560, 480);
 }
 
-void HelpWindow::ShowTopic(const QString& helpFile, const QString& topic) {
+void HelpWindow::ShowTopic(const QString& helpFile, const QString& topic, bool german) {
     topic_ = topic;
     // Shown first, so the jump to the topic works on the laid-out page.
     show();
@@ -34,7 +35,17 @@ void HelpWindow::ShowTopic(const QString& helpFile, const QString& topic) {
         setHtml(QString::fromUtf8(file.readAll()));
         scrollToAnchor(topic);
     } else {
-        setPlainText(QStringLiteral("Zorbly Tarnel\n\n") + helpFile);
+        // Whoever finds this window empty should learn why, and where the
+        // file belongs.
+        const bool missing = !QFileInfo::exists(helpFile);
+        const QString why =
+            german ? (missing ? QStringLiteral("Die Spielregeln fehlen: Die Hilfedatei ist nicht da.")
+                              : QStringLiteral("Die Hilfedatei mit den Spielregeln kann nicht "
+                                               "gelesen werden."))
+                   : (missing ? QStringLiteral("The rules are missing: the help file is not there.")
+                              : QStringLiteral("The help file with the rules cannot be read."));
+        setPlainText(QStringLiteral("Zorbly Tarnel\n\n") + why + QStringLiteral("\n\n") +
+                     QDir::toNativeSeparators(helpFile));
     }
 }
 

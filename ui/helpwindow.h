@@ -11,8 +11,9 @@ public:
     HelpWindow();
 
     // Shows helpFile and jumps to the anchor topic. A missing or unreadable
-    // file shows a short notice in the window; the game says nothing else.
-    void ShowTopic(const QString& helpFile, const QString& topic);
+    // file is named in the window, in German or English; the game says
+    // nothing else.
+    void ShowTopic(const QString& helpFile, const QString& topic, bool german);
     QString Topic() const { return topic_; }
 
 private:
