@@ -6,3 +6,29 @@ if(XVFB_RUN AND DESKTOP_FILE_VALIDATE AND APPSTREAMCLI AND TARGET zorbly-tarnel)
     add_test(NAME install COMMAND ${CMAKE_CURRENT_LIST_DIR}/dist/check-install.sh ${CMAKE_BINARY_DIR})
     set_tests_properties(install PROPERTIES TIMEOUT 120)
 endif()
+
+# The game in a desktop session of the window system it picks itself.
+if(TARGET ztrn_ui)
+    add_executable(test_session ${CMAKE_CURRENT_LIST_DIR}/dist/test_session.cpp)
+    target_include_directories(test_session PRIVATE ${CMAKE_CURRENT_LIST_DIR})
+    target_link_libraries(test_session PRIVATE ztrn_ui Qt6::Test)
+endif()
+if(TARGET test_session AND TARGET zorbly-tarnel)
+    add_test(NAME wayland COMMAND ${CMAKE_CURRENT_LIST_DIR}/dist/check-wayland.sh ${CMAKE_BINARY_DIR})
+    set_tests_properties(wayland PROPERTIES TIMEOUT 120 SKIP_RETURN_CODE 77 RUN_SERIAL TRUE)
+endif()
+
+# The program as started from a terminal or a desktop: its command line, and
+# a clean end after a sound, again and again, against a private sound server.
+if(XVFB_RUN AND TARGET zorbly-tarnel)
+    add_executable(test_program ${CMAKE_CURRENT_LIST_DIR}/dist/test_program.cpp
+                                ${CMAKE_CURRENT_LIST_DIR}/e2e/xdriver.cpp)
+    target_include_directories(test_program PRIVATE ${CMAKE_CURRENT_LIST_DIR}
+                                                    ${CMAKE_CURRENT_LIST_DIR}/e2e)
+    target_link_libraries(test_program PRIVATE Qt6::Gui Qt6::Test)
+    target_compile_definitions(test_program PRIVATE ZTRN_BUILD_DIR="${CMAKE_BINARY_DIR}")
+    add_dependencies(test_program zorbly-tarnel)
+    add_test(NAME program COMMAND ${XVFB_RUN} -a -s "-screen 0 1024x768x24"
+                                  $<TARGET_FILE:test_program>)
+    set_tests_properties(program PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)
+endif()

@@ -40,6 +40,7 @@ public:
         ++stops;
         playing = nullptr;
     }
+    bool Shutdown() override { return false; }
     void Check() {
         if (playing && std::memcmp(playing, copy.data(), copy.size()) != 0)
             readGoneImage = true;

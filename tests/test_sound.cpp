@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "pulseserver.h"
 #include "wavedata.h"
 #include "waveplayer.h"
 
@@ -87,45 +88,7 @@ std::vector<Run> Runs(const QByteArray& pcm, const std::vector<double>& tones) {
     return runs;
 }
 
-struct PulseServer {
-    QTemporaryDir dir;
-    QProcess server;
-    bool installed = !QStandardPaths::findExecutable("pulseaudio").isEmpty();
-
-    QString Socket() const { return dir.filePath("pulse/native"); }
-
-    // Before anything touches the sound system: a process keeps talking to
-    // the server it found first. No server is started on demand.
-    void Start(bool none) {
-        QFile client(dir.filePath("client.conf"));
-        client.open(QIODevice::WriteOnly);
-        client.write("autospawn = no\n");
-        qputenv("PULSE_CLIENTCONFIG", client.fileName().toLocal8Bit());
-        qputenv("PULSE_SERVER", ("unix:" + Socket()).toLocal8Bit());
-        qputenv("XDG_RUNTIME_DIR", dir.path().toLocal8Bit());
-        qputenv("HOME", dir.path().toLocal8Bit());
-        if (none || !installed)
-            return;
-        QFile config(dir.filePath("server.pa"));
-        config.open(QIODevice::WriteOnly);
-        config.write("load-module module-null-sink sink_name=ztsink rate=48000\n"
-                     "load-module module-native-protocol-unix auth-anonymous=1\n"
-                     "set-default-sink ztsink\n");
-        config.close();
-        server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        server.start("pulseaudio", {"--daemonize=no", "--exit-idle-time=-1", "-n",
-                                    "--log-level=error", "-F", config.fileName()});
-        for (int i = 0; i < 200 && !QFile::exists(Socket()); ++i)
-            QThread::msleep(50);
-        QThread::msleep(300); // the sink comes after the socket
-    }
-
-    ~PulseServer() {
-        server.terminate();
-        if (!server.waitForFinished(5000))
-            server.kill();
-    }
-} pulse;
+zt::test::PulseServer pulse;
 
 // Records the null sink's monitor while a scene plays.
 QByteArray Record(const std::function<void()>& scene, int tailMs = 400) {

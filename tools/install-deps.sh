@@ -14,6 +14,8 @@ packages=(
     # end-to-end, sound and desktop tests
     xvfb xauth xdotool x11-apps x11-utils imagemagick pulseaudio pulseaudio-utils sox
     appstream desktop-file-utils time
+    # a Wayland session without a screen, with and without XWayland
+    weston qt6-wayland xwayland
 )
 
 missing=()

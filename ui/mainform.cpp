@@ -9,6 +9,7 @@
 
 #include "aboutbox.h"
 #include "ckform.h"
+#include "defaultprogress.h"
 #include "glyphs.h"
 #include "helpwindow.h"
 #include "msgbox.h"
@@ -46,7 +47,6 @@ TMainForm::TMainForm(const QString& programDir, bool picturesLater)
     progress_.parent = this;
     progress_.game = &game_;
     progress_.progressPath = &progressPath_;
-    progress_.programDir = programDir_;
     progress_.updateCaption = [this] { UpdateCaption(); };
     progress_.drawGauge = [this] { DrawGauge(); };
     FormCreate();
@@ -126,7 +126,9 @@ void TMainForm::FormCreate() {
     const int storedLevel = ini_.ReadNumber(Common, QStringLiteral("level"), 1);
     game_.currentLevel = storedLevel;
     game_.solvedFlags.fill(0);
-    const QString defaultProgress = programDir_ + QStringLiteral("noname.ztn");
+    // A stored path is kept as it is, even one into the program's folder.
+    const QString defaultProgress = DefaultProgressPath(programDir_);
+    progress_.programDir = FolderWithSeparator(defaultProgress);
     progressPath_ =
         UsableProgressPath(ini_.ReadText(Common, QStringLiteral("save"), defaultProgress),
                            defaultProgress);
@@ -312,7 +314,7 @@ void TMainForm::rules() {
         const QRect main = frameGeometry();
         help_->move(main.left() + 40, main.top() + 40);
     }
-    help_->ShowTopic(helpFile_, RulesTopic(game_.language));
+    help_->ShowTopic(helpFile_, RulesTopic(game_.language), game_.German());
 }
 
 void TMainForm::info() {

@@ -35,8 +35,9 @@ class TYesNoDlg;
 class TMainForm : public QWidget, public GameView {
     Q_OBJECT
 public:
-    // programDir: the folder of the level file, the help file and the default
-    // progress file, with a trailing separator. With picturesLater what the
+    // programDir: the folder of the level file, the help file and (where the
+    // player may write there) the default progress file, with a trailing
+    // separator. With picturesLater what the
     // first outline of the opening effect does not need waits for the first
     // turn of the event loop, which comes while the effect plays: the
     // pictures, sounds and fonts are then readied on a second thread (unless

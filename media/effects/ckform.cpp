@@ -123,6 +123,10 @@ QRect ExplodeOutline(QPoint pointer, const QRect& target, int step) {
     return QRect(x1, y1, x2 - x1, y2 - y1);
 }
 
+bool CanPlaceWindows() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 TCKForm::TCKForm(QWidget* window, TCKIniCtrl* ini, QString section, QString key)
     : QObject(window), window_(window), ini_(ini), section_(std::move(section)),
       key_(std::move(key)) {
@@ -185,7 +189,9 @@ void TCKForm::RestorePlacement() {
 }
 
 void TCKForm::SavePlacement() {
-    if (!window_ || !ini_)
+    // Where the window system places the windows, the position it reports
+    // means nothing: what was left from a run that could place them stays.
+    if (!window_ || !ini_ || !CanPlaceWindows())
         return;
     NoteFrame();
     ini_->WriteText(section_, key_, PlacementText(CurrentPlacement()));
@@ -196,8 +202,8 @@ void TCKForm::SavePlacement() {
 void TCKForm::ExplodeEffect() {
     if (!window_ || effect_ == TCKDlgEffect::deNone)
         return;
-    // Top-level windows cannot be placed on Wayland: no outline to show.
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+    // Outlines are windows too: where they cannot be placed, none is shown.
+    if (!CanPlaceWindows())
         return;
     const QRect target = window_->geometry().marginsAdded(frame_);
     const QPoint pointer = QCursor::pos();

@@ -50,6 +50,10 @@ constexpr int ExplodeStepMs = 4;
 // to the window's outer rectangle, which the last step matches.
 QRect ExplodeOutline(QPoint pointer, const QRect& target, int step);
 
+// Whether the program may place its own top-level windows: not so as a
+// Wayland client, where the compositor puts every window.
+bool CanPlaceWindows();
+
 enum class TCKDlgEffect { deNone, deExplode };
 
 class TCKForm : public QObject {

@@ -30,6 +30,12 @@ public:
             real_->Stop();
     }
 
+    // Without a first sound the module was never loaded: nothing to close.
+    bool Shutdown() override {
+        tried_ = true;
+        return real_ && real_->Shutdown();
+    }
+
 private:
     WavePlayer* Real() {
         if (!real_ && !tried_ && QCoreApplication::instance()) {

@@ -189,11 +189,24 @@ public:
 
     void Stop() override { source_.Replace(nullptr); }
 
+    bool Shutdown() override {
+        if (!thread_)
+            return used_;
+        thread_->quit();
+        thread_->wait();
+        delete thread_;
+        thread_ = nullptr;
+        return used_;
+    }
+
 private:
     // The output has a thread of its own, so that neither opening it nor
     // feeding it ever waits on the user-interface thread, or it on them.
     void WakeOutput() {
+        if (used_ && !thread_)
+            return; // shut down for good
         if (!thread_) {
+            used_ = true;
             thread_ = new QThread;
             QThread* home = QThread::currentThread();
             output_ = new Output(&source_);
@@ -220,18 +233,10 @@ private:
             out, [out] { out->Open(); }, Qt::QueuedConnection);
     }
 
-    void Shutdown() {
-        if (!thread_)
-            return;
-        thread_->quit();
-        thread_->wait();
-        delete thread_;
-        thread_ = nullptr;
-    }
-
     PulledSound source_;
     QThread* thread_ = nullptr;
     Output* output_ = nullptr;
+    bool used_ = false;
 };
 
 } // namespace

@@ -19,6 +19,10 @@ public:
     virtual bool Play(const std::uint8_t* image, std::size_t size) = 0;
     // Ends whatever is playing.
     virtual void Stop() = 0;
+    // Closes the output and ends its thread, while the application object is
+    // still there. Nothing plays after it. True when the sound system was
+    // in use, that is when its own clean-up at exit is still to come.
+    virtual bool Shutdown() = 0;
 
 protected:
     virtual ~WavePlayer() = default;
