@@ -20,38 +20,9 @@ using uitest::WhenModal;
 
 namespace {
 
-// The ring the frame may cover in a cell: two pixels wide, two inside the edge.
-bool InRing(int x, int y) {
-    const auto in = [](int v) { return v >= 2 && v <= 45; };
-    const auto edge = [](int v) { return v == 2 || v == 3 || v == 44 || v == 45; };
-    return in(x) && in(y) && (edge(x) || edge(y));
-}
-
-// after differs from before only by a frame on cell: a ring of white and
-// black dashes, both colours on every side, and nothing else changed.
+// The frame on cell (c, r) of the board at 1x, and nothing else changed.
 void CheckFrameOn(const QImage& before, const QImage& after, QPoint cell) {
-    QCOMPARE(after.size(), before.size());
-    const QPoint at = zt::render::CellOrigin(cell.x(), cell.y());
-    int white[4] = {}, black[4] = {};
-    for (int y = 0; y < after.height(); ++y) {
-        for (int x = 0; x < after.width(); ++x) {
-            const int cx = x - at.x(), cy = y - at.y();
-            const QRgb p = after.pixel(x, y) & 0xffffff;
-            if (cx < 0 || cy < 0 || cx >= 48 || cy >= 48 || !InRing(cx, cy)) {
-                if (p != (before.pixel(x, y) & 0xffffff)) {
-                    QFAIL(qPrintable(
-                        QStringLiteral("pixel (%1, %2) changed outside the frame").arg(x).arg(y)));
-                }
-                continue;
-            }
-            QVERIFY2(p == 0xffffff || p == 0, "the frame has a third colour");
-            const int side = cy <= 3 ? 0 : cy >= 44 ? 1 : cx <= 3 ? 2 : 3;
-            (p ? white : black)[side]++;
-        }
-    }
-    for (int side = 0; side < 4; ++side) {
-        QVERIFY2(white[side] >= 8 && black[side] >= 8, "a side of the frame is not dashed");
-    }
+    uitest::CheckFocusFrame(before, after, zt::render::CellOrigin(cell.x(), cell.y()), 48, 1);
 }
 
 QString Text(QObject* o, QAccessible::Text t) {

@@ -270,6 +270,27 @@ private slots:
                    digits.copy(270, 0, 26, 40), glyph(135, 13), "sad face");
     }
 
+    void keyboardFrameIsDrawnAtTheScreensPixels() {
+        uitest::Game g;
+        g.Start(1, uitest::NeverFittingRecord());
+        auto& f = g.Form();
+        g.Show();
+        f.Timer->stop();
+        auto& s = g.State();
+        // Onto a plain tile beside the marked cell.
+        f.box->setFocus(Qt::TabFocusReason);
+        const int c = s.selCol < 8 ? s.selCol + 1 : s.selCol - 1;
+        QTest::keyClick(f.box, s.selCol < 8 ? Qt::Key_Right : Qt::Key_Left);
+        f.TimerTimer(); // the marked cell as the tick leaves it, without a frame
+        const QImage framed = f.BoxImage().copy();
+        f.box->clearFocus();
+        const QImage plain = f.BoxImage().copy();
+        const int cell = Scaled(48, ratio);
+        uitest::CheckFocusFrame(plain, framed,
+                                {Scaled(22, ratio) + c * cell, Scaled(20, ratio) + s.selRow * cell},
+                                cell, ratio);
+    }
+
     void windowShowsTheBackingImagePixelForPixel() {
         uitest::Game g;
         g.Start(1, uitest::NeverFittingRecord());

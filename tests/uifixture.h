@@ -25,6 +25,43 @@ inline QImage Rgb(const QImage& i) {
     return i.convertToFormat(QImage::Format_RGB32);
 }
 
+// after differs from before only by the keyboard's frame on the cell of
+// `side` device pixels whose top-left corner is `at`: a ring two logical
+// pixels wide, two inside the cell's edge, of nothing but white and black
+// dashes, both colours on every side of it.
+inline void CheckFocusFrame(const QImage& before, const QImage& after, QPoint at, int side,
+                            qreal ratio) {
+    QCOMPARE(after.size(), before.size());
+    const int inset = qRound(2 * ratio), width = qRound(2 * ratio);
+    const auto ring = [&](int v) {
+        return (v >= inset && v < inset + width) || (v >= side - inset - width && v < side - inset);
+    };
+    const auto inside = [&](int v) { return v >= inset && v < side - inset; };
+    int white[4] = {}, black[4] = {};
+    for (int y = 0; y < after.height(); ++y) {
+        for (int x = 0; x < after.width(); ++x) {
+            const int cx = x - at.x(), cy = y - at.y();
+            const QRgb p = after.pixel(x, y) & 0xffffff;
+            if (!inside(cx) || !inside(cy) || !(ring(cx) || ring(cy))) {
+                if (p != (before.pixel(x, y) & 0xffffff)) {
+                    QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) changed outside the frame")
+                                         .arg(x)
+                                         .arg(y)));
+                }
+                continue;
+            }
+            QVERIFY2(p == 0xffffff || p == 0, "the frame has a third colour");
+            const int sideOf = cy < inset + width ? 0 : cy >= side - inset - width ? 1
+                               : cx < inset + width ? 2 : 3;
+            (p ? white : black)[sideOf]++;
+        }
+    }
+    for (int i = 0; i < 4; ++i) {
+        QVERIFY2(white[i] >= 8 * width && black[i] >= 8 * width,
+                 "a side of the frame is not dashed");
+    }
+}
+
 // A road from (0, 0) to (1, 0) on grass: every side fits.
 inline zt::LevelRecord FittingRecord() {
     zt::LevelRecord r{};
