@@ -82,7 +82,8 @@ bool WriteInPlace(const QString& path, const SolvedFlags& flags) {
 
 bool HasOtherLinks(const QString& path) {
     std::error_code error;
-    const auto links = std::filesystem::hard_link_count(QFile::encodeName(path).toStdString(), error);
+    const auto links =
+        std::filesystem::hard_link_count(std::filesystem::path(path.toStdU16String()), error);
     return !error && links > 1;
 }
 
