@@ -63,9 +63,14 @@ void TestArtAssets::bitmapFormats_data() {
     QTest::newRow("digits@2x") << "assets/digits@2x.bmp" << 296 << 40 << 8 << 0;
     QTest::newRow("splash") << "assets/splash.bmp" << 200 << 150 << 8 << 0;
     QTest::newRow("icon") << "assets/icon.bmp" << 32 << 32 << 4 << 0;
+    QTest::newRow("splash@2x") << "assets/splash@2x.bmp" << 400 << 300 << 8 << 0;
+    QTest::newRow("icon@2x") << "assets/icon@2x.bmp" << 64 << 64 << 4 << 0;
     for (const GlyphFile& g : kGlyphs) {
         QTest::newRow(g.name) << QString("assets/glyphs/%1.bmp").arg(g.name) << g.width << g.height
                               << g.bits << 0;
+        QTest::newRow(qPrintable(QString("%1@2x").arg(g.name)))
+            << QString("assets/glyphs/%1@2x.bmp").arg(g.name) << 2 * g.width << 2 * g.height
+            << g.bits << 0;
     }
 }
 
@@ -92,27 +97,30 @@ void TestArtAssets::bitmapFormats() {
 }
 
 void TestArtAssets::glyphTransparency() {
-    for (const GlyphFile& g : kGlyphs) {
-        const zt::BmpImage img = decode(QString("assets/glyphs/%1.bmp").arg(g.name));
-        QVERIFY2(img.width == g.width, g.name);
-        const int w = g.width / g.images;
-        const std::uint32_t key = img.At(0, img.height - 1);
-        for (int i = 0; i < g.images; ++i) {
-            // Every image carries the same see-through colour in its own corner...
-            QVERIFY2(img.At(i * w, img.height - 1) == key, g.name);
-            // ...and shows something besides it.
-            int shown = 0;
-            for (int y = 0; y < img.height; ++y)
-                for (int x = i * w; x < (i + 1) * w; ++x)
-                    shown += img.At(x, y) != key;
-            QVERIFY2(shown * 5 >= w * img.height, g.name);
-        }
-        if (g.images == 2) {
-            // The disabled look is grey: no colour of the normal look survives in it.
-            for (int y = 0; y < img.height; ++y)
-                for (int x = w; x < 2 * w; ++x)
-                    if (img.At(x, y) != key)
-                        QVERIFY2(chroma(img.At(x, y)) < 16, g.name);
+    for (int z : {1, 2}) {
+        for (const GlyphFile& g : kGlyphs) {
+            const zt::BmpImage img =
+                decode(QString("assets/glyphs/%1%2.bmp").arg(g.name, z == 2 ? "@2x" : ""));
+            QVERIFY2(img.width == g.width * z, g.name);
+            const int w = g.width * z / g.images;
+            const std::uint32_t key = img.At(0, img.height - 1);
+            for (int i = 0; i < g.images; ++i) {
+                // Every image carries the same see-through colour in its own corner...
+                QVERIFY2(img.At(i * w, img.height - 1) == key, g.name);
+                // ...and shows something besides it.
+                int shown = 0;
+                for (int y = 0; y < img.height; ++y)
+                    for (int x = i * w; x < (i + 1) * w; ++x)
+                        shown += img.At(x, y) != key;
+                QVERIFY2(shown * 5 >= w * img.height, g.name);
+            }
+            if (g.images == 2) {
+                // The disabled look is grey: no colour of the normal look survives in it.
+                for (int y = 0; y < img.height; ++y)
+                    for (int x = w; x < 2 * w; ++x)
+                        if (img.At(x, y) != key)
+                            QVERIFY2(chroma(img.At(x, y)) < 16, g.name);
+            }
         }
     }
 }
@@ -312,9 +320,9 @@ void TestArtAssets::desktopIcons() {
 }
 
 void TestArtAssets::resourcesMatchAssets() {
-    QStringList files{"splash.bmp", "icon.bmp"};
+    QStringList files{"splash.bmp", "icon.bmp", "splash@2x.bmp", "icon@2x.bmp"};
     for (const GlyphFile& g : kGlyphs)
-        files << QString("glyphs/%1.bmp").arg(g.name);
+        files << QString("glyphs/%1.bmp").arg(g.name) << QString("glyphs/%1@2x.bmp").arg(g.name);
     for (int size : {16, 32, 48, 64, 128, 256})
         files << QString("icons/zorbly-tarnel-%1.png").arg(size);
     for (const QString& f : files) {

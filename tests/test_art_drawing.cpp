@@ -113,9 +113,9 @@ void TestArtDrawing::masksMatchSprites() {
         }
         for (int p = 0; p < n * n; ++p)
             if (!(s.pixel(p % n, p / n) & 0xffffff))
-                QVERIFY2(seen[p],
-                         qPrintable(
-                             QString("hole in frame %1 at %2,%3").arg(f).arg(p % n).arg(p / n)));
+                QVERIFY2(
+                    seen[p],
+                    qPrintable(QString("hole in frame %1 at %2,%3").arg(f).arg(p % n).arg(p / n)));
     }
 }
 

@@ -262,8 +262,8 @@ private slots:
         QFETCH(QSize, size);
         const Bytes asset = ReadAsset(file.toLatin1().constData());
         const auto records = file.contains("@2x") ? EmbeddedBitmapRecords2x()
-                             : bitmap              ? EmbeddedBitmapRecords()
-                                                   : EmbeddedWaveRecords();
+                             : bitmap             ? EmbeddedBitmapRecords()
+                                                  : EmbeddedWaveRecords();
         QCOMPARE(records.size(), bitmap ? 3u : 2u);
         if (asset.empty())
             QSKIP("the asset is not drawn yet, so the game carries an empty item for it");

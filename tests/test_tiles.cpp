@@ -99,8 +99,8 @@ private slots:
         // pixels, or every run would change the committed picture.
         QCOMPARE(DrawTileSheet(Z), sheet);
         if (Z == 2) {
-            // Drawn anew for 2x, not a 1x tile enlarged. And the same picture: shrunk back to 1x, each tile is close to
-            // its 1x self, so a tile drawn from other geometry shows up here.
+            // Drawn anew for 2x, not a 1x tile enlarged. And the same picture: shrunk back to 1x,
+            // each tile is close to its 1x self, so a tile drawn from other geometry shows up here.
             const QImage one = DrawTileSheet(1);
             for (int t = 0; t < TileCount; ++t) {
                 const int ox = 96 * (t % 20), oy = 96 * (t / 20);
@@ -132,7 +132,8 @@ private slots:
                                         .arg(t)
                                         .arg(edges - sharp)
                                         .arg(edges)));
-                QVERIFY2(off < 6, qPrintable(QString("tile %1: %2 off its 1x self").arg(t).arg(off)));
+                QVERIFY2(off < 6,
+                         qPrintable(QString("tile %1: %2 off its 1x self").arg(t).arg(off)));
             }
         }
         // 200 different pictures; a tile drawn twice or left empty shows up here.

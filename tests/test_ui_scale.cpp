@@ -3,7 +3,9 @@
 // scale must give: at 1 the 1x pictures, at 2 the 2x pictures pixel for
 // pixel, in between the 2x pictures smoothly scaled.
 #include <QApplication>
+#include <QScreen>
 #include <QTest>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 
@@ -119,20 +121,25 @@ class ScaleTest : public QObject {
         QVERIFY2(d >= 0 && d <= 8, qPrintable(what + QString(": %1 off a smooth scaling").arg(d)));
     }
 
+    // The ratio the window meets where it starts.
+    void Measure(zt::TMainForm& f) {
+        ratio = f.box->devicePixelRatioF();
+        zoom = ratio == 1 ? 1 : ratio == 2 ? 2 : 0;
+    }
+
 private slots:
     void initTestCase() {
-        ratio = qApp->devicePixelRatio();
-        zoom = ratio == 1 ? 1 : ratio == 2 ? 2 : 0;
         sheet = Decoded(2, 0);
         backdrop = Decoded(2, 1);
         digits = Decoded(2, 2);
-        qInfo("device pixel ratio %g", ratio);
+        qInfo("device pixel ratio %g", qApp->devicePixelRatio());
     }
 
     void cellsAreTheTilesAtTheScreensPixels() {
         uitest::Game g;
         g.Start(1, uitest::NeverFittingRecord());
         auto& f = g.Form();
+        Measure(f);
         auto& s = g.State();
         s.board[zt::CellIndex(1, 1)] = 179; // more grass, another texture
         s.board[zt::CellIndex(2, 1)] = 58;  // the roundabout's fine lines
@@ -169,6 +176,7 @@ private slots:
         uitest::Game g;
         g.Start(1, uitest::NeverFittingRecord());
         auto& f = g.Form();
+        Measure(f);
         f.Timer->stop();
         auto& s = g.State();
         f.boxPaint();
@@ -224,6 +232,7 @@ private slots:
         uitest::Game g;
         g.Start(3, uitest::NeverFittingRecord());
         auto& f = g.Form();
+        Measure(f);
         auto& s = g.State();
         s.solvedFlags[0] = 1; // one of three: 105 of 315 rows blue
         f.boxPaint();
@@ -259,8 +268,7 @@ private slots:
         const QSize face(Scaled(13, ratio), digit.height());
         const QImage digits1 = zoom == 1 ? Decoded(1, 2) : QImage();
         auto glyph = [&](int x, int width) {
-            return zoom == 1 ? digits1.copy(x, 0, width, 20)
-                             : digits.copy(2 * x, 0, 2 * width, 40);
+            return zoom == 1 ? digits1.copy(x, 0, width, 20) : digits.copy(2 * x, 0, 2 * width, 40);
         };
         CheckPiece(level.copy(QRect(QPoint(0, 0), digit)), digits.copy(220, 0, 22, 40),
                    glyph(110, 11), "blank hundreds");
@@ -297,6 +305,7 @@ private slots:
         auto& f = g.Form();
         g.Show();
         f.Timer->stop();
+        Measure(f);
         QCOMPARE(f.box->Ratio(), ratio);
         // What the widget puts on the screen is the backing image, not a
         // stretched copy of it.
@@ -307,6 +316,38 @@ private slots:
         g.ClickCell(3, 2);
         QCOMPARE(g.State().selCol, 3);
         QCOMPARE(g.State().selRow, 2);
+    }
+
+    void movingToAScreenOfAnotherScaleRedraws() {
+        // Two screens side by side, the second of another ratio (see ui.cmake).
+        const QList<QScreen*> screens = QGuiApplication::screens();
+        if (screens.size() < 2)
+            QSKIP("one screen only");
+        uitest::Game g;
+        g.Start(1, uitest::NeverFittingRecord());
+        auto& f = g.Form();
+        g.Show();
+        f.Timer->stop();
+        QScreen* here = f.screen();
+        QScreen* other = screens[0] == here ? screens[1] : screens[0];
+        const qreal there = other->devicePixelRatio();
+        QVERIFY(there != here->devicePixelRatio());
+        QCOMPARE(f.box->Ratio(), here->devicePixelRatio());
+        f.windowHandle()->setScreen(other);
+        f.move(other->geometry().topLeft() + QPoint(20, 20));
+        QTRY_COMPARE(f.box->devicePixelRatioF(), there);
+        // Redrawn at the new screen's pixels without anything else happening.
+        QTRY_COMPARE(f.BoxImage().size(), QSize(Scaled(520, there), Scaled(376, there)));
+        QTRY_COMPARE(f.LevelBoxImage().size(), QSize(Scaled(57, there), Scaled(20, there)));
+        const int t = g.State().TileAt(0, 0);
+        const QImage cell = f.BoxImage().copy(Scaled(22, there), Scaled(20, there),
+                                              Scaled(48, there), Scaled(48, there));
+        if (there == 2)
+            QCOMPARE(cell, sheet.copy(96 * (t % 20), 96 * (t / 20), 96, 96));
+        if (there == 1)
+            QCOMPARE(cell, Decoded(1, 0).copy(48 * (t % 20), 48 * (t / 20), 48, 48));
+        const QImage shown = f.box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QVERIFY(shown == f.BoxImage());
     }
 };
 

@@ -24,4 +24,8 @@ if(TARGET ztrn_ui)
         set_tests_properties(ui-scale-${scale} PROPERTIES TIMEOUT 300 ENVIRONMENT
             "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=${scale}")
     endforeach()
+    # A desk of two screens, ratio 1 and 2: the window moves from one to the other.
+    add_test(NAME ui-scale-screens COMMAND test_ui_scale)
+    set_tests_properties(ui-scale-screens PROPERTIES TIMEOUT 300 ENVIRONMENT
+        "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_LIST_DIR}/twoscreens.json")
 endif()

@@ -1,8 +1,10 @@
 #include "glyphs.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
+#include <algorithm>
 
 namespace zt {
 
@@ -46,6 +48,16 @@ QPixmap GlyphImage(const QString& name, int index, int count) {
     return Masked(all.copy(w * index, 0, w, all.height()));
 }
 
+QString TwiceThePixels(const QString& name) {
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? name + QStringLiteral("@2x")
+                   : name.left(dot) + QStringLiteral("@2x") + name.mid(dot);
+}
+
+bool HighDensity() {
+    return qApp && qApp->devicePixelRatio() > 1;
+}
+
 QIcon GlyphIcon(const QString& name, int count) {
     QIcon icon;
     QPixmap normal = GlyphImage(name, 0, count);
@@ -55,6 +67,16 @@ QIcon GlyphIcon(const QString& name, int count) {
     icon.addPixmap(normal, QIcon::Normal);
     if (count > 1) {
         icon.addPixmap(GlyphImage(name, 1, count), QIcon::Disabled);
+    }
+    // On an ordinary screen the 2x files are never read.
+    if (HighDensity()) {
+        for (int i = 0; i < std::min(count, 2); ++i) {
+            QPixmap twice = GlyphImage(TwiceThePixels(name), i, count);
+            if (!twice.isNull()) {
+                twice.setDevicePixelRatio(2);
+                icon.addPixmap(twice, i == 0 ? QIcon::Normal : QIcon::Disabled);
+            }
+        }
     }
     return icon;
 }
@@ -81,6 +103,13 @@ QIcon GameIcon() {
 }
 
 QPixmap GameIconPicture() {
+    if (HighDensity()) {
+        QPixmap twice = GlyphImage(TwiceThePixels(QStringLiteral("icon.bmp")));
+        if (!twice.isNull()) {
+            twice.setDevicePixelRatio(2);
+            return twice;
+        }
+    }
     return GlyphImage(QStringLiteral("icon.bmp"));
 }
 

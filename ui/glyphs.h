@@ -17,7 +17,13 @@ QImage ReadPicture(const QString& path, const char* format);
 // masked out. A missing glyph gives a null pixmap.
 QPixmap GlyphImage(const QString& name, int index = 0, int count = 1);
 // The first image as the normal look; with two, the second as the disabled look.
+// While a screen of a device pixel ratio above 1 is in use, each look also with
+// twice the pixels, which Qt then draws on such screens.
 QIcon GlyphIcon(const QString& name, int count = 1);
+// The picture of the same name with twice the pixels ("splash.bmp" gives
+// "splash@2x.bmp"), and whether the screens in use call for it.
+QString TwiceThePixels(const QString& name);
+bool HighDensity();
 // The game's icon in every size we draw it.
 QIcon GameIcon();
 // The 32 x 32 icon picture shown inside the dialogs.

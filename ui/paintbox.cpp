@@ -46,8 +46,8 @@ void PaintBox::SetRatio(qreal ratio) {
 void PaintBox::paintEvent(QPaintEvent* event) {
     // Qt may merge our small rectangles into their bounding box; anything
     // beyond that box was asked for by the window system.
-    const bool foreign = !(event->region() - own_.boundingRect()).isEmpty() ||
-                         devicePixelRatioF() != ratio_;
+    const bool foreign =
+        !(event->region() - own_.boundingRect()).isEmpty() || devicePixelRatioF() != ratio_;
     own_ = QRegion();
     if (foreign && onFullPaint) {
         painting_ = true;

@@ -103,8 +103,9 @@ Pictures ScaledPictures(const Pictures& source, qreal ratio) {
         Put(p.tileSheet, p.Tile(t).topLeft(),
             Smooth(source.tileSheet, source.Tile(t), {p.cell, p.cell}));
     }
-    p.backdrop = source.backdrop.scaled(Device(BoxWidth, ratio), Device(BoxHeight, ratio),
-                                        Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+    p.backdrop = source.backdrop
+                     .scaled(Device(BoxWidth, ratio), Device(BoxHeight, ratio),
+                             Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                      .convertToFormat(QImage::Format_RGB32);
 
     // The car fades into black at its edges once scaled; the faintest of that
@@ -137,14 +138,13 @@ Pictures ScaledPictures(const Pictures& source, qreal ratio) {
 
     const QSize digit(Device(11, ratio), Device(20, ratio));
     const QSize face(Device(13, ratio), digit.height());
-    p.digitStrip = QImage(11 * digit.width() + 2 * face.width(), digit.height(),
-                          QImage::Format_RGB32);
+    p.digitStrip =
+        QImage(11 * digit.width() + 2 * face.width(), digit.height(), QImage::Format_RGB32);
     for (int g = 0; g < 13; ++g) {
         const QSize size = g < 11 ? digit : face;
-        p.glyphs[g] = QRect(QPoint(g < 11 ? g * digit.width()
-                                          : 11 * digit.width() + (g - 11) * face.width(),
-                                   0),
-                            size);
+        p.glyphs[g] = QRect(
+            QPoint(g < 11 ? g * digit.width() : 11 * digit.width() + (g - 11) * face.width(), 0),
+            size);
         Put(p.digitStrip, p.glyphs[g].topLeft(), Smooth(source.digitStrip, source.glyphs[g], size));
     }
     return p;
@@ -161,8 +161,8 @@ QRect Blit(QImage& dst, QPoint at, const QImage& src, const QRect& from,
     return QRect(at, from.size()).intersected(dst.rect());
 }
 
-void ComposeSelectedCell(QImage& cell, const Pictures& pictures, int tile, QPoint anchor,
-                         int frame, bool solved) {
+void ComposeSelectedCell(QImage& cell, const Pictures& pictures, int tile, QPoint anchor, int frame,
+                         bool solved) {
     Blit(cell, {0, 0}, pictures.tileSheet, pictures.Tile(tile));
     if (solved) {
         return;
@@ -220,8 +220,7 @@ QRect DrawGauge(QImage& box, const Pictures& pictures, int solved, int count) {
         return whole;
     }
     // Whole logical rows of the gauge, each as many device rows as the ratio makes.
-    const int h = std::min(whole.height(),
-                           Device(GaugeFilledRows(solved, count), pictures.ratio));
+    const int h = std::min(whole.height(), Device(GaugeFilledRows(solved, count), pictures.ratio));
     const QRect empty = pictures.emptyGauge;
     const QRect full = pictures.fullGauge;
     Blit(box, whole.topLeft(), pictures.gauge,

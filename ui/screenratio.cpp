@@ -7,6 +7,10 @@
 
 #include <exception>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace zt {
 
 render::Pictures TMainForm::PicturesFor(qreal ratio) {
@@ -25,9 +29,12 @@ render::Pictures TMainForm::PicturesFor(qreal ratio) {
             // Damaged: the 1x pictures, scaled smoothly, still draw everything.
             pictures2x_ = render::Pictures();
         }
+#if defined(__GLIBC__)
+        // Decoding went through several large buffers that glibc would keep.
+        malloc_trim(0);
+#endif
     }
-    const render::Pictures& source =
-        ratio > 1 && !pictures2x_.IsNull() ? pictures2x_ : pictures1x_;
+    const render::Pictures& source = ratio > 1 && !pictures2x_.IsNull() ? pictures2x_ : pictures1x_;
     if (ratio == source.ratio) {
         return source;
     }

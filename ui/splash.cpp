@@ -15,7 +15,14 @@ TSplash::TSplash(QWidget* parent)
     setObjectName(QStringLiteral("Splash"));
     setFixedSize(200, 150);
     // The title art fills the window; it has no see-through colour.
-    picture_ = QPixmap::fromImage(ReadPicture(QStringLiteral(":/glyphs/splash.bmp"), "bmp"));
+    const QString name = QStringLiteral(":/glyphs/splash.bmp");
+    if (HighDensity()) {
+        picture_ = QPixmap::fromImage(ReadPicture(TwiceThePixels(name), "bmp"));
+        picture_.setDevicePixelRatio(2);
+    }
+    if (picture_.isNull()) {
+        picture_ = QPixmap::fromImage(ReadPicture(name, "bmp"));
+    }
     timer_->setInterval(3000);
     connect(timer_, &QTimer::timeout, this, &TSplash::Click);
     timer_->start();

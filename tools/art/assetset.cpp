@@ -66,6 +66,10 @@ std::vector<AssetFile> RenderAssets() {
         files.push_back({"assets/glyphs/" + g.name + ".bmp", EncodePicture(g)});
     files.push_back({"assets/splash.bmp", EncodePicture(DrawSplash(sheet))});
     files.push_back({"assets/icon.bmp", EncodePicture(DrawIconBmp())});
+    for (const Picture& g : DrawGlyphs(2))
+        files.push_back({"assets/glyphs/" + g.name + ".bmp", EncodePicture(g)});
+    files.push_back({"assets/splash@2x.bmp", EncodePicture(DrawSplash(sheet2x, 2))});
+    files.push_back({"assets/icon@2x.bmp", EncodePicture(DrawIconBmp(2))});
     for (int size : IconSizes()) {
         files.push_back(
             {QString("assets/icons/zorbly-tarnel-%1.png").arg(size), EncodePng(DrawIcon(size))});

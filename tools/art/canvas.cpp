@@ -7,8 +7,28 @@
 
 namespace art {
 
+namespace {
+int zoomNow = 1;
+} // namespace
+
+int CurrentZoom() {
+    return zoomNow;
+}
+
+PictureZoom::PictureZoom(int zoom) : before_(zoomNow) {
+    zoomNow = zoom;
+}
+
+PictureZoom::~PictureZoom() {
+    zoomNow = before_;
+}
+
 Canvas::Canvas(int width, int height, int scale, QRgb ground, int zoom)
-    : big_(width * zoom * scale, height * zoom * scale, QImage::Format_RGB32), scale_(scale) {
+    : big_(width * (zoom ? zoom : zoomNow) * scale, height * (zoom ? zoom : zoomNow) * scale,
+           QImage::Format_RGB32),
+      scale_(scale) {
+    if (!zoom)
+        zoom = zoomNow;
     big_.fill(ground);
     painter_.begin(&big_);
     painter_.setRenderHint(QPainter::Antialiasing, false);

@@ -17,12 +17,28 @@ namespace art {
 // use it as a real colour.
 inline constexpr QRgb kVoid = 0xff010203;
 
+// Pixels per unit of the pictures being drawn: 1, or 2 while a PictureZoom(2)
+// lives. Canvases take it unless told otherwise, so a glyph's drawing code gives
+// its 2x picture unchanged.
+int CurrentZoom();
+class PictureZoom {
+public:
+    explicit PictureZoom(int zoom);
+    ~PictureZoom();
+    PictureZoom(const PictureZoom&) = delete;
+    PictureZoom& operator=(const PictureZoom&) = delete;
+
+private:
+    int before_;
+};
+
 // A canvas S times the final size, ready for drawing in final-pixel coordinates.
 // With zoom 2 the final picture has twice the pixels per unit: the same drawing
-// code in the same units gives the picture for high-density screens.
+// code in the same units gives the picture for high-density screens. Zoom 0 is
+// CurrentZoom().
 class Canvas {
 public:
-    Canvas(int width, int height, int scale, QRgb ground = kVoid, int zoom = 1);
+    Canvas(int width, int height, int scale, QRgb ground = kVoid, int zoom = 0);
     QPainter& p() { return painter_; }
     int scale() const { return scale_; }
     // Ends painting; the canvas can then only be shrunk.

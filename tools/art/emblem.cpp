@@ -201,20 +201,21 @@ QImage DrawIcon(int size) {
     return out;
 }
 
-Picture DrawIconBmp() {
+Picture DrawIconBmp(int zoom) {
     // Rounded like the desktop icons; the corners take the glyphs' transparent
     // colour so the dialogs can leave them out.
-    Canvas c(32, 32, 8);
+    Canvas c(32, 32, 8, kVoid, zoom);
     drawIconMotif(c.p(), 32, true);
     QImage rgb = keyed(c.averaged(50), kIconKey);
-    rgb.setPixel(0, 31, kIconKey);
+    rgb.setPixel(0, rgb.height() - 1, kIconKey);
     const QList<QRgb> palette = medianCut(rgb, 16, {kIconKey});
     const QImage indexed = toIndexed(rgb, palette, 16, true);
-    return {"icon", indexed.convertToFormat(QImage::Format_RGB32), palette, 4};
+    return {zoom == 1 ? "icon" : "icon@2x", indexed.convertToFormat(QImage::Format_RGB32), palette,
+            4};
 }
 
-Picture DrawSplash(const QImage& sheet) {
-    const int w = 200, h = 150;
+Picture DrawSplash(const QImage& sheet, int zoom) {
+    const int w = 200, h = 150, z = zoom, cell = 48 * z;
     // A street with a crossing, a pond and a park beside a side street, and a
     // roundabout, cut from the sheet; every touching side fits.
     const int layout[4][5] = {
@@ -223,28 +224,28 @@ Picture DrawSplash(const QImage& sheet) {
         {178, 166, 1, 179, 0},
         {2, 2, 58, 2, 2},
     };
-    const int offX = 24, offY = 40;
-    QImage img(w, h, QImage::Format_RGB32);
+    const int offX = 24 * z, offY = 40 * z;
+    QImage img(w * z, h * z, QImage::Format_RGB32);
     for (int r = 0; r < 4; ++r) {
         for (int col = 0; col < 5; ++col) {
             const int t = layout[r][col];
-            const QImage tile = sheet.copy(48 * (t % 20), 48 * (t / 20), 48, 48);
-            for (int y = 0; y < 48; ++y)
-                for (int x = 0; x < 48; ++x) {
-                    const int dx = col * 48 + x - offX, dy = r * 48 + y - offY;
+            const QImage tile = sheet.copy(cell * (t % 20), cell * (t / 20), cell, cell);
+            for (int y = 0; y < cell; ++y)
+                for (int x = 0; x < cell; ++x) {
+                    const int dx = col * cell + x - offX, dy = r * cell + y - offY;
                     if (img.valid(dx, dy))
                         img.setPixel(dx, dy, tile.pixel(x, y) | 0xff000000u);
                 }
         }
     }
     // Soften the board under the title so the letters stand out.
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            const double band = std::clamp(1.0 - std::abs(y - 40.0) / 40.0, 0.0, 1.0);
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const double band = std::clamp(1.0 - std::abs(double(y) / z - 40.0) / 40.0, 0.0, 1.0);
             img.setPixel(x, y, mix(img.pixel(x, y), qRgb(16, 20, 40), 0.4 * band));
         }
 
-    Canvas title(w, h, 4);
+    Canvas title(w, h, 4, kVoid, z);
     const QString top = QStringLiteral("Zorbly");
     const QString bottom = QStringLiteral("Tarnel");
     const double unit = 2.3, gap = 2.2;
@@ -258,22 +259,22 @@ Picture DrawSplash(const QImage& sheet) {
     }
     blit(img, title.averaged(50), 0, 0);
 
-    Canvas face(w, h, 4);
+    Canvas face(w, h, 4, kVoid, z);
     face.p().translate(158, 110);
     face.p().rotate(-8);
     drawDriverFace(face.p());
     blit(img, face.averaged(50), 0, 0);
 
     // A thin dark frame holds the picture together on the desktop.
-    for (int x = 0; x < w; ++x) {
+    for (int x = 0; x < img.width(); ++x) {
         img.setPixel(x, 0, qRgb(20, 20, 30));
-        img.setPixel(x, h - 1, qRgb(20, 20, 30));
+        img.setPixel(x, img.height() - 1, qRgb(20, 20, 30));
     }
-    for (int y = 0; y < h; ++y) {
+    for (int y = 0; y < img.height(); ++y) {
         img.setPixel(0, y, qRgb(20, 20, 30));
-        img.setPixel(w - 1, y, qRgb(20, 20, 30));
+        img.setPixel(img.width() - 1, y, qRgb(20, 20, 30));
     }
-    return toPicture("splash", img, 8);
+    return toPicture(z == 1 ? "splash" : "splash@2x", img, 8);
 }
 
 } // namespace art

@@ -12,11 +12,13 @@ namespace art {
 // ARGB32 with soft edges, for desktop integration.
 QImage DrawIcon(int size);
 QList<int> IconSizes();
-// The window icon: the same motif, 32 x 32, square and opaque, 16 colours.
-Picture DrawIconBmp();
+// The window icon: the same motif, 32 x 32 (times zoom), square and opaque,
+// 16 colours.
+Picture DrawIconBmp(int zoom = 1);
 
-// 200 x 150, 256 colours: a piece of board laid with tiles of `sheet`, the
-// driver's cartoon face and the title lettering.
-Picture DrawSplash(const QImage& sheet);
+// 200 x 150 (times zoom), 256 colours: a piece of board laid with tiles of
+// `sheet` (the sheet of the same zoom), the driver's cartoon face and the title
+// lettering.
+Picture DrawSplash(const QImage& sheet, int zoom = 1);
 
 } // namespace art

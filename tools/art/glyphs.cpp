@@ -61,10 +61,11 @@ Picture MakeGlyph(const QString& name, const QImage& normal, bool twoImages, int
     return fromIndexed(name, indexed, bits, int(palette.size()));
 }
 
-std::vector<Picture> DrawGlyphs() {
+std::vector<Picture> DrawGlyphs(int zoom) {
+    const PictureZoom scope(zoom);
     const QImage uturn = DrawUTurn();
     const QImage door = DrawDoor();
-    return {
+    std::vector<Picture> glyphs{
         MakeGlyph("newgame", DrawBomb(), false, 4),
         MakeGlyph("restart", uturn, true, 4),
         MakeGlyph("load", DrawDiskette(false), true, 8),
@@ -85,6 +86,10 @@ std::vector<Picture> DrawGlyphs() {
         MakeGlyph("flags_en", DrawEnglishFlags(), false, 4),
         MakeGlyph("flags_de", DrawGermanFlags(), false, 4),
     };
+    if (zoom != 1)
+        for (Picture& g : glyphs)
+            g.name += QStringLiteral("@%1x").arg(zoom);
+    return glyphs;
 }
 
 } // namespace art

@@ -9,8 +9,9 @@
 
 namespace art {
 
-// Tool-bar glyphs, dialog glyphs and the two flag glyphs, in a fixed order.
-std::vector<Picture> DrawGlyphs();
+// Tool-bar glyphs, dialog glyphs and the two flag glyphs, in a fixed order. At
+// zoom 2 the same glyphs with twice the pixels, named "<name>@2x".
+std::vector<Picture> DrawGlyphs(int zoom = 1);
 
 // The single pictures behind them, drawn on kVoid, one image each.
 QImage DrawBomb();

@@ -1,6 +1,7 @@
 // The tile sheet and its contact sheet.
 #include "tiles.h"
 
+#include "canvas.h"
 #include "catalogue.h"
 
 namespace {
@@ -34,7 +35,7 @@ void DrawNumber(QImage& img, int x, int y, int n, int scale, QRgb ink) {
 
 QImage DrawTileSheet(int zoom) {
     using namespace tileart;
-    const ZoomScope scope(zoom);
+    const art::PictureZoom scope(zoom);
     const int side = kTileSize * zoom;
     QImage sheet(kColumns * side, kRows * side, QImage::Format_RGB32);
     sheet.fill(0xff000000);

@@ -30,23 +30,13 @@ constexpr int kTileSize = 48;
 constexpr int kSub = 4;                   // subsamples per pixel and axis
 constexpr int kHiSize = kTileSize * kSub; // side of the supersampled canvas
 
-// Pixels per tile unit of the sheet being drawn: 1, or 2 while DrawTileSheet(2) runs.
+// Pixels per tile unit of the sheet being drawn (art::CurrentZoom()): 1, or 2 while
+// DrawTileSheet(2) runs.
 // Textures grained per pixel (grass blades, ballast, gravel) take their grain from it,
 // so at zoom 2 the grain is as fine as the screen rather than a doubled 1x grain.
 int Zoom();
 // The index of the output pixel that tile coordinate v falls into.
 int PixelOf(double v);
-// Draws at zoom z for as long as it lives.
-class ZoomScope {
-public:
-    explicit ZoomScope(int z);
-    ~ZoomScope();
-    ZoomScope(const ZoomScope&) = delete;
-    ZoomScope& operator=(const ZoomScope&) = delete;
-
-private:
-    int before_;
-};
 
 // One tile drawn at four times its output size, then boxed down to 48 x 48 (96 x 96 at
 // zoom 2) by integer averaging. Everything is aliased and opaque, so the result does not

@@ -3,6 +3,8 @@
 // the tile, so two cells meet without a seam wherever their sides carry the same thing.
 #include "tiles.h"
 
+#include "canvas.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -11,27 +13,16 @@
 
 namespace tileart {
 
-namespace {
-int zoom = 1;
-} // namespace
-
 int Zoom() {
-    return zoom;
+    return art::CurrentZoom();
 }
 
 int PixelOf(double v) {
-    return static_cast<int>(std::floor(v * zoom));
-}
-
-ZoomScope::ZoomScope(int z) : before_(zoom) {
-    zoom = z;
-}
-ZoomScope::~ZoomScope() {
-    zoom = before_;
+    return static_cast<int>(std::floor(v * Zoom()));
 }
 
 TileCanvas::TileCanvas()
-    : sub_(kSub * zoom), hi_(kHiSize * zoom, kHiSize * zoom, QImage::Format_RGB32) {
+    : sub_(kSub * Zoom()), hi_(kHiSize * Zoom(), kHiSize * Zoom(), QImage::Format_RGB32) {
     hi_.fill(0xff000000);
 }
 
@@ -154,8 +145,8 @@ QRgb GrassAt(double x, double y) {
     };
     static const std::vector<QRgb> grass1 = table(1);
     static const std::vector<QRgb> grass2 = table(2);
-    const std::vector<QRgb>& grass = zoom == 1 ? grass1 : grass2;
-    const int n = kTileSize * zoom;
+    const std::vector<QRgb>& grass = Zoom() == 1 ? grass1 : grass2;
+    const int n = kTileSize * Zoom();
     const int ix = ((PixelOf(x) % n) + n) % n;
     const int iy = ((PixelOf(y) % n) + n) % n;
     return grass[static_cast<size_t>(iy * n + ix)];
