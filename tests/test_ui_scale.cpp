@@ -284,6 +284,7 @@ private slots:
         auto& f = g.Form();
         g.Show();
         f.Timer->stop();
+        Measure(f);
         auto& s = g.State();
         // Onto a plain tile beside the marked cell.
         f.box->setFocus(Qt::TabFocusReason);
