@@ -84,14 +84,26 @@ done
 sleep 3.5 # the splash goes by itself
 eval \$(xdotool getwindowgeometry --shell \$main)
 xdotool mousemove --sync \$((X + 156)) \$((Y + 16)) click 1
-sleep 1
-xdotool key --clearmodifiers Return # "endgame": yes
-sleep 1.5
-xdotool type --delay 20 noname
-xdotool key --clearmodifiers Return
-for i in \$(seq 1 100); do
+# Answers whatever dialog stands open until the game has ended: yes to the
+# closing question (the narrow one), "noname" to the save dialog. A key sent
+# while a dialog is still coming up may go astray; it is sent again.
+for i in \$(seq 1 20); do
+    sleep 0.5
     kill -0 \$pid 2> /dev/null || break
-    sleep 0.1
+    for w in \$(xdotool search --onlyvisible --pid \$pid '' 2> /dev/null); do
+        eval \$(xdotool getwindowgeometry --shell \$w)
+        # Not the main window, not the root window the search also names.
+        [ "\$WIDTH" -lt 100 ] || [ "\$WIDTH" -eq 520 ] || [ "\$WIDTH" -gt 900 ] && continue
+        xdotool windowfocus --sync \$w
+        if [ "\$WIDTH" -lt 330 ]; then
+            xdotool key --clearmodifiers Return
+        else
+            xdotool key --clearmodifiers ctrl+a
+            xdotool type --delay 20 noname
+            xdotool key --clearmodifiers Return
+        fi
+        break
+    done
 done
 kill -0 \$pid 2> /dev/null && { kill \$pid; exit 6; }
 wait \$pid
