@@ -287,6 +287,8 @@ private slots:
         Measure(f);
         auto& s = g.State();
         // Onto a plain tile beside the marked cell.
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
         f.box->setFocus(Qt::TabFocusReason);
         const int c = s.selCol < 8 ? s.selCol + 1 : s.selCol - 1;
         QTest::keyClick(f.box, s.selCol < 8 ? Qt::Key_Right : Qt::Key_Left);
