@@ -1,13 +1,64 @@
 #include "msgbox.h"
 
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+
+#include "framing.h"
 
 namespace zt {
 
+namespace {
+
+QIcon (*iconSource)() = nullptr;
+
+// Stands centred over its parent, or on the screen while the parent is not
+// up yet (the start-up errors come before the main window is shown), by its
+// outer rectangle either way.
+class GameBox : public QMessageBox {
+public:
+    GameBox(Icon icon, const QString& title, const QString& text, QWidget* parent)
+        : QMessageBox(icon, title, text, NoButton, parent) {
+        QIcon own = parent ? parent->windowIcon() : QGuiApplication::windowIcon();
+        if (own.isNull() && iconSource) {
+            own = iconSource();
+        }
+        setWindowIcon(own);
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event); // gives the box its size
+        const QWidget* over = parentWidget() ? parentWidget()->window() : nullptr;
+        QRect around;
+        QMargins guess;
+        if (over && over->isVisible()) {
+            around = OuterRect(over);
+            guess = KnownFrame(over);
+        } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            around = screen->geometry();
+        }
+        if (around.isValid()) {
+            PlaceFrame(
+                this,
+                [around](QSize outer) {
+                    return QPoint(around.x() + (around.width() - outer.width()) / 2,
+                                  around.y() + (around.height() - outer.height()) / 2);
+                },
+                guess);
+        }
+    }
+};
+
+} // namespace
+
+void SetBoxIconSource(QIcon (*source)()) {
+    iconSource = source;
+}
+
 void ErrorBox(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Fehler"), text, QMessageBox::NoButton,
-                    parent);
+    GameBox box(QMessageBox::Critical, QStringLiteral("Fehler"), text, parent);
     QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
@@ -15,8 +66,7 @@ void ErrorBox(QWidget* parent, const QString& text) {
 }
 
 bool WarningYesNo(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Warnung"), text, QMessageBox::NoButton,
-                    parent);
+    GameBox box(QMessageBox::Warning, QStringLiteral("Warnung"), text, parent);
     QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
     box.setDefaultButton(yes);

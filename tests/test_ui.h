@@ -19,6 +19,7 @@ private slots:
     void languageDialogClosedKeepsAskingAtTheNextStart();
     void storedLevelIsBroughtIntoRange();
     void missingProgressFileIsNamedWithoutAMessage();
+    void startUpErrorsStandCentredWithTheIcon();
 };
 
 class PlayTest : public QObject {

@@ -297,6 +297,31 @@ void PlayTest::picturesArrivingLateAreDrawnAtTheFirstShowing() {
     }
 }
 
+void FirstStartTest::startUpErrorsStandCentredWithTheIcon() {
+    // A missing level file is reported before the main window is shown.
+    uitest::Game g;
+    QStringList texts;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) {
+            return;
+        }
+        texts << box->text();
+        const QRect outer = box->frameGeometry();
+        const QRect screen = box->screen()->geometry();
+        QCOMPARE(outer.topLeft(), QPoint((screen.width() - outer.width()) / 2,
+                                         (screen.height() - outer.height()) / 2));
+        QVERIFY(!box->windowIcon().isNull());
+        box->close();
+    });
+    watch.start(5);
+    g.w = zt::CreateGameWindows(g.Dir(), true);
+    watch.stop();
+    QCOMPARE(texts.size(), 1);
+    QVERIFY(texts[0].startsWith("The level file " + g.Dir() + "ztrn.dat is missing"));
+}
+
 void PlayTest::damagedPicturesFoundLateEndTheRunWithAMessage() {
     uitest::Game g;
     g.WriteLevels({3, NeverFittingRecord()});

@@ -33,6 +33,8 @@ TMainForm::TMainForm(const QString& programDir, bool picturesLater)
                    Qt::MSWindowsFixedSizeDialogHint);
     BuildToolBar();
     BuildKeyboard();
+    // A start-up error comes before the window has its icon.
+    SetBoxIconSource(&GameIcon);
     // The components come to life before the creation handler runs.
     if (picturesLater_) {
         QTimer::singleShot(0, this, &TMainForm::FinishStart);

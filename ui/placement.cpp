@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "framing.h"
+
 namespace zt {
 
 QPoint DialogPosition(const QRect& mainOuter, int mainClientHeight, QSize dialogOuter) {
@@ -14,15 +16,16 @@ void PlaceOver(QWidget* dialog, const QWidget* main) {
     if (!dialog || !main) {
         return;
     }
-    // Before its first showing a dialog has no frame yet; it will get the same
-    // decoration as the main window, so reckon with that one's.
-    QSize outer = dialog->frameGeometry().size();
-    if (!dialog->testAttribute(Qt::WA_WState_Created) || !dialog->isVisible()) {
-        QSize frame = main->frameGeometry().size() - main->size();
-        outer = dialog->size() + frame;
-    }
-    // move() places the frame's top-left corner of a top-level window.
-    dialog->move(DialogPosition(main->frameGeometry(), main->height(), outer));
+    // Until the window manager has framed the dialog, it is taken to get the
+    // same frame as the main window.
+    const QRect mainOuter = OuterRect(main);
+    const int mainClientHeight = main->height();
+    PlaceFrame(
+        dialog,
+        [mainOuter, mainClientHeight](QSize outer) {
+            return DialogPosition(mainOuter, mainClientHeight, outer);
+        },
+        KnownFrame(main));
 }
 
 } // namespace zt

@@ -14,7 +14,8 @@ namespace zt {
 // toward zero.
 QPoint DialogPosition(const QRect& mainOuter, int mainClientHeight, QSize dialogOuter);
 
-// Moves dialog to its place over main (both top-level widgets).
+// Moves dialog to its place over main (both top-level widgets), by the
+// dialog's outer rectangle.
 void PlaceOver(QWidget* dialog, const QWidget* main);
 
 } // namespace zt

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "framing.h"
 #include "inictrl.h"
 #include "outline.h"
 
@@ -80,9 +81,12 @@ QString PlacementText(const WindowPlacement& p) {
 
 std::optional<QRect> PlacedRect(const WindowPlacement& placement, QSize outerSize,
                                 const QList<QRect>& screens) {
+    if (screens.isEmpty())
+        return std::nullopt;
     QRect rect(placement.normal.topLeft(), outerSize);
-    // The screen it mostly lies on; the first (the primary) on a tie.
-    const QRect* best = nullptr;
+    // The screen it mostly lies on; the first (the primary) on a tie, and
+    // when it lies on none, e.g. stored on a larger screen.
+    const QRect* best = &screens.first();
     qint64 bestArea = 0;
     for (const QRect& screen : screens) {
         const QRect common = screen.intersected(rect);
@@ -92,15 +96,18 @@ std::optional<QRect> PlacedRect(const WindowPlacement& placement, QSize outerSiz
             best = &screen;
         }
     }
-    if (!best)
-        return std::nullopt; // e.g. stored on a screen that is gone
     const int screenRight = best->x() + best->width();
     const int screenBottom = best->y() + best->height();
     if (rect.x() + rect.width() > screenRight)
         rect.moveLeft(screenRight - rect.width());
     if (rect.y() + rect.height() > screenBottom)
         rect.moveTop(screenBottom - rect.height());
-    return rect;
+    // Left and top are not pulled back; a window that would stand wholly
+    // above or left of every screen could never be seen, and is centred.
+    for (const QRect& screen : screens)
+        if (screen.intersects(rect))
+            return rect;
+    return std::nullopt;
 }
 
 QRect CentredRect(QSize outerSize, const QRect& screen) {
@@ -135,20 +142,27 @@ TCKForm::TCKForm(QWidget* window, TCKIniCtrl* ini, QString section, QString key)
 }
 
 void TCKForm::NoteFrame() {
-    // The frame is known only while the window is up in its normal state;
-    // minimised or maximised windows may have another or none.
-    if (!window_ || !window_->windowHandle() ||
+    // Only a shown window in its normal state tells where it stands: a
+    // minimised or maximised one may have another frame or none, and a
+    // hidden one is handed back by the window manager at its frame's corner.
+    if (!window_ || !window_->isVisible() ||
         (window_->windowState() &
          (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
         return;
-    // Before the window is first shown, some window systems know its frame
-    // and some do not yet (they report none).
-    const QMargins margins = window_->windowHandle()->frameMargins();
-    if (window_->isVisible() || !margins.isNull())
-        frame_ = margins;
+    const QMargins frame = KnownFrame(window_);
+    if (!frame.isNull())
+        frame_ = frame;
+    outer_ = OuterRect(window_, frame_);
 }
 
 QRect TCKForm::OuterNormalRect() const {
+    const Qt::WindowStates state = window_->windowState();
+    if (!(state & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        if (window_->isVisible())
+            return OuterRect(window_, frame_);
+        if (outer_.isValid())
+            return outer_;
+    }
     return window_->normalGeometry().marginsAdded(frame_);
 }
 
@@ -171,21 +185,23 @@ void TCKForm::RestorePlacement() {
     if (!window_)
         return;
     const QString text = ini_ ? ini_->ReadText(section_, key_, QString()) : QString();
-    NoteFrame();
-    const QSize outerSize = window_->geometry().marginsAdded(frame_).size();
-    const QList<QRect> screens = ScreenRects();
-    std::optional<QRect> placed;
-    if (const std::optional<WindowPlacement> stored = ParsePlacement(text))
-        placed = PlacedRect(*stored, outerSize, screens);
-    if (!placed) {
-        if (screens.isEmpty())
-            return;
-        placed = CentredRect(outerSize, screens.first());
-    }
     // Only the normal position is remembered: a window that is maximised
     // just now stays so.
-    if (!(window_->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
-        window_->move(placed->topLeft());
+    if (window_->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    const QList<QRect> screens = ScreenRects();
+    if (screens.isEmpty())
+        return;
+    const std::optional<WindowPlacement> stored = ParsePlacement(text);
+    PlaceFrame(
+        window_,
+        [stored, screens](QSize outerSize) {
+            std::optional<QRect> placed;
+            if (stored)
+                placed = PlacedRect(*stored, outerSize, screens);
+            return placed ? placed->topLeft() : CentredRect(outerSize, screens.first()).topLeft();
+        },
+        frame_);
 }
 
 void TCKForm::SavePlacement() {
@@ -205,7 +221,7 @@ void TCKForm::ExplodeEffect() {
     // Outlines are windows too: where they cannot be placed, none is shown.
     if (!CanPlaceWindows())
         return;
-    const QRect target = window_->geometry().marginsAdded(frame_);
+    const QRect target = OuterRect(window_, frame_);
     const QPoint pointer = QCursor::pos();
     QList<QRect> outlines;
     for (int i = 1; i <= ExplodeSteps; ++i)

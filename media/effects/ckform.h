@@ -37,8 +37,9 @@ QString PlacementText(const WindowPlacement& placement);
 
 // Where a stored placement puts a window of the given outer size: its stored
 // top-left and the present size, pulled back inside the right and bottom
-// edges of the screen it mostly lies on (left and top stay as stored).
-// Nothing when it would lie on no screen at all.
+// edges of the screen it mostly lies on, or of the first screen when it lies
+// on none (left and top stay as stored). Nothing when it would still lie on
+// no screen at all, wholly above or left of them.
 std::optional<QRect> PlacedRect(const WindowPlacement& placement, QSize outerSize,
                                 const QList<QRect>& screens);
 // The outer rectangle of a window of that size centred on the screen.
@@ -84,6 +85,7 @@ private:
     QString key_;
     TCKDlgEffect effect_ = TCKDlgEffect::deExplode;
     QMargins frame_; // the frame around the client area, as last seen
+    QRect outer_;    // the outer rectangle, as last seen shown in the normal state
 };
 
 } // namespace zt

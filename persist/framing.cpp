@@ -1,0 +1,94 @@
+#include "framing.h"
+
+#include <QEvent>
+#include <QPointer>
+#include <QWidget>
+#include <QWindow>
+
+namespace zt {
+
+namespace {
+
+const char* const WatcherName = "zt-frame-watcher";
+
+// Waits for the window manager's frame of one showing; places the window
+// again if the frame is not the one guessed.
+class FrameWatcher : public QObject {
+public:
+    FrameWatcher(QWidget* window, FramePlace where, QMargins guess)
+        : QObject(window), window_(window), where_(std::move(where)), guess_(guess) {
+        setObjectName(QLatin1String(WatcherName));
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != window_)
+            return false;
+        switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Show:
+            if (window_->isVisible()) {
+                const QMargins frame = KnownFrame(window_);
+                if (!frame.isNull()) {
+                    if (frame != guess_)
+                        MoveFrameTo(window_, where_(window_->size().grownBy(frame)));
+                    deleteLater();
+                    window_->removeEventFilter(this);
+                }
+            }
+            break;
+        case QEvent::Hide:
+            window_->removeEventFilter(this);
+            deleteLater();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    QPointer<QWidget> window_;
+    FramePlace where_;
+    QMargins guess_;
+};
+
+} // namespace
+
+QMargins KnownFrame(const QWidget* window) {
+    const QWindow* handle = window ? window->windowHandle() : nullptr;
+    return handle ? handle->frameMargins() : QMargins();
+}
+
+QRect OuterRect(const QWidget* window, QMargins guess) {
+    const QMargins frame = KnownFrame(window);
+    if (!frame.isNull())
+        return window->geometry().marginsAdded(frame);
+    // Until the frame is known, the window's position is where its frame
+    // will stand.
+    return QRect(window->geometry().topLeft(), window->size().grownBy(guess));
+}
+
+void MoveFrameTo(QWidget* window, QPoint topLeft) {
+    window->move(topLeft);
+    // move() counts from the frame only once the frame is known. Before,
+    // the window system is told that the position is the frame's (on X11:
+    // north-west gravity instead of static), so the window manager puts the
+    // frame there when it frames the window.
+    if (KnownFrame(window).isNull() && window->windowHandle())
+        window->windowHandle()->setFramePosition(topLeft);
+}
+
+void PlaceFrame(QWidget* window, const FramePlace& where, QMargins guess) {
+    if (!window)
+        return;
+    delete window->findChild<QObject*>(QLatin1String(WatcherName), Qt::FindDirectChildrenOnly);
+    const QMargins frame = KnownFrame(window);
+    MoveFrameTo(window, where(window->size().grownBy(frame.isNull() ? guess : frame)));
+    if (frame.isNull())
+        new FrameWatcher(window, where, guess);
+}
+
+} // namespace zt
