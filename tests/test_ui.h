@@ -49,6 +49,7 @@ private slots:
     void everyPageAnswersAsTheCallerExpects_data();
     void everyPageAnswersAsTheCallerExpects();
     void textsFollowTheLanguageAtEachShowing();
+    void everyTextShowsWholeAndBreaksBetweenPhrases();
     void dialogsStandOverTheMainWindow();
     void splashClosesByClickOrTimer();
     void rulesOpenAtTheTopicOfTheLanguage();

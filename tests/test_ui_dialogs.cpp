@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 
@@ -23,10 +24,17 @@ using zt::ModalResult;
 
 namespace {
 
-enum Way { FirstButton, SecondButton, EnterKey, EscapeKey, CloseBox };
+enum Way { FirstButton, SecondButton, EnterKey, EscapeKey, CloseBox, TabEnter, TabSpace };
 
 void Act(zt::TYesNoDlg* d, int page, Way way) {
     QWidget* focus = d->focusWidget() ? d->focusWidget() : d;
+    if (way == TabEnter || way == TabSpace) {
+        // The focus frame moves on; the key then goes where the frame is.
+        QTest::keyClick(focus, Qt::Key_Tab);
+        focus = d->focusWidget() ? d->focusWidget() : d;
+        QTest::keyClick(focus, way == TabEnter ? Qt::Key_Return : Qt::Key_Space);
+        return;
+    }
     switch (way) {
     case FirstButton:
         d->Button(page, 1)->click();
@@ -43,6 +51,9 @@ void Act(zt::TYesNoDlg* d, int page, Way way) {
     case CloseBox:
         d->close();
         break;
+    case TabEnter:
+    case TabSpace:
+        break;
     }
 }
 
@@ -56,16 +67,21 @@ void DialogTest::everyPageAnswersAsTheCallerExpects_data() {
               cancel = int(ModalResult::Cancel), open = int(ModalResult::None);
     struct Row {
         int page;
-        int first, second, enter, escape, close;
+        int first, second, enter, escape, close, tabEnter, tabSpace;
     };
+    // Tab, then Enter or Space, answers with the button the focus frame has
+    // moved to: on a question the one that says no.
     const Row rows[] = {
-        {1, ok, open, ok, open, cancel},       {2, yes, no, yes, no, cancel},
-        {3, yes, cancel, yes, cancel, cancel}, {4, yes, no, yes, no, cancel},
-        {6, ok, open, ok, open, cancel},
+        {1, ok, open, ok, open, cancel, ok, ok},
+        {2, yes, no, yes, no, cancel, no, no},
+        {3, yes, cancel, yes, cancel, cancel, cancel, cancel},
+        {4, yes, no, yes, no, cancel, no, no},
+        {6, ok, open, ok, open, cancel, ok, ok},
     };
     for (const Row& r : rows) {
-        const int results[] = {r.first, r.second, r.enter, r.escape, r.close};
-        for (int way = FirstButton; way <= CloseBox; ++way) {
+        const int results[] = {r.first, r.second,   r.enter,   r.escape,
+                               r.close, r.tabEnter, r.tabSpace};
+        for (int way = FirstButton; way <= TabSpace; ++way) {
             if (way == SecondButton && r.second == open) {
                 continue; // a page with one button
             }
@@ -109,7 +125,8 @@ void DialogTest::textsFollowTheLanguageAtEachShowing() {
     auto shown = [&](int page) {
         QString seen;
         WhenModal([&](QWidget*) {
-            seen = d.Label(page)->text() + "|" + d.Button(page, 1)->text();
+            seen = d.Label(page)->text().replace(QLatin1Char('\n'), QLatin1Char(' ')) + "|" +
+                   d.Button(page, 1)->text();
             if (d.Button(page, 2)) {
                 seen += "|" + d.Button(page, 2)->text();
             }
@@ -127,6 +144,83 @@ void DialogTest::textsFollowTheLanguageAtEachShowing() {
     language = -1;
     QCOMPARE(shown(3), QStringLiteral("Do you really want to go?|Yes|No"));
     QCOMPARE(shown(1), QStringLiteral("Hurrah, you did it!|OK"));
+}
+
+void DialogTest::everyTextShowsWholeAndBreaksBetweenPhrases() {
+    // Each text, and the words a line may begin with after a break. German,
+    // French, English: pages 1 to 7.
+    struct Text {
+        const char* text;
+        QStringList lineStarts;
+    };
+    const Text texts[3][7] = {
+        {{"Hurra, geschafft!", {"geschafft!"}},
+         {"Willst Du die Stufe wirklich aufgeben?", {"wirklich"}},
+         {"Willst Du wirklich schon aufhören?", {"schon"}},
+         {"Willst Du das Spiel wirklich aufgeben?", {"wirklich"}},
+         {"Du warst leider zu langsam!", {"zu"}},
+         {"Gratulation, Du hast alle Stufen gelöst.", {"Du", "alle"}},
+         {"Das Spiel ist leider aus!", {"leider"}}},
+        {{"Super, tu as réussi!", {"tu"}},
+         {"Do you really want to give up the level?", {"to"}},
+         {"Veux-tu vraiment arrêter?", {"arrêter?"}},
+         {"Veux-tu vraiment abandonner le jeu?", {"abandonner"}},
+         {"Sorry, you weren't quick enough!", {"you"}},
+         {"Congratulation, you solved all levels.", {"you"}},
+         {"Tu as malheureusement perdu!", {"malheureusement"}}},
+        {{"Hurrah, you did it!", {"you"}},
+         {"Do you really want to give up the level?", {"to"}},
+         {"Do you really want to go?", {"to"}},
+         {"Do you really want to give up the game?", {"to"}},
+         {"Sorry, you weren't quick enough!", {"you"}},
+         {"Congratulation, you solved all levels.", {"you"}},
+         {"Sorry, that was it!", {"that"}}},
+    };
+    QWidget main;
+    main.resize(520, 409);
+    int language = 1;
+    zt::TYesNoDlg d(&main, language);
+    const int languages[3] = {1, 2, 0};
+    for (int column = 0; column < 3; ++column) {
+        language = languages[column];
+        WhenModal([&](QWidget*) { d.Button(1, 1)->click(); });
+        d.ShowModal(1); // every page gets its texts at a showing
+        for (int page = 1; page <= zt::TYesNoDlg::PageCount; ++page) {
+            const QLabel* label = d.Label(page);
+            const QString where = QStringLiteral("language %1, page %2: \"%3\"")
+                                      .arg(language)
+                                      .arg(page)
+                                      .arg(label->text());
+            const QStringList lines = label->text().split(QLatin1Char('\n'));
+            QVERIFY2(lines.join(QLatin1Char(' ')) ==
+                         QString::fromUtf8(texts[column][page - 1].text),
+                     qPrintable(where));
+            for (int i = 1; i < lines.size(); ++i) {
+                QVERIFY2(texts[column][page - 1].lineStarts.contains(lines[i].section(' ', 0, 0)),
+                         qPrintable(where + " breaks inside a phrase"));
+            }
+            // Measured in the font the label is drawn with, as the platform
+            // gives it, descenders included.
+            const QFontMetrics fm(label->font());
+            const QRect needed =
+                fm.boundingRect(label->rect(), int(label->alignment()), label->text());
+            QVERIFY2(label->rect().contains(needed), qPrintable(where + " is cut"));
+            for (const QString& line : lines) {
+                QVERIFY2(fm.horizontalAdvance(line) <= label->width(), qPrintable(where));
+            }
+            // Inside the bevel, clear of the icon.
+            QVERIFY2(QRect(50, 9, 203, 47).contains(label->geometry()), qPrintable(where));
+            for (int item = 1; item <= 2; ++item) {
+                if (const QPushButton* b = d.Button(page, item)) {
+                    const int glyph = b->icon().isNull() ? 0 : b->iconSize().width() + 4;
+                    const int room =
+                        b->width() - 2 * b->style()->pixelMetric(QStyle::PM_ButtonMargin);
+                    QVERIFY2(QFontMetrics(b->font()).horizontalAdvance(b->text()) + glyph <= room,
+                             qPrintable(where + " button " + b->text()));
+                }
+            }
+        }
+    }
 }
 
 void DialogTest::dialogsStandOverTheMainWindow() {

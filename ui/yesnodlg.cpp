@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <algorithm>
 
 #include "fonts.h"
 #include "glyphs.h"
@@ -34,21 +35,55 @@ const PageLayout Layouts[TYesNoDlg::PageCount] = {
     {{60, 24, 181, 21}, false, 92, nullptr, 0, nullptr, false},        // 7 gameover
 };
 
-// German, French, English: the label of each page.
+// German, French, English: the label of each page. A "|" marks where a line
+// may break, between phrases; it shows as a space when the line goes on.
 const char* const LabelTexts[TYesNoDlg::PageCount][3] = {
-    {"Hurra, geschafft!", "Super, tu as réussi!", "Hurrah, you did it!"},
-    {"Willst Du die Stufe wirklich aufgeben?", "Do you really want to give up the level?",
-     "Do you really want to give up the level?"},
-    {"Willst Du wirklich schon aufhören?", "Veux-tu vraiment arrêter?",
-     "Do you really want to go?"},
-    {"Willst Du das Spiel wirklich aufgeben?", "Veux-tu vraiment abandonner le jeu?",
-     "Do you really want to give up the game?"},
-    {"Du warst leider zu langsam!", "Sorry, you weren't quick enough!",
-     "Sorry, you weren't quick enough!"},
-    {"Gratulation, Du hast alle Stufen gelöst.", "Congratulation, you solved all levels.",
-     "Congratulation, you solved all levels."},
-    {"Das Spiel ist leider aus!", "Tu as malheureusement perdu!", "Sorry, that was it!"},
+    {"Hurra,|geschafft!", "Super,|tu as réussi!", "Hurrah,|you did it!"},
+    {"Willst Du die Stufe|wirklich aufgeben?", "Do you really want|to give up the level?",
+     "Do you really want|to give up the level?"},
+    {"Willst Du wirklich|schon aufhören?", "Veux-tu vraiment|arrêter?",
+     "Do you really want|to go?"},
+    {"Willst Du das Spiel|wirklich aufgeben?", "Veux-tu vraiment|abandonner le jeu?",
+     "Do you really want|to give up the game?"},
+    {"Du warst leider|zu langsam!", "Sorry,|you weren't quick enough!",
+     "Sorry,|you weren't quick enough!"},
+    {"Gratulation,|Du hast|alle Stufen gelöst.", "Congratulation,|you solved all levels.",
+     "Congratulation,|you solved all levels."},
+    {"Das Spiel ist|leider aus!", "Tu as|malheureusement perdu!", "Sorry,|that was it!"},
 };
+// Inside the bevel, right of the icon: where a label may grow to show its
+// text whole in whatever font the platform gives.
+const QRect LabelArea(52, 10, 197, 45);
+
+// The text in as few lines as fit the width, each line whole phrases.
+QString PhraseLines(const QString& phrased, const QFontMetrics& fm, int width) {
+    QString lines;
+    QString line;
+    for (const QString& phrase : phrased.split(QLatin1Char('|'))) {
+        const QString longer = line.isEmpty() ? phrase : line + QLatin1Char(' ') + phrase;
+        if (line.isEmpty() || fm.horizontalAdvance(longer) <= width) {
+            line = longer;
+        } else {
+            lines += line + QLatin1Char('\n');
+            line = phrase;
+        }
+    }
+    return lines + line;
+}
+
+// Grows the label from its place on the page to its text's size, about the
+// same centre, staying inside the label area.
+void FitLabel(QLabel* label, const QRect& place) {
+    const QSize text = label->fontMetrics().size(0, label->text());
+    QRect r(0, 0, std::max(place.width(), text.width()), std::max(place.height(), text.height()));
+    r.moveCenter(place.center());
+    r.moveLeft(std::clamp(r.left(), LabelArea.left(),
+                          std::max(LabelArea.left(), LabelArea.right() + 1 - r.width())));
+    r.moveTop(std::clamp(r.top(), LabelArea.top(),
+                         std::max(LabelArea.top(), LabelArea.bottom() + 1 - r.height())));
+    label->setGeometry(r);
+}
+
 const char* const YesTexts[3] = {"Ja", "Oui", "Yes"};
 const char* const NoTexts[3] = {"Nein", "Non", "No"};
 
@@ -104,7 +139,6 @@ TYesNoDlg::TYesNoDlg(QWidget* main, const int& language)
         pc.label->setObjectName(Name('L', number, 1));
         pc.label->setGeometry(layout.label);
         pc.label->setAlignment(Qt::AlignCenter);
-        pc.label->setWordWrap(true);
 
         pc.yes = MakeButton(page, layout.yesLeft, Name('B', number, 1), layout.yesGlyph,
                             layout.yesGlyphs);
@@ -170,7 +204,10 @@ void TYesNoDlg::SetTexts() {
     const int column = language_ == 1 ? 0 : language_ == 2 ? 1 : 2;
     for (int i = 0; i < PageCount; ++i) {
         PageControls& pc = pages_[i];
-        pc.label->setText(QString::fromUtf8(LabelTexts[i][column]));
+        const QString phrased = QString::fromUtf8(LabelTexts[i][column]);
+        pc.label->setText(PhraseLines(phrased, pc.label->fontMetrics(), LabelArea.width()));
+        pc.label->setAccessibleName(QString(phrased).replace(QLatin1Char('|'), QLatin1Char(' ')));
+        FitLabel(pc.label, Layouts[i].label);
         if (pc.no) {
             pc.yes->setText(QString::fromUtf8(YesTexts[column]));
             pc.no->setText(QString::fromUtf8(NoTexts[column]));
@@ -182,9 +219,17 @@ void TYesNoDlg::keyPressEvent(QKeyEvent* event) {
     const PageControls& pc = pages_[stack_->currentIndex()];
     switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        pc.yes->click();
+    case Qt::Key_Enter: {
+        // The button the player has tabbed to answers, as it looks; only
+        // without a focused button does the default one.
+        QWidget* focused = focusWidget();
+        if (pc.no && focused == pc.no) {
+            pc.no->click();
+        } else {
+            pc.yes->click();
+        }
         return;
+    }
     case Qt::Key_Escape:
         // Only a page with a cancel button answers Escape.
         if (pc.no) {
