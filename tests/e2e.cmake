@@ -19,6 +19,15 @@ if(XVFB_RUN AND XDOTOOL AND TARGET zorbly-tarnel)
     add_test(NAME e2e COMMAND ${XVFB_RUN} -a -s "-screen 0 1024x768x24"
                               $<TARGET_FILE:test_e2e>)
     set_tests_properties(e2e PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)
+    # Once more under a window manager that frames the windows, as on a desktop.
+    find_program(OPENBOX openbox)
+    find_program(XPROP xprop)
+    if(OPENBOX AND XPROP)
+        add_test(NAME e2e-openbox COMMAND ${XVFB_RUN} -a -s "-screen 0 1024x768x24"
+                                          ${CMAKE_CURRENT_LIST_DIR}/e2e/with-openbox.sh
+                                          $<TARGET_FILE:test_e2e>)
+        set_tests_properties(e2e-openbox PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)
+    endif()
 endif()
 
 # Random play: in the main build briefly, in the sanitizer build for longer.

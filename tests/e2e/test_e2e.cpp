@@ -35,6 +35,7 @@ class EndToEnd : public QObject {
     zt::LevelFile levels_;
     std::unique_ptr<Session> game_;
     QRect placeBeforeClose_;
+    QMargins frameBeforeClose_;
 
     void Start() {
         game_ = std::make_unique<Session>(programDir_.path(), configDir_.path());
@@ -66,6 +67,21 @@ class EndToEnd : public QObject {
     }
 
     int Level() { return ReadLevelNumber(game_->LevelBox(), pics_); }
+
+    // A message dialog stands where the game places it at every showing:
+    // centred across the main window by their outer rectangles, and up from
+    // the main window's lower edge by half its client height and half its own
+    // outer height.
+    void StandsOverTheMainWindow(const Window& dialog) {
+        const Window main = game_->Main();
+        const QRect mainOuter = main.rect.marginsAdded(FrameExtents(main));
+        const QMargins frame = FrameExtents(dialog);
+        const QSize outer = dialog.rect.size().grownBy(frame);
+        const QPoint frameAt(mainOuter.left() + (mainOuter.width() - outer.width()) / 2,
+                             mainOuter.top() + mainOuter.height() -
+                                 (main.rect.height() + outer.height()) / 2);
+        QCOMPARE(dialog.rect.topLeft(), frameAt + QPoint(frame.left(), frame.top()));
+    }
 
     QString Caption() { return game_->Main().name; }
 
@@ -175,10 +191,24 @@ private slots:
         SeenBoard moved = ReadBoard(game_->BoardArea(), pics_);
         QCOMPARE(moved.selCol * zt::Rows + moved.selRow, target);
 
+        // The first showing of the message dialog stands where later ones do.
         game_->ClickToolBar(RestartBtn.x(), RestartBtn.y());
         Window ask = game_->MessageDialog(5000);
         QVERIFY2(ask.valid(), "no \"restart\" question after a move");
-        ClickIn(ask, RightNo.x(), RightNo.y());
+        Pause(300);
+        ask = game_->MessageDialog(5000);
+        StandsOverTheMainWindow(ask);
+        // Tab moves the focus to "No", and Enter then answers No: the moves
+        // made stay on the board.
+        Key("Tab");
+        Key("Return");
+        QVERIFY(game_->NoDialog(3000));
+        QCOMPARE(ReadBoard(game_->BoardArea(), pics_).board, moved.board);
+        game_->ClickToolBar(RestartBtn.x(), RestartBtn.y());
+        ask = game_->MessageDialog(5000);
+        QVERIFY(ask.valid());
+        Key("Tab");
+        Key("space");
         QVERIFY(game_->NoDialog(3000));
         QCOMPARE(ReadBoard(game_->BoardArea(), pics_).board, moved.board);
 
@@ -195,9 +225,21 @@ private slots:
     }
 
     void newGameClearsTheProgress() {
+        // Tab, Enter: "No" keeps every solved level.
         game_->ClickToolBar(NewGameBtn.x(), NewGameBtn.y());
         Window ask = game_->MessageDialog(5000);
         QVERIFY2(ask.valid(), "no \"giveup\" question on an unsolved level");
+        StandsOverTheMainWindow(ask);
+        Key("Tab");
+        Key("Return");
+        QVERIFY(game_->NoDialog(3000));
+        Pause(300);
+        QCOMPARE(Level(), 3);
+        QVERIFY(BlueGaugeRows(game_->BoardArea(), pics_) >= 1);
+
+        game_->ClickToolBar(NewGameBtn.x(), NewGameBtn.y());
+        ask = game_->MessageDialog(5000);
+        QVERIFY(ask.valid());
         Key("Return");  // the default button: yes
         QVERIFY(game_->NoDialog(3000));
         Pause(300);
@@ -218,8 +260,25 @@ private slots:
         ClickIn(ask, RightNo.x(), RightNo.y());
         QVERIFY(game_->NoDialog(3000));
         QVERIFY(game_->Running());
+        // Tab, Enter: "No" keeps the game running.
+        game_->ClickToolBar(ExitBtn.x(), ExitBtn.y());
+        ask = game_->MessageDialog(5000);
+        QVERIFY(ask.valid());
+        StandsOverTheMainWindow(ask);
+        Key("Tab");
+        Key("Return");
+        QVERIFY(game_->NoDialog(3000));
+        Pause(300);
+        QVERIFY(game_->Running());
 
-        placeBeforeClose_ = game_->Main().rect;
+        // Left elsewhere than where it opened, it comes back there.
+        Window main = game_->Main();
+        MoveWindow(main, 300, 200);
+        QTRY_VERIFY_WITH_TIMEOUT(game_->Main().rect.topLeft() != main.rect.topLeft(), 5000);
+        Pause(300);
+        main = game_->Main();
+        placeBeforeClose_ = main.rect;
+        frameBeforeClose_ = FrameExtents(main);
         game_->ClickToolBar(ExitBtn.x(), ExitBtn.y());
         ask = game_->MessageDialog(5000);
         QVERIFY(ask.valid());
@@ -237,7 +296,14 @@ private slots:
         QCOMPARE(settings.value("common/tongue").toString(), QStringLiteral("0"));
         QCOMPARE(settings.value("common/sound").toString(), QStringLiteral("1"));
         QVERIFY(settings.value("common/save").toString().endsWith("afternoon.ztn"));
-        QVERIFY(settings.value("common/MainForm").toStringList().join(',').startsWith("200,"));
+        // The outer rectangle, frame included; right and bottom exclusive.
+        const QRect outer = placeBeforeClose_.marginsAdded(frameBeforeClose_);
+        QCOMPARE(settings.value("common/MainForm").toStringList().join(','),
+                 QStringLiteral("200,0,1,%1,%2,%3,%4")
+                     .arg(outer.left())
+                     .arg(outer.top())
+                     .arg(outer.left() + outer.width())
+                     .arg(outer.top() + outer.height()));
     }
 
     void secondStartComesBack() {
@@ -247,6 +313,8 @@ private slots:
         ClickIn(splash, 100, 75);
         QVERIFY2(!game_->TongueDialog(1500).valid(), "the language was asked again");
         Window m = game_->Main();
+        Pause(300); // a window manager frames it a moment after it shows
+        m = game_->Main();
         QCOMPARE(m.rect.topLeft(), placeBeforeClose_.topLeft());
         QCOMPARE(m.name, QStringLiteral("Zorbly Tarnel V2.2 - Game afternoon.ztn"));
         QCOMPARE(Level(), 7);

@@ -19,11 +19,33 @@ QString XDo(const QStringList& args) {
     return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
 }
 
+// Where the window stands on the screen. xdotool counts a framed window's
+// offset in its frame twice; xwininfo does not.
+static QPoint AbsolutePosition(qulonglong id, QPoint fallback) {
+    QProcess p;
+    p.start(QStringLiteral("xwininfo"), {"-id", QString::number(id)});
+    if (!p.waitForFinished(10000)) {
+        p.kill();
+        p.waitForFinished();
+        return fallback;
+    }
+    QPoint at = fallback;
+    for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split('\n')) {
+        const QString value = line.section(':', 1).trimmed();
+        if (line.contains("Absolute upper-left X")) at.setX(value.toInt());
+        if (line.contains("Absolute upper-left Y")) at.setY(value.toInt());
+    }
+    return at;
+}
+
 QList<Window> VisibleWindows(qint64 pid) {
     // One xdotool run for the search, every geometry and every name: spawning
     // a process per question would make a slow player of the driver.
-    QString out = XDo({"search", "--onlyvisible", "--pid", QString::number(pid), "",
-                       "getwindowgeometry", "--shell", "%@", "getwindowname", "%@"});
+    // Only the program's own windows carry its class; a window manager's
+    // frames around them carry its pid too.
+    QString out = XDo({"search", "--all", "--onlyvisible", "--pid", QString::number(pid),
+                       "--class", ".", "getwindowgeometry", "--shell", "%@", "getwindowname",
+                       "%@"});
     QList<Window> all;
     QStringList lines = out.split('\n');
     int i = 0;
@@ -46,7 +68,8 @@ QList<Window> VisibleWindows(qint64 pid) {
         w.name = i < lines.size() ? lines[i++] : QString();
     }
     QList<Window> result;
-    for (const auto& w : all) {
+    for (auto& w : all) {
+        w.rect.moveTopLeft(AbsolutePosition(w.id, w.rect.topLeft()));
         // The search also names the root window; it is nobody's dialog.
         bool root = w.rect == QGuiApplication::primaryScreen()->geometry() && w.name.isEmpty();
         if (!root && w.rect.width() > 1 && w.rect.height() > 1) {
@@ -86,13 +109,45 @@ bool WaitUntilGone(qint64 pid, const std::function<bool(const Window&)>& pick, i
     return false;
 }
 
+static QString XProp(const Window& w, const QString& property) {
+    QProcess p;
+    p.start(QStringLiteral("xprop"), {"-id", QString::number(w.id), property});
+    if (!p.waitForFinished(10000)) {
+        p.kill();
+        p.waitForFinished();
+    }
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+QMargins FrameExtents(const Window& w) {
+    // "_NET_FRAME_EXTENTS(CARDINAL) = left, right, top, bottom"
+    const QString out = XProp(w, "_NET_FRAME_EXTENTS");
+    const QStringList v = out.section('=', 1).split(',');
+    if (!out.contains('=') || v.size() != 4) {
+        return {};
+    }
+    return QMargins(v[0].trimmed().toInt(), v[2].trimmed().toInt(), v[1].trimmed().toInt(),
+                    v[3].trimmed().toInt());
+}
+
+bool HasIcon(const Window& w) {
+    return XProp(w, "_NET_WM_ICON").contains("Icon (");
+}
+
+void MoveWindow(const Window& w, int x, int y) {
+    XDo({"windowmove", QString::number(w.id), QString::number(x), QString::number(y)});
+}
+
 QImage Screenshot() {
     QScreen* screen = QGuiApplication::primaryScreen();
     return screen->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 void Click(int x, int y) {
-    XDo({"mousemove", "--sync", QString::number(x), QString::number(y), "click", "1"});
+    // Through a point beside it, as a hand moves: a pointer that stands still
+    // since a dialog closed under it lets Qt miss the next click.
+    XDo({"mousemove", "--sync", QString::number(x + 3), QString::number(y + 3), "mousemove",
+         "--sync", QString::number(x), QString::number(y), "click", "1"});
 }
 
 void ClickIn(const Window& w, int x, int y) { Click(w.rect.x() + x, w.rect.y() + y); }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QImage>
+#include <QMargins>
 #include <QProcessEnvironment>
 #include <QRect>
 #include <QString>
@@ -27,6 +28,12 @@ QList<Window> VisibleWindows(qint64 pid);
 Window WaitForWindow(qint64 pid, const std::function<bool(const Window&)>& pick, int timeoutMs);
 // Waits until no visible window of pid matches pick.
 bool WaitUntilGone(qint64 pid, const std::function<bool(const Window&)>& pick, int timeoutMs);
+
+// The frame a window manager has put around the window (none without one).
+QMargins FrameExtents(const Window& w);
+// Whether the window carries an icon of its own for the window manager.
+bool HasIcon(const Window& w);
+void MoveWindow(const Window& w, int x, int y);
 
 // The whole screen as it is now.
 QImage Screenshot();
