@@ -196,7 +196,7 @@ void TYesNoDlg::FormActivate() {
     SetTexts();
     // A screen reader reads the question with the dialog, then the buttons.
     const PageControls& shown = pages_[stack_->currentIndex()];
-    setAccessibleDescription(shown.label->text());
+    setAccessibleDescription(shown.label->accessibleName());
     shown.yes->setFocus();
 }
 
