@@ -208,13 +208,25 @@ void KeyboardTest::shortcutsRunTheButtonsHandlers() {
             }
         });
     }
-    Activate(f);
-    QTest::keyClick(f.levelscroll, key[0].key(), key[0].keyboardModifiers());
+    // Offscreen, a window shown and hidden elsewhere can take the activation
+    // just as the key goes, and a shortcut counts only in the active window:
+    // the key is pressed again when nothing came of it.
+    const auto answered = [&] { return !seen.isEmpty() || (f.Help() && f.Help()->isVisible()); };
+    for (int attempt = 0; attempt < 3 && !answered(); ++attempt) {
+        Activate(f);
+        QTest::keyClick(f.levelscroll, key[0].key(), key[0].keyboardModifiers());
+        if (!QTest::qWaitFor(answered, 10000)) { // a file dialog takes its time
+            qWarning("no answer to the key; active window: %s",
+                     QApplication::activeWindow()
+                         ? QApplication::activeWindow()->metaObject()->className()
+                         : "none");
+        }
+    }
     if (help) {
-        QTRY_VERIFY(f.Help() && f.Help()->isVisible());
+        QVERIFY(f.Help() && f.Help()->isVisible());
         seen = "help " + f.Help()->Topic();
     }
-    QTRY_COMPARE_WITH_TIMEOUT(seen, shown, 20000); // a file dialog takes its time
+    QCOMPARE(seen, shown);
     // Every question answered No: nothing has changed.
     QVERIFY(f.isVisible());
     QCOMPARE(s.board, board);

@@ -77,9 +77,17 @@ inline zt::LevelRecord NeverFittingRecord() {
     return r;
 }
 
+// Owns the watches for dialogs that have not come yet. A test that fails
+// before its dialog comes must not leave a watch behind for the next test,
+// whose dialog it would answer with the dead test's variables.
+inline QObject& PendingWatches() {
+    static QObject owner;
+    return owner;
+}
+
 // Runs act on the next modal widget that appears (the dialog in its own loop).
 inline void WhenModal(std::function<void(QWidget*)> act) {
-    auto* timer = new QTimer;
+    auto* timer = new QTimer(&PendingWatches());
     timer->setInterval(5);
     QObject::connect(timer, &QTimer::timeout, [timer, act] {
         if (QWidget* w = QApplication::activeModalWidget()) {
@@ -123,6 +131,7 @@ struct Game {
 
     // The settings store lives in this game's folder from here on.
     Game() { qputenv("XDG_CONFIG_HOME", (dir.path() + "/config").toLocal8Bit()); }
+    ~Game() { qDeleteAll(PendingWatches().findChildren<QTimer*>(Qt::FindDirectChildrenOnly)); }
 
     void WriteLevels(const std::vector<zt::LevelRecord>& levels) {
         QFile f(Dir() + "ztrn.dat");
