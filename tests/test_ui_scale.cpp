@@ -286,14 +286,28 @@ private slots:
         f.Timer->stop();
         Measure(f);
         auto& s = g.State();
+        // Offscreen, a window shown and hidden elsewhere can take the
+        // activation, and the board's focus with it: wait until it holds.
+        const auto focusBoard = [&f] {
+            f.activateWindow();
+            f.box->setFocus(Qt::TabFocusReason);
+            return f.box->hasFocus();
+        };
+        QTRY_VERIFY(focusBoard());
         // Onto a plain tile beside the marked cell.
-        f.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&f));
-        f.box->setFocus(Qt::TabFocusReason);
         const int c = s.selCol < 8 ? s.selCol + 1 : s.selCol - 1;
         QTest::keyClick(f.box, s.selCol < 8 ? Qt::Key_Right : Qt::Key_Left);
-        f.TimerTimer(); // the marked cell as the tick leaves it, without a frame
-        const QImage framed = f.BoxImage().copy();
+        // The frame stays on its cell while the focus is away and back.
+        QImage framed;
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            f.TimerTimer(); // the marked cell as the tick leaves it, without a frame
+            framed = f.BoxImage().copy();
+            if (f.box->hasFocus()) {
+                break;
+            }
+            QTRY_VERIFY(focusBoard());
+        }
+        QVERIFY2(f.box->hasFocus(), "the board lost the focus before its frame was read");
         f.box->clearFocus();
         const QImage plain = f.BoxImage().copy();
         const int cell = Scaled(48, ratio);
