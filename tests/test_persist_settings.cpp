@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <atomic>
+#include <memory>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <thread>
@@ -19,9 +20,13 @@ using zt::TCKIniCtrl;
 
 class SettingsTest : public QObject {
     Q_OBJECT
-    QTemporaryDir home_;
+    // A folder of its own for every case: the INI reader keeps what it parsed
+    // of a file by its name while its time and size seem unchanged, and a case
+    // that writes the file by hand within the same moment as the case before
+    // would otherwise read that case's values.
+    std::unique_ptr<QTemporaryDir> home_;
 
-    QString IniFile() const { return home_.filePath("ZorblyGames/ZorblyTarnel-V2.ini"); }
+    QString IniFile() const { return home_->filePath("ZorblyGames/ZorblyTarnel-V2.ini"); }
 
     void WriteRaw(const QByteArray& content) {
         QDir().mkpath(QFileInfo(IniFile()).path());
@@ -32,12 +37,13 @@ class SettingsTest : public QObject {
 
 private slots:
     void init() {
-        qputenv("XDG_CONFIG_HOME", home_.path().toLocal8Bit());
+        home_ = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_CONFIG_HOME", home_->path().toLocal8Bit());
         QFile::remove(IniFile());
     }
 
     void runInGermanAtLevel17WithoutSound() {
-        const QString save = home_.filePath("Spiele, alte/level,5 ü.ztn");
+        const QString save = home_->filePath("Spiele, alte/level,5 ü.ztn");
         const QString placement = "200,0,1,100,50,626,511";
         {
             TCKIniCtrl ini;
@@ -333,7 +339,7 @@ private slots:
         const QStringList others = {".bak", ".Ab3dE", ".Ab3dEfG", ".Ab3d-f", "x.Ab3dEf"};
         for (const QString& suffix : own + others)
             touch(ini + suffix);
-        touch(home_.filePath("ZorblyGames/Other.ini.Ab3dEf"));
+        touch(home_->filePath("ZorblyGames/Other.ini.Ab3dEf"));
         QDir().mkpath(ini + ".Dir123");
         QFile::link(ini, ini + ".Lnk123");
         {
@@ -348,7 +354,7 @@ private slots:
             QVERIFY2(!QFile::exists(ini + suffix), qPrintable(suffix));
         for (const QString& suffix : others + QStringList{".Dir123", ".Lnk123"})
             QVERIFY2(QFileInfo(ini + suffix).exists(), qPrintable(suffix));
-        QVERIFY(QFile::exists(home_.filePath("ZorblyGames/Other.ini.Ab3dEf")));
+        QVERIFY(QFile::exists(home_->filePath("ZorblyGames/Other.ini.Ab3dEf")));
         QCOMPARE(TCKIniCtrl().ReadNumber("common", "level", 1), 3);
     }
 };
