@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
@@ -73,6 +72,18 @@ bool Readable(const QSettings& store) {
 
 // A stored value as the text it holds. An INI value with unquoted commas comes
 // back as a list; it was one text when it was written.
+// Letters, digits and underscores only, at least one. Checked by hand: a
+// regular expression would bring the PCRE library's pages and JIT memory into
+// every start for two tiny patterns.
+bool PlainName(QStringView text) {
+    if (text.isEmpty())
+        return false;
+    for (QChar c : text)
+        if (!(c.unicode() < 128 && (c.isLetterOrNumber() || c == QLatin1Char('_'))))
+            return false;
+    return true;
+}
+
 std::optional<QString> StoredText(const QVariant& value) {
     if (!value.isValid())
         return std::nullopt;
@@ -100,10 +111,11 @@ std::optional<QString> StoredText(const QVariant& value) {
 // caller then goes the ordinary way.
 template <typename Change>
 std::optional<bool> RewriteSection(const QString& path, const std::vector<Change>& changes) {
-    static const QRegularExpression plainKey(QStringLiteral("^[A-Za-z0-9_]+/[A-Za-z0-9_]+$"));
     QString group;
     for (const Change& change : changes) {
-        if (!plainKey.match(change.key).hasMatch())
+        const qsizetype slash = change.key.indexOf(QLatin1Char('/'));
+        if (slash < 0 || !PlainName(QStringView(change.key).left(slash)) ||
+            !PlainName(QStringView(change.key).mid(slash + 1)))
             return std::nullopt;
         const QString own = change.key.section(QLatin1Char('/'), 0, 0);
         if (!group.isEmpty() && own != group)
@@ -304,14 +316,23 @@ void TCKIniCtrl::RemoveLeftovers() const {
     // every such file is a leftover.
     const QFileInfo ini(IniPathFor(regPath_));
     QDir folder = ini.dir();
-    static const QRegularExpression pattern(QStringLiteral("^\\.[A-Za-z0-9]{6}$"));
+    // "<file>." and six letters or digits. The folder is listed without a
+    // name filter: QDir turns one into a regular expression.
+    const QString prefix = ini.fileName() + QLatin1Char('.');
+    auto leftoverName = [&prefix](const QString& name) {
+        if (name.size() != prefix.size() + 6 || !name.startsWith(prefix))
+            return false;
+        const QStringView tail = QStringView(name).mid(prefix.size());
+        return PlainName(tail) && !tail.contains(QLatin1Char('_'));
+    };
     QStringList leftovers;
-    const QStringList candidates = folder.entryList(
-        {ini.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden | QDir::System);
+    const QStringList candidates =
+        folder.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
     for (const QString& name : candidates) {
+        if (!leftoverName(name))
+            continue;
         const QFileInfo info(folder.filePath(name));
-        if (!info.isSymLink() && info.isFile() &&
-            pattern.match(name.mid(ini.fileName().size())).hasMatch())
+        if (!info.isSymLink() && info.isFile())
             leftovers << name;
     }
     if (leftovers.isEmpty())

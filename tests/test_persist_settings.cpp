@@ -336,7 +336,8 @@ private slots:
             f.write("[common]\nlevel=4\n");
         };
         const QStringList own = {".Ab3dEf", ".zzzzzz", ".A1b2C3"};
-        const QStringList others = {".bak", ".Ab3dE", ".Ab3dEfG", ".Ab3d-f", "x.Ab3dEf"};
+        const QStringList others = {".bak",    ".Ab3dE",   ".Ab3dEfG", ".Ab3d-f",
+                                    ".Ab3d_f", ".Ab3d\u00e9f", "x.Ab3dEf"};
         for (const QString& suffix : own + others)
             touch(ini + suffix);
         touch(home_->filePath("ZorblyGames/Other.ini.Ab3dEf"));

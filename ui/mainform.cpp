@@ -15,6 +15,7 @@
 #include "msgbox.h"
 #include "paintbox.h"
 #include "splash.h"
+#include "startwork.h"
 #include "tonguedlg.h"
 #include "waveplayer.h"
 #include "yesnodlg.h"
@@ -196,10 +197,14 @@ void TMainForm::showEvent(QShowEvent* event) {
 
 void TMainForm::FormActivate() {
     firstTime_ = false;
+    // Once the window and the title picture are drawn, what the start went
+    // through is given back, and again when the title picture has gone.
+    QTimer::singleShot(500, this, &ReturnFreedMemory);
     // Leave the activation first: the dialogs run their own event loops.
     QTimer::singleShot(0, this, [this] {
         if (splash_) {
             splash_->exec();
+            ReturnFreedMemory();
         }
         if (game_.language == -1 && tongueDlg_) {
             tongueDlg_->exec();

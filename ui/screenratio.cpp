@@ -4,12 +4,9 @@
 // such a screen turns up, so an ordinary screen never pays for them.
 #include "mainform.h"
 #include "paintbox.h"
+#include "startwork.h"
 
 #include <exception>
-
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
 
 namespace zt {
 
@@ -29,10 +26,8 @@ render::Pictures TMainForm::PicturesFor(qreal ratio) {
             // Damaged: the 1x pictures, scaled smoothly, still draw everything.
             pictures2x_ = render::Pictures();
         }
-#if defined(__GLIBC__)
-        // Decoding went through several large buffers that glibc would keep.
-        malloc_trim(0);
-#endif
+        // Decoding went through several large buffers.
+        ReturnFreedMemory();
     }
     const render::Pictures& source = ratio > 1 && !pictures2x_.IsNull() ? pictures2x_ : pictures1x_;
     if (ratio == source.ratio) {

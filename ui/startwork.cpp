@@ -50,14 +50,18 @@ void ReleaseDecodingMemory() {
     drop(EmbeddedBitmapRecords());
     drop(EmbeddedWaveRecords());
 #endif
-#if defined(__GLIBC__)
     // The decoded BMP and wave images and the pixel rows were freed, but a
     // second thread's malloc arena keeps freed memory resident.
-    malloc_trim(0);
-#endif
+    ReturnFreedMemory();
 }
 
 } // namespace
+
+void ReturnFreedMemory() {
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
+}
 
 GameMedia DecodeGameMedia() {
     GameMedia media;

@@ -1,5 +1,6 @@
 #include "outline.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace zt {
@@ -47,11 +48,17 @@ void OutlineWindow::ShowStep(int step) {
         show();
 }
 
-void OutlineWindow::paintEvent(QPaintEvent*) {
-    // A dotted line that shows on dark and light screens alike.
+void OutlineWindow::paintEvent(QPaintEvent* event) {
+    // A dotted line that shows on dark and light screens alike. Only the
+    // lines themselves are filled: a fill of the whole window, however
+    // clipped, is large enough for Qt to share it out to a pool of threads
+    // that would stay for the rest of the run.
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    painter.fillRect(rect(), QBrush(Qt::black, Qt::Dense4Pattern));
+    const QBrush dots(Qt::black, Qt::Dense4Pattern);
+    for (const QRect& r : event->region().intersected(showing_.translated(-bounds_.topLeft()))) {
+        painter.fillRect(r, Qt::white);
+        painter.fillRect(r, dots);
+    }
 }
 
 } // namespace zt
