@@ -6,8 +6,8 @@
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 #include <QStringList>
+#include <QTemporaryFile>
 #include <QVariant>
 #include <memory>
 

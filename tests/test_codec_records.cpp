@@ -205,6 +205,25 @@ private slots:
         QVERIFY(ReadBmpInfo(topDown).topDown);
         QCOMPARE(DecodeBmp(topDown).pixels, picture.pixels);
         QCOMPARE(DecodeBmp(topDown).height, 6);
+
+        // Three bytes a pixel, blue first, into padded rows that keep their padding.
+        const std::size_t rowBytes = 17 * 3 + 5;
+        for (const Bytes& file : {bottomUp, topDown}) {
+            Bytes rows(rowBytes * 6, 0xEE);
+            if (bits != 24) {
+                QVERIFY_THROWS_EXCEPTION(BmpError, DecodeBmp24Into(file, rows.data(), rowBytes));
+                continue;
+            }
+            DecodeBmp24Into(file, rows.data(), rowBytes);
+            for (int y = 0; y < 6; ++y) {
+                for (int x = 0; x < 17; ++x) {
+                    const std::uint8_t* px = rows.data() + y * rowBytes + x * 3;
+                    const std::uint32_t c = 0xFF000000u | px[2] << 16 | px[1] << 8 | px[0];
+                    QCOMPARE(c, picture.At(x, y));
+                }
+                QCOMPARE(rows[y * rowBytes + rowBytes - 1], std::uint8_t{0xEE});
+            }
+        }
     }
 
     void damagedBmp_data() {
@@ -258,6 +277,11 @@ private slots:
         const Bytes full = EncodeBmp(FourColours(7, 3), 4);
         for (std::size_t n = 0; n < full.size(); ++n)
             QVERIFY_THROWS_EXCEPTION(BmpError, DecodeBmp(std::span(full).first(n)));
+        const Bytes deep = EncodeBmp(FourColours(7, 3), 24);
+        Bytes rows(7 * 3 * 3);
+        for (std::size_t n = 0; n < deep.size(); ++n)
+            QVERIFY_THROWS_EXCEPTION(BmpError,
+                                     DecodeBmp24Into(std::span(deep).first(n), rows.data(), 7 * 3));
     }
 };
 

@@ -194,6 +194,7 @@ private slots:
         QCOMPARE(a.Description, QString::fromUtf8("Kachel\xc3\xa4"));
         QCOMPARE(a.Ident, std::uint16_t{1});
         QCOMPARE(a.Bitmap.size(), QSize(21, 9));
+        QCOMPARE(a.Bitmap.depth(), 24); // kept at three bytes a pixel for the whole run
         QCOMPARE(a.Bitmap.pixel(20, 0), 0xFFFFFF00u); // top row first
         QCOMPARE(a.Bitmap.pixel(5, 5), 0xFF102030u);
         QCOMPARE(list.Item(1).PixelFormat, int(spf8bit));

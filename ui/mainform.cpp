@@ -92,11 +92,9 @@ bool TMainForm::TakeMedia(GameMedia decoded) {
     if (decoded.error.empty()) {
         bitmaps_ = std::move(decoded.bitmaps);
         waves_ = std::move(decoded.waves);
-        // Decoded as 32-bit pixels already: these share the lists' data.
-        pictures1x_ = render::ExactPictures(
-            bitmaps_.Item(0).Bitmap.convertToFormat(QImage::Format_RGB32),
-            bitmaps_.Item(1).Bitmap.convertToFormat(QImage::Format_RGB32),
-            bitmaps_.Item(2).Bitmap.convertToFormat(QImage::Format_RGB32), 1);
+        // These share the lists' pixels, in whatever format they came.
+        pictures1x_ = render::ExactPictures(bitmaps_.Item(0).Bitmap, bitmaps_.Item(1).Bitmap,
+                                            bitmaps_.Item(2).Bitmap, 1);
         pictures_ = pictures1x_;
         return true;
     }
@@ -132,9 +130,8 @@ void TMainForm::FormCreate() {
     // A stored path is kept as it is, even one into the program's folder.
     const QString defaultProgress = DefaultProgressPath(programDir_);
     progress_.programDir = FolderWithSeparator(defaultProgress);
-    progressPath_ =
-        UsableProgressPath(ini_.ReadText(Common, QStringLiteral("save"), defaultProgress),
-                           defaultProgress);
+    progressPath_ = UsableProgressPath(
+        ini_.ReadText(Common, QStringLiteral("save"), defaultProgress), defaultProgress);
     progress_.StartUpRead();
     game_.LoadLevelLibrary((programDir_ + QStringLiteral("ztrn.dat")).toStdString());
     helpFile_ = programDir_ + QStringLiteral("ZTRN2.HLP");

@@ -77,8 +77,15 @@ Pictures ExactPictures(const QImage& tileSheet, const QImage& backdrop, const QI
 
 namespace {
 
+// Smooth scaling proper wants 32-bit pixels: from the pictures' 24-bit ones
+// Qt takes a coarser way.
+QImage Smooth(const QImage& from, QSize size) {
+    return from.convertToFormat(QImage::Format_RGB32)
+        .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 QImage Smooth(const QImage& from, const QRect& piece, QSize size) {
-    return from.copy(piece).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return Smooth(from.copy(piece), size);
 }
 
 void Put(QImage& into, QPoint at, const QImage& piece) {
@@ -103,9 +110,7 @@ Pictures ScaledPictures(const Pictures& source, qreal ratio) {
         Put(p.tileSheet, p.Tile(t).topLeft(),
             Smooth(source.tileSheet, source.Tile(t), {p.cell, p.cell}));
     }
-    p.backdrop = source.backdrop
-                     .scaled(Device(BoxWidth, ratio), Device(BoxHeight, ratio),
-                             Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+    p.backdrop = Smooth(source.backdrop, {Device(BoxWidth, ratio), Device(BoxHeight, ratio)})
                      .convertToFormat(QImage::Format_RGB32);
 
     // The car fades into black at its edges once scaled; the faintest of that

@@ -19,9 +19,7 @@ render::Pictures TMainForm::PicturesFor(qreal ratio) {
         try {
             bitmaps2x_.ReadRecords(EmbeddedBitmapRecords2x());
             pictures2x_ = render::ExactPictures(
-                bitmaps2x_.Item(0).Bitmap.convertToFormat(QImage::Format_RGB32),
-                bitmaps2x_.Item(1).Bitmap.convertToFormat(QImage::Format_RGB32),
-                bitmaps2x_.Item(2).Bitmap.convertToFormat(QImage::Format_RGB32), 2);
+                bitmaps2x_.Item(0).Bitmap, bitmaps2x_.Item(1).Bitmap, bitmaps2x_.Item(2).Bitmap, 2);
         } catch (const std::exception&) {
             // Damaged: the 1x pictures, scaled smoothly, still draw everything.
             pictures2x_ = render::Pictures();

@@ -212,6 +212,20 @@ void DecodeBmpInto(std::span<const std::uint8_t> file, std::uint32_t* out, std::
     DecodeRows(file, ParseHeaders(file), out, rowWords);
 }
 
+void DecodeBmp24Into(std::span<const std::uint8_t> file, std::uint8_t* out, std::size_t rowBytes) {
+    const Layout l = ParseHeaders(file);
+    const BmpInfo& info = l.info;
+    if (info.bitsPerPixel != 24)
+        throw BmpError("BMP: " + std::to_string(info.bitsPerPixel) +
+                       " bits per pixel where 24 were expected");
+    const std::size_t width = std::size_t{3} * static_cast<std::size_t>(info.width);
+    for (int y = 0; y < info.height; ++y) {
+        const int fileRow = info.topDown ? y : info.height - 1 - y;
+        std::memcpy(out + static_cast<std::size_t>(y) * rowBytes,
+                    file.data() + l.pixelOffset + l.stride * fileRow, width);
+    }
+}
+
 std::vector<std::uint32_t> StandardPalette(int bitsPerPixel) {
     switch (bitsPerPixel) {
     case 1:

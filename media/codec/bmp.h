@@ -53,6 +53,11 @@ BmpImage DecodeBmp(std::span<const std::uint8_t> file);
 // QImage's scan lines, say), which must hold the height and width that
 // ReadBmpInfo gives.
 void DecodeBmpInto(std::span<const std::uint8_t> file, std::uint32_t* out, std::size_t rowWords);
+// A 24-bit picture's pixels as the file holds them, three bytes each (blue,
+// green, red), into rows at out, rowBytes apart (a QImage's scan lines in
+// Format_BGR888): a quarter less memory than words. Throws BmpError for a
+// picture of any other depth.
+void DecodeBmp24Into(std::span<const std::uint8_t> file, std::uint8_t* out, std::size_t rowBytes);
 
 // Writes a BMP: 14-byte file header "BM", 40-byte info header, for 1, 4 and
 // 8 bits a palette of 2, 16 or 256 entries, rows padded to 4 bytes, bottom-up.

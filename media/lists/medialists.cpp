@@ -16,16 +16,22 @@ namespace {
                          " items");
 }
 
-// Decoded straight into the image's rows: no second copy of the pixels.
+// Decoded straight into the image's rows: no second copy of the pixels. A
+// 24-bit picture keeps its three bytes a pixel, the file's own order; the
+// painter reads that as quickly, and the game's large pictures take a
+// quarter less memory for the whole run.
 QImage ReadPicture(std::span<const std::uint8_t> bmp) {
     const BmpInfo info = ReadBmpInfo(bmp);
-    QImage image(info.width, info.height, QImage::Format_RGB32);
+    const bool deep = info.bitsPerPixel == 24;
+    QImage image(info.width, info.height, deep ? QImage::Format_BGR888 : QImage::Format_RGB32);
     if (image.isNull())
         throw std::runtime_error("bitmap: no memory for a picture of " +
-                                 std::to_string(info.width) + " x " +
-                                 std::to_string(info.height));
-    DecodeBmpInto(bmp, reinterpret_cast<std::uint32_t*>(image.bits()),
-                  static_cast<std::size_t>(image.bytesPerLine()) / 4);
+                                 std::to_string(info.width) + " x " + std::to_string(info.height));
+    if (deep)
+        DecodeBmp24Into(bmp, image.bits(), static_cast<std::size_t>(image.bytesPerLine()));
+    else
+        DecodeBmpInto(bmp, reinterpret_cast<std::uint32_t*>(image.bits()),
+                      static_cast<std::size_t>(image.bytesPerLine()) / 4);
     return image;
 }
 
