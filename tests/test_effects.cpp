@@ -12,6 +12,19 @@
 
 using namespace zt;
 
+// Counts the opening effects that start: each shows its outline window once.
+class EffectCounter : public QObject {
+public:
+    int effects = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && dynamic_cast<OutlineWindow*>(watched))
+            ++effects;
+        return false;
+    }
+};
+
 class EffectsTest : public QObject {
     Q_OBJECT
     QTemporaryDir home_;
@@ -137,6 +150,8 @@ private slots:
         std::unique_ptr<QWidget> window = Window(stored);
         TCKIniCtrl ini;
         TCKForm form(window.get(), &ini);
+        EffectCounter counter;
+        qApp->installEventFilter(&counter);
         // What is on the screen while the effect runs.
         bool windowShowing = true;
         QRegion outline;
@@ -160,6 +175,8 @@ private slots:
         QCOMPARE(window->frameGeometry().topLeft(), expected());
         QVERIFY(!windowShowing);
         QVERIFY(!outline.isEmpty());
+        // Once for one showing, whatever else watches the window.
+        QCOMPARE(counter.effects, 1);
         for (QWidget* w : QApplication::topLevelWidgets())
             QVERIFY(!dynamic_cast<OutlineWindow*>(w));
     }

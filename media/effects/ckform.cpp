@@ -249,13 +249,21 @@ void TCKForm::ExplodeEffect() {
 
 bool TCKForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == window_) {
+        // Placing the window puts a watch for its frame on it, and Qt hands
+        // an event to every filter by position in a list that a new filter
+        // joins at the front: the show being handled then comes here a
+        // second time, straight after the first, and would play the effect
+        // twice.
+        const bool again = event == handledShow_;
+        handledShow_ = nullptr;
         switch (event->type()) {
         case QEvent::Show:
             // A show the program asked for, not the window coming back after
             // being minimised: restore, play the effect, then let it appear.
-            if (!event->spontaneous()) {
+            if (!event->spontaneous() && !again) {
                 RestorePlacement();
                 ExplodeEffect();
+                handledShow_ = event;
             }
             break;
         case QEvent::Move:

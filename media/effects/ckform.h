@@ -86,6 +86,8 @@ private:
     TCKDlgEffect effect_ = TCKDlgEffect::deExplode;
     QMargins frame_; // the frame around the client area, as last seen
     QRect outer_;    // the outer rectangle, as last seen shown in the normal state
+    // The show just handled, until the window's next event: see eventFilter.
+    const QEvent* handledShow_ = nullptr;
 };
 
 } // namespace zt
