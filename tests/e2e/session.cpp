@@ -24,7 +24,23 @@ QString InstallGame(const QString& programDir) {
             return f;
         }
     }
-    QFile::setPermissions(programDir + "/zorbly-tarnel", QFile::permissions(build + "/zorbly-tarnel"));
+    QFile::setPermissions(programDir + "/zorbly-tarnel",
+                          QFile::permissions(build + "/zorbly-tarnel"));
+    return {};
+}
+
+QString PrepareGame(const QString& programDir, Pictures& pictures, zt::LevelFile& levels) {
+    if (const QString failed = InstallGame(programDir); !failed.isEmpty()) {
+        return "could not install " + failed;
+    }
+    pictures = Pictures::Load(QStringLiteral(ZTRN_SOURCE_DIR) + "/assets");
+    if (pictures.tiles.isNull() || pictures.backdrop.isNull() || pictures.digits.isNull()) {
+        return QStringLiteral("the game's pictures could not be read");
+    }
+    levels = zt::ReadLevelFile(QDir(programDir).filePath("ztrn.dat").toStdString());
+    if (levels.records.size() < 3) {
+        return QStringLiteral("the installed level file holds fewer than three levels");
+    }
     return {};
 }
 
@@ -57,11 +73,16 @@ bool Session::WaitForExit(int ms) {
     return done;
 }
 
-QString Session::Output() const { return output_; }
+QString Session::Output() const {
+    return output_;
+}
 
 Window Session::Main(int timeoutMs) {
     return WaitForWindow(
-        Pid(), [](const Window& w) { return w.name.startsWith("Zorbly Tarnel V2.2") && w.rect.width() == 520; },
+        Pid(),
+        [](const Window& w) {
+            return w.name.startsWith("Zorbly Tarnel V2.2") && w.rect.width() == 520;
+        },
         timeoutMs);
 }
 
@@ -80,7 +101,9 @@ Window Session::MessageDialog(int timeoutMs) {
         Pid(), [](const Window& w) { return w.rect.size() == QSize(261, 103); }, timeoutMs);
 }
 
-static bool IsDialog(const Window& w) { return w.rect.width() != 520; }
+static bool IsDialog(const Window& w) {
+    return w.rect.width() != 520;
+}
 
 Window Session::FileDialog(int timeoutMs) {
     return WaitForWindow(
@@ -88,9 +111,13 @@ Window Session::FileDialog(int timeoutMs) {
         timeoutMs);
 }
 
-bool Session::NoDialog(int timeoutMs) { return WaitUntilGone(Pid(), IsDialog, timeoutMs); }
+bool Session::NoDialog(int timeoutMs) {
+    return WaitUntilGone(Pid(), IsDialog, timeoutMs);
+}
 
-int Session::ToolBarHeight() { return Main().rect.height() - 376; }
+int Session::ToolBarHeight() {
+    return Main().rect.height() - 376;
+}
 
 QPoint Session::BoardOrigin() {
     Window m = Main();
@@ -214,7 +241,7 @@ int ReadLevelNumber(const QImage& box, const Pictures& pics) {
             }
         }
         if (digit < 0) {
-            return -1;  // not a digit cell
+            return -1; // not a digit cell
         }
         number = number * 10 + (digit == 10 ? 0 : digit);
     }
@@ -245,4 +272,4 @@ int BlueGaugeRows(const QImage& area, const Pictures& pics) {
     return 347 - highestBlue;
 }
 
-}  // namespace e2e
+} // namespace e2e

@@ -15,15 +15,20 @@ namespace e2e {
 
 // The game's own pictures, to recognise what is on the screen.
 struct Pictures {
-    QImage tiles;     // 960 x 480
-    QImage backdrop;  // 520 x 376
-    QImage digits;    // 148 x 20
+    QImage tiles;    // 960 x 480
+    QImage backdrop; // 520 x 376
+    QImage digits;   // 148 x 20
     static Pictures Load(const QString& assetsDir);
 };
 
 // Copies the built game with its level file and help file into programDir;
 // returns the name of a file that could not be copied, or nothing.
 QString InstallGame(const QString& programDir);
+
+// Installs the game into programDir and reads what the tests recognise it by:
+// the pictures of the source tree and the installed level file. Returns what
+// went wrong, or nothing.
+QString PrepareGame(const QString& programDir, Pictures& pictures, zt::LevelFile& levels);
 
 class Session {
 public:
@@ -42,13 +47,13 @@ public:
     Window TongueDialog(int timeoutMs);
     Window MessageDialog(int timeoutMs);
     Window FileDialog(int timeoutMs);
-    bool NoDialog(int timeoutMs);  // no dialog window of the game is open
+    bool NoDialog(int timeoutMs); // no dialog window of the game is open
 
     // Reading the main window.
     int ToolBarHeight();
-    QPoint BoardOrigin();  // screen position of the board area's top-left corner
-    QImage BoardArea();    // the 520 x 376 board area
-    QImage LevelBox();     // the 57 x 20 level display
+    QPoint BoardOrigin(); // screen position of the board area's top-left corner
+    QImage BoardArea();   // the 520 x 376 board area
+    QImage LevelBox();    // the 57 x 20 level display
 
     // Clicks on the board and the tool bar (positions inside the tool bar panel).
     void ClickCell(int c, int r);
@@ -80,4 +85,4 @@ bool SmilingFace(const QImage& levelBox, const Pictures& pics);
 // Blue rows at the bottom of the gauge.
 int BlueGaugeRows(const QImage& boardArea, const Pictures& pics);
 
-}  // namespace e2e
+} // namespace e2e

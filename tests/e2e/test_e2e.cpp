@@ -21,10 +21,10 @@ const QPoint NewGameBtn(16, 16), RestartBtn(44, 16), LoadBtn(72, 16), SaveBtn(10
     ExitBtn(156, 16), sDownBtn(288, 17), sUpBtn(389, 17);
 // Message dialog buttons (centres): the left and right button of a question,
 // the single OK button.
-const QPoint QuestionYes(44 + 38, 68 + 13), RestartYes(48 + 38, 68 + 13), RightNo(136 + 38, 68 + 13),
-    OkButton(92 + 38, 68 + 13);
+const QPoint QuestionYes(44 + 38, 68 + 13), RestartYes(48 + 38, 68 + 13),
+    RightNo(136 + 38, 68 + 13), OkButton(92 + 38, 68 + 13);
 
-}  // namespace
+} // namespace
 
 class EndToEnd : public QObject {
     Q_OBJECT
@@ -48,7 +48,8 @@ class EndToEnd : public QObject {
         QVERIFY2(seen.selCol >= 0, "no marker seen on the board");
         const auto& target = levels_.records.at(level - 1);
         auto sorted = [](zt::Board b) {
-            for (auto& t : b) t = zt::IsMovable(t) ? zt::EdgeWord(t) % 251 : t;
+            for (auto& t : b)
+                t = zt::IsMovable(t) ? zt::EdgeWord(t) % 251 : t;
             std::sort(b.begin(), b.end());
             return b;
         };
@@ -88,12 +89,8 @@ class EndToEnd : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(programDir_.isValid() && configDir_.isValid());
-        const QString failed = InstallGame(programDir_.path());
+        const QString failed = PrepareGame(programDir_.path(), pics_, levels_);
         QVERIFY2(failed.isEmpty(), qPrintable(failed));
-        pics_ = Pictures::Load(QStringLiteral(ZTRN_SOURCE_DIR) + "/assets");
-        QVERIFY(!pics_.tiles.isNull() && !pics_.backdrop.isNull() && !pics_.digits.isNull());
-        levels_ = zt::ReadLevelFile(programDir_.filePath("ztrn.dat").toStdString());
-        QVERIFY(levels_.records.size() >= 3);
     }
 
     void firstStartAsksForTheLanguage() {
@@ -103,7 +100,7 @@ private slots:
         ClickIn(splash, 100, 75);
         Window tongue = game_->TongueDialog(5000);
         QVERIFY2(tongue.valid(), "no language dialog at the first start");
-        ClickIn(tongue, 84 + 110, 16 + 13);  // "I speak english."
+        ClickIn(tongue, 84 + 110, 16 + 13); // "I speak english."
         QVERIFY(game_->NoDialog(3000));
         QCOMPARE(Caption(), QStringLiteral("Zorbly Tarnel V2.2 - Game noname.ztn"));
         QCOMPARE(Level(), 1);
@@ -115,7 +112,7 @@ private slots:
 
     void solvingLevelsByClicks() {
         SolveLevelInPlay(1);
-        game_->ClickToolBar(sUpBtn.x(), sUpBtn.y());  // next unsolved: level 2
+        game_->ClickToolBar(sUpBtn.x(), sUpBtn.y()); // next unsolved: level 2
         Pause(300);
         QCOMPARE(Level(), 2);
         SolveLevelInPlay(2);
@@ -132,7 +129,7 @@ private slots:
         Pause(300);
         Focus(dlg);
         Key("ctrl+a");
-        Type(programDir_.filePath("afternoon.txt"));  // saved as afternoon.ztn
+        Type(programDir_.filePath("afternoon.txt")); // saved as afternoon.ztn
         Key("Return");
         QVERIFY(game_->NoDialog(5000));
         // The file is written once the dialog has gone.
@@ -149,10 +146,10 @@ private slots:
     }
 
     void navigatingLevels() {
-        game_->ClickToolBar(sDownBtn.x(), sDownBtn.y());  // previous unsolved wraps to the last
+        game_->ClickToolBar(sDownBtn.x(), sDownBtn.y()); // previous unsolved wraps to the last
         Pause(300);
         QCOMPARE(Level(), int(levels_.records.size()));
-        game_->ClickToolBar(sUpBtn.x(), sUpBtn.y());  // next unsolved wraps past 1 and 2
+        game_->ClickToolBar(sUpBtn.x(), sUpBtn.y()); // next unsolved wraps past 1 and 2
         Pause(300);
         QCOMPARE(Level(), 3);
         // The level selector holds the keyboard focus from the start.
@@ -167,7 +164,9 @@ private slots:
         Key("End");
         Pause(400);
         QCOMPARE(Level(), int(levels_.records.size()));
-        Screenshot().copy(game_->Main().rect).save(QStringLiteral(ZTRN_BUILD_DIR) + "/e2e-last-level.png");
+        Screenshot()
+            .copy(game_->Main().rect)
+            .save(QStringLiteral(ZTRN_BUILD_DIR) + "/e2e-last-level.png");
         Key("Home");
         Key("Right");
         Key("Right");
@@ -240,7 +239,7 @@ private slots:
         game_->ClickToolBar(NewGameBtn.x(), NewGameBtn.y());
         ask = game_->MessageDialog(5000);
         QVERIFY(ask.valid());
-        Key("Return");  // the default button: yes
+        Key("Return"); // the default button: yes
         QVERIFY(game_->NoDialog(3000));
         Pause(300);
         QCOMPARE(Level(), 1);
@@ -342,7 +341,7 @@ private slots:
         QVERIFY(game_->NoDialog(5000));
         Pause(300);
         QVERIFY(BlueGaugeRows(game_->BoardArea(), pics_) >= 1);
-        QVERIFY(SmilingFace(game_->LevelBox(), pics_));  // level 1 is solved again
+        QVERIFY(SmilingFace(game_->LevelBox(), pics_)); // level 1 is solved again
 
         game_->ClickToolBar(ExitBtn.x(), ExitBtn.y());
         ask = game_->MessageDialog(5000);

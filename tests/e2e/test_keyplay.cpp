@@ -54,12 +54,8 @@ class KeyPlay : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(programDir_.isValid() && configDir_.isValid());
-        const QString failed = InstallGame(programDir_.path());
+        const QString failed = PrepareGame(programDir_.path(), pics_, levels_);
         QVERIFY2(failed.isEmpty(), qPrintable(failed));
-        pics_ = Pictures::Load(QStringLiteral(ZTRN_SOURCE_DIR) + "/assets");
-        QVERIFY(!pics_.tiles.isNull() && !pics_.backdrop.isNull() && !pics_.digits.isNull());
-        levels_ = zt::ReadLevelFile(programDir_.filePath("ztrn.dat").toStdString());
-        QVERIFY(!levels_.records.empty());
     }
 
     void levelSolvedAndGameLeftWithKeysOnly() {
