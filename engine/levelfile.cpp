@@ -1,6 +1,7 @@
 // The level file: whole 63-byte records one after the other, at most 500.
-#include <filesystem>
-#include <fstream>
+#include <sys/stat.h>
+
+#include <cstdio>
 
 #include "catalogue.h"
 #include "game.h"
@@ -11,25 +12,26 @@ LevelFile ReadLevelFile(const std::string& path) {
     LevelFile result;
     // Only a plain file: opening a pipe waits for a writer that never comes,
     // and a device may never end. Anything else counts as a missing file.
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(std::filesystem::path(path), error)) {
+    struct stat info;
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
         return result;
     }
     // Plain reading never locks the file on the platforms we build for, so
-    // other programs may read and write it meanwhile.
-    std::ifstream in(path, std::ios::binary);
-    if (!in.is_open()) {
+    // other programs may read and write it meanwhile. C's streams: the C++
+    // ones would bring their locale machinery into every start for this.
+    std::FILE* in = std::fopen(path.c_str(), "rb");
+    if (!in) {
         return result;
     }
     result.opened = true;
     while (static_cast<int>(result.records.size()) < MaxLevels) {
         LevelRecord record{};
-        in.read(reinterpret_cast<char*>(record.data()), RecordSize);
-        if (in.gcount() != RecordSize) {
-            break;  // end of file, a short last record or a read error
+        if (std::fread(record.data(), 1, RecordSize, in) != static_cast<std::size_t>(RecordSize)) {
+            break; // end of file, a short last record or a read error
         }
         result.records.push_back(record);
     }
+    std::fclose(in);
     return result;
 }
 
@@ -48,12 +50,12 @@ std::optional<RecordFault> FindBadTile(const LevelRecord& record) {
 bool Fits(const Board& board) {
     for (auto t : board) {
         if (!IsTile(t)) {
-            return false;  // never look a bad index up in the catalogue
+            return false; // never look a bad index up in the catalogue
         }
     }
     auto code = [&](int c, int r, Side s) -> int {
         if (c < 0 || c >= Columns || r < 0 || r >= Rows) {
-            return Edge(0, s);  // outside the board counts as grass
+            return Edge(0, s); // outside the board counts as grass
         }
         return Edge(board[CellIndex(c, r)], s);
     };
@@ -69,4 +71,4 @@ bool Fits(const Board& board) {
     return true;
 }
 
-}  // namespace zt
+} // namespace zt
