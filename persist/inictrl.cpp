@@ -70,8 +70,6 @@ bool Readable(const QSettings& store) {
     return store.status() != QSettings::AccessError;
 }
 
-// A stored value as the text it holds. An INI value with unquoted commas comes
-// back as a list; it was one text when it was written.
 // Letters, digits and underscores only, at least one. Checked by hand: a
 // regular expression would bring the PCRE library's pages and JIT memory into
 // every start for two tiny patterns.
@@ -84,6 +82,8 @@ bool PlainName(QStringView text) {
     return true;
 }
 
+// A stored value as the text it holds. An INI value with unquoted commas comes
+// back as a list; it was one text when it was written.
 std::optional<QString> StoredText(const QVariant& value) {
     if (!value.isValid())
         return std::nullopt;

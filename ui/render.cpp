@@ -110,8 +110,7 @@ Pictures ScaledPictures(const Pictures& source, qreal ratio) {
         Put(p.tileSheet, p.Tile(t).topLeft(),
             Smooth(source.tileSheet, source.Tile(t), {p.cell, p.cell}));
     }
-    p.backdrop = Smooth(source.backdrop, {Device(BoxWidth, ratio), Device(BoxHeight, ratio)})
-                     .convertToFormat(QImage::Format_RGB32);
+    p.backdrop = Smooth(source.backdrop, {Device(BoxWidth, ratio), Device(BoxHeight, ratio)});
 
     // The car fades into black at its edges once scaled; the faintest of that
     // fringe goes back to black, and the mask follows the sprite pixel for pixel.

@@ -17,9 +17,9 @@ namespace {
 }
 
 // Decoded straight into the image's rows: no second copy of the pixels. A
-// 24-bit picture keeps its three bytes a pixel, the file's own order; the
-// painter reads that as quickly, and the game's large pictures take a
-// quarter less memory for the whole run.
+// 24-bit picture keeps its three bytes a pixel, in the file's own order: the
+// painter converts the few pixels it copies at a time, and the game's large
+// pictures take a quarter less memory for the whole run.
 QImage ReadPicture(std::span<const std::uint8_t> bmp) {
     const BmpInfo info = ReadBmpInfo(bmp);
     const bool deep = info.bitsPerPixel == 24;
