@@ -217,23 +217,17 @@ private slots:
         Pause(300);
         ask = game_->MessageDialog(5000);
         StandsOverTheMainWindow(ask);
-        // Tab moves the focus to "No", and Enter then answers No: the moves
-        // made stay on the board.
-        Key("Tab");
-        Key("Return");
-        QVERIFY(game_->NoDialog(3000));
-        QCOMPARE(ReadBoard(game_->BoardArea(), pics_).board, moved.board);
-        game_->ClickToolBar(RestartBtn.x(), RestartBtn.y());
-        ask = game_->MessageDialog(5000);
-        QVERIFY(ask.valid());
-        Key("Tab");
-        Key("space");
-        QVERIFY(game_->NoDialog(3000));
-        QCOMPARE(ReadBoard(game_->BoardArea(), pics_).board, moved.board);
-
-        game_->ClickToolBar(RestartBtn.x(), RestartBtn.y());
-        ask = game_->MessageDialog(5000);
-        QVERIFY(ask.valid());
+        // Tab moves the focus to "No", and Enter or Space then answers No:
+        // the moves made stay on the board.
+        for (const char* answer : {"Return", "space"}) {
+            Key("Tab");
+            Key(answer);
+            QVERIFY(game_->NoDialog(3000));
+            QCOMPARE(ReadBoard(game_->BoardArea(), pics_).board, moved.board);
+            game_->ClickToolBar(RestartBtn.x(), RestartBtn.y());
+            ask = game_->MessageDialog(5000);
+            QVERIFY(ask.valid());
+        }
         ClickIn(ask, RestartYes.x(), RestartYes.y());
         QVERIFY(game_->NoDialog(3000));
         Pause(200);
