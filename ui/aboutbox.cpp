@@ -38,7 +38,7 @@ TAboutBox::TAboutBox(QWidget* main)
     big.setBold(true);
     name->setFont(big);
     name->setGeometry(68, 18, 210, 20);
-    auto* version = new QLabel(QStringLiteral("Version  V2.2"), this);
+    auto* version = new QLabel(QStringLiteral("Version  V" ZTRN_VERSION), this);
     version->setObjectName(QStringLiteral("Version"));
     version->setGeometry(68, 40, 210, 16);
 

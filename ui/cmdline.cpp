@@ -38,7 +38,7 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     // Qt's own options come with one dash: -platform xcb.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral("Zorbly Tarnel V2.2, a puzzle of road tiles."));
+    parser.setApplicationDescription(QStringLiteral("Zorbly Tarnel V" ZTRN_VERSION ", a puzzle of road tiles."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Shows this help and ends."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
@@ -68,7 +68,7 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
                       (eol < 0 ? QString() : text.mid(eol));
     } else if (parser.isSet(version)) {
         result.action = CommandLine::Action::ShowVersion;
-        result.text = QStringLiteral("Zorbly Tarnel V2.2\n");
+        result.text = QStringLiteral("Zorbly Tarnel V" ZTRN_VERSION "\n");
     } else if (!parser.positionalArguments().isEmpty()) {
         // The game opens no files named on the command line.
         result.action = CommandLine::Action::Refuse;

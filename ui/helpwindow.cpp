@@ -15,7 +15,7 @@ QString RulesTopic(int language) {
 
 HelpWindow::HelpWindow() {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Zorbly Tarnel V2.2"));
+    setWindowTitle(QStringLiteral("Zorbly Tarnel V" ZTRN_VERSION));
     setWindowIcon(GameIcon());
     setAttribute(Qt::WA_QuitOnClose, false);
     setOpenExternalLinks(true);

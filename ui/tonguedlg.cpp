@@ -15,7 +15,7 @@ TTongueDlg::TTongueDlg(QWidget* main, int& language)
                         Qt::MSWindowsFixedSizeDialogHint),
       main_(main), language_(language) {
     setObjectName(QStringLiteral("TongueDlg"));
-    setWindowTitle(QStringLiteral("Zorbly Tarnel V2.2"));
+    setWindowTitle(QStringLiteral("Zorbly Tarnel V" ZTRN_VERSION));
     setFixedSize(320, 91);
     setFont(SansFont(11));
 

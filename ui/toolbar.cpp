@@ -239,7 +239,7 @@ void TMainForm::UpdateCaption() {
         suffix = (game_.German() ? QStringLiteral(" - Spiel ") : QStringLiteral(" - Game ")) +
                  CaptionFileName(progressPath_);
     }
-    setWindowTitle(CaptionSafe(QStringLiteral("Zorbly Tarnel V2.2") + suffix));
+    setWindowTitle(CaptionSafe(QStringLiteral("Zorbly Tarnel V" ZTRN_VERSION) + suffix));
     levelboxPaint();
 }
 

@@ -3,23 +3,30 @@
 # the program beside its level file, help file and sound module, the menu
 # entry and icons, a valid AppStream description, and a game that starts from
 # the menu entry.
+# With --installed PREFIX APP BIN it checks a game installed otherwise (the
+# Debian package): PREFIX holds share/, APP the program, BIN the link.
 set -euo pipefail
-build=$1
-dest=$(mktemp -d)
-trap 'rm -rf "$dest"' EXIT
-
-DESTDIR="$dest" cmake --install "$build" > /dev/null
-prefix=$(sed -n 's/^CMAKE_INSTALL_PREFIX:PATH=//p' "$build/CMakeCache.txt")
-root="$dest$prefix"
+dest=
+if [ "$1" = --installed ]; then
+    root=$2 app=$3 bin=$4
+else
+    build=$1
+    dest=$(mktemp -d)
+    trap 'rm -rf "$dest"' EXIT
+    DESTDIR="$dest" cmake --install "$build" > /dev/null
+    prefix=$(sed -n 's/^CMAKE_INSTALL_PREFIX:PATH=//p' "$build/CMakeCache.txt")
+    root="$dest$prefix"
+    app="$root/lib/zorbly-tarnel"
+    bin="$root/bin"
+fi
 fail() { echo "FAIL: $*"; exit 1; }
 
-app="$root/lib/zorbly-tarnel"
 [ -x "$app/zorbly-tarnel" ] || fail "no program in $app"
 cmp -s "$app/ztrn.dat" "$(dirname "$0")/../../data/ztrn.dat" || fail "level file not beside the program"
 [ -f "$app/ZTRN2.HLP" ] || fail "help file not beside the program"
 [ -f "$app/zorbly-tarnel-sound.so" ] || fail "sound module not beside the program"
-[ -L "$root/bin/zorbly-tarnel" ] || fail "no link in bin"
-[ "$(readlink -f "$root/bin/zorbly-tarnel")" = "$(readlink -f "$app/zorbly-tarnel")" ] || fail "bin link points elsewhere"
+[ -L "$bin/zorbly-tarnel" ] || fail "no link in $bin"
+[ "$(readlink -f "$bin/zorbly-tarnel")" = "$(readlink -f "$app/zorbly-tarnel")" ] || fail "the link in $bin points elsewhere"
 
 desktop="$root/share/applications/zorbly-tarnel.desktop"
 [ -f "$desktop" ] || fail "no menu entry"
@@ -29,10 +36,10 @@ for size in 16 32 48 64 128 256; do
 done
 appstreamcli validate --no-net "$root/share/metainfo/"*.metainfo.xml > /dev/null || fail "AppStream description does not validate"
 
-# Start the game the way the menu does, from the entry's Exec line.
+# Start the game the way the menu does, from the entry's Exec line: the
+# program by its name, found on the path.
 exec_line=$(sed -n 's/^Exec=//p' "$desktop")
-program="$dest$exec_line"
-[ -x "$program" ] || fail "Exec line names no program: $exec_line"
+program=$(PATH="$bin" command -v "$exec_line") || fail "Exec line names no program in $bin: $exec_line"
 config=$(mktemp -d)
 trap 'rm -rf "$dest" "$config"' EXIT
 cat > "$config/start.sh" <<EOS
