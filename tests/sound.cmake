@@ -5,9 +5,9 @@ add_test(NAME sound COMMAND test_sound)
 add_test(NAME sound-noserver COMMAND test_sound --no-server)
 # The same through the game's stand-in, which loads the player module from
 # beside the program at the first sound.
-add_executable(test_sound_module ${CMAKE_CURRENT_LIST_DIR}/test_sound.cpp
-                                 ${PROJECT_SOURCE_DIR}/media/sound/wavedata.cpp)
-target_link_libraries(test_sound_module PRIVATE ztrn_sound_loader Qt6::Test Qt6::Multimedia)
+add_executable(test_sound_module ${CMAKE_CURRENT_LIST_DIR}/test_sound.cpp)
+target_link_libraries(test_sound_module PRIVATE ztrn_sound_loader ztrn_wave Qt6::Test
+                                                Qt6::Multimedia)
 add_test(NAME sound-module COMMAND test_sound_module)
 set_tests_properties(sound sound-noserver sound-module PROPERTIES
     TIMEOUT 120 ENVIRONMENT QT_QPA_PLATFORM=offscreen)

@@ -1,10 +1,14 @@
-// Wave images of any content, taken apart and resampled for the output.
+// Wave images of any content: checked as the lists check them, taken apart
+// and resampled for the output.
 #include <cstdlib>
 #include <vector>
 
 #include "wavedata.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const zt::WaveStartFault fault = zt::CheckWaveStart({data, size});
+    if (fault.kind == zt::WaveStartFault::MissingTag && !fault.tag)
+        std::abort();
     const std::optional<zt::WaveSamples> sound = zt::ParseWave(data, size);
     if (!sound)
         return 0;

@@ -1,5 +1,7 @@
 #include "blockcodec.h"
 
+#include "byteorder.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -17,17 +19,9 @@ constexpr int MaxMatch = 18;
 constexpr int MinMatch = 3;
 constexpr int MaxOffset = 4095;
 
-std::int32_t ReadLe32(const std::uint8_t* p) {
-    const std::uint32_t v = p[0] | (std::uint32_t{p[1]} << 8) | (std::uint32_t{p[2]} << 16) |
-                            (std::uint32_t{p[3]} << 24);
-    return static_cast<std::int32_t>(v);
-}
-
-void WriteLe32(std::uint8_t* p, std::uint32_t v) {
-    p[0] = static_cast<std::uint8_t>(v);
-    p[1] = static_cast<std::uint8_t>(v >> 8);
-    p[2] = static_cast<std::uint8_t>(v >> 16);
-    p[3] = static_cast<std::uint8_t>(v >> 24);
+// Lengths are stored as signed 32-bit numbers: a negative one is damage.
+std::int32_t ReadLength(const std::uint8_t* p) {
+    return static_cast<std::int32_t>(LoadLe32(p));
 }
 
 [[noreturn]] void Damaged(const char* what, std::size_t at) {
@@ -299,17 +293,17 @@ void PackStream(std::span<const std::uint8_t> content, std::vector<std::uint8_t>
         const std::size_t size = std::min(PackChunk, n - p);
         out.resize(at + 4 + size + PackSlack);
         const std::size_t len = PackBlock(content.subspan(p, size), out.data() + at + 4);
-        WriteLe32(out.data() + at, static_cast<std::uint32_t>(len));
+        StoreLe32(out.data() + at, static_cast<std::uint32_t>(len));
         at += 4 + len;
     }
     out.resize(at);
-    WriteLe32(out.data() + start, static_cast<std::uint32_t>(at - start - 4));
+    StoreLe32(out.data() + start, static_cast<std::uint32_t>(at - start - 4));
 }
 
 std::size_t UnpackStream(std::span<const std::uint8_t> in, std::vector<std::uint8_t>& out) {
     if (in.size() < 4)
         throw CodecError("packed stream: the input ends within the total");
-    const std::int32_t total = ReadLe32(in.data());
+    const std::int32_t total = ReadLength(in.data());
     if (total < 0)
         throw CodecError("packed stream: the total " + std::to_string(total) + " is negative");
     if (static_cast<std::size_t>(total) > in.size() - 4)
@@ -323,7 +317,7 @@ std::size_t UnpackStream(std::span<const std::uint8_t> in, std::vector<std::uint
     // goes.
     std::size_t room = 0;
     for (std::size_t at = 4, left = static_cast<std::size_t>(total); left >= 4;) {
-        const std::int32_t len = ReadLe32(in.data() + at);
+        const std::int32_t len = ReadLength(in.data() + at);
         if (len < 2 || static_cast<std::size_t>(len) + 4 > left)
             break; // reported below, in order
         const auto n = static_cast<std::size_t>(len);
@@ -341,7 +335,7 @@ std::size_t UnpackStream(std::span<const std::uint8_t> in, std::vector<std::uint
             ++blockNo;
             if (left < 4)
                 throw CodecError("the total ends within a block's length field");
-            const std::int32_t len = ReadLe32(in.data() + at);
+            const std::int32_t len = ReadLength(in.data() + at);
             if (len < 2 || static_cast<std::size_t>(len) > MaxBlockLength)
                 throw CodecError("the block length " + std::to_string(len) + " is outside 2.." +
                                  std::to_string(MaxBlockLength));

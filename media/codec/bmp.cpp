@@ -1,5 +1,7 @@
 #include "bmp.h"
 
+#include "byteorder.h"
+
 #include <bit>
 #include <cstring>
 #include <string>
@@ -10,25 +12,6 @@ namespace zt {
 namespace {
 
 constexpr std::uint32_t Opaque = 0xFF000000u;
-
-std::uint32_t Le16(std::span<const std::uint8_t> b, std::size_t at) {
-    return b[at] | (std::uint32_t{b[at + 1]} << 8);
-}
-
-std::uint32_t Le32(std::span<const std::uint8_t> b, std::size_t at) {
-    return b[at] | (std::uint32_t{b[at + 1]} << 8) | (std::uint32_t{b[at + 2]} << 16) |
-           (std::uint32_t{b[at + 3]} << 24);
-}
-
-void Put16(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    out.push_back(static_cast<std::uint8_t>(v));
-    out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-
-void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    Put16(out, v & 0xFFFF);
-    Put16(out, v >> 16);
-}
 
 std::size_t RowStride(std::size_t width, int bitsPerPixel) {
     return (width * static_cast<std::size_t>(bitsPerPixel) + 31) / 32 * 4;
@@ -47,27 +30,27 @@ Layout ParseHeaders(std::span<const std::uint8_t> file) {
     if (file[0] != 'B' || file[1] != 'M')
         throw BmpError("BMP: the file does not start with \"BM\"");
     Layout l;
-    const std::uint32_t pixelOffset = Le32(file, 10);
-    const std::uint32_t headerSize = Le32(file, 14);
+    const std::uint32_t pixelOffset = LoadLe32(file.data() + 10);
+    const std::uint32_t headerSize = LoadLe32(file.data() + 14);
     std::int64_t width = 0;
     std::int64_t height = 0;
     std::uint32_t bits = 0;
     std::uint32_t colours = 0;
     std::size_t entrySize = 4;
     if (headerSize == 12) {
-        width = Le16(file, 18);
-        height = Le16(file, 20);
-        bits = Le16(file, 24);
+        width = LoadLe16(file.data() + 18);
+        height = LoadLe16(file.data() + 20);
+        bits = LoadLe16(file.data() + 24);
         entrySize = 3;
     } else if (headerSize >= 40 && headerSize <= 1024) {
         if (file.size() < 14 + std::size_t{headerSize})
             throw BmpError("BMP: the file ends within its info header");
-        width = static_cast<std::int32_t>(Le32(file, 18));
-        height = static_cast<std::int32_t>(Le32(file, 22));
-        bits = Le16(file, 28);
-        if (Le32(file, 30) != 0)
+        width = static_cast<std::int32_t>(LoadLe32(file.data() + 18));
+        height = static_cast<std::int32_t>(LoadLe32(file.data() + 22));
+        bits = LoadLe16(file.data() + 28);
+        if (LoadLe32(file.data() + 30) != 0)
             throw BmpError("BMP: compressed pictures are not supported");
-        colours = Le32(file, 46);
+        colours = LoadLe32(file.data() + 46);
     } else {
         throw BmpError("BMP: unknown info header size " + std::to_string(headerSize));
     }
@@ -127,20 +110,20 @@ void PutFileAndInfoHeaders(std::vector<std::uint8_t>& out, const BmpImage& image
     out.reserve(offset + pixelBytes);
     out.push_back('B');
     out.push_back('M');
-    Put32(out, static_cast<std::uint32_t>(offset + pixelBytes));
-    Put32(out, 0);
-    Put32(out, static_cast<std::uint32_t>(offset));
-    Put32(out, 40);
-    Put32(out, static_cast<std::uint32_t>(image.width));
-    Put32(out, static_cast<std::uint32_t>(image.height));
-    Put16(out, 1);
-    Put16(out, static_cast<std::uint32_t>(bits));
-    Put32(out, 0); // uncompressed
-    Put32(out, static_cast<std::uint32_t>(pixelBytes));
-    Put32(out, 2835); // 72 dots per inch
-    Put32(out, 2835);
-    Put32(out, 0);
-    Put32(out, 0);
+    AppendLe32(out, static_cast<std::uint32_t>(offset + pixelBytes));
+    AppendLe32(out, 0);
+    AppendLe32(out, static_cast<std::uint32_t>(offset));
+    AppendLe32(out, 40);
+    AppendLe32(out, static_cast<std::uint32_t>(image.width));
+    AppendLe32(out, static_cast<std::uint32_t>(image.height));
+    AppendLe16(out, 1);
+    AppendLe16(out, static_cast<std::uint32_t>(bits));
+    AppendLe32(out, 0); // uncompressed
+    AppendLe32(out, static_cast<std::uint32_t>(pixelBytes));
+    AppendLe32(out, 2835); // 72 dots per inch
+    AppendLe32(out, 2835);
+    AppendLe32(out, 0);
+    AppendLe32(out, 0);
 }
 
 void CheckImage(const BmpImage& image) {

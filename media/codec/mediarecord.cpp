@@ -2,22 +2,9 @@
 
 #include "blockcodec.h"
 #include "bmp.h"
+#include "byteorder.h"
 
 namespace zt {
-
-namespace {
-
-std::uint32_t ReadLe32(const std::uint8_t* p) {
-    return p[0] | (std::uint32_t{p[1]} << 8) | (std::uint32_t{p[2]} << 16) |
-           (std::uint32_t{p[3]} << 24);
-}
-
-void PutLe32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    for (int k = 0; k < 4; ++k)
-        out.push_back(static_cast<std::uint8_t>(v >> (8 * k)));
-}
-
-} // namespace
 
 std::uint8_t ComputeItemFlags(const MediaRecord& record) {
     std::uint8_t flags = record.Compressed ? ItemPacked : 0;
@@ -62,7 +49,7 @@ MediaRecord ReadMediaRecord(std::span<const std::uint8_t> in, std::size_t* used)
     if (flags & ItemIdent) {
         if (in.size() - at < 4)
             throw RecordError("media record: the input ends within the ident");
-        record.Ident = static_cast<std::uint16_t>(ReadLe32(in.data() + at));
+        record.Ident = static_cast<std::uint16_t>(LoadLe32(in.data() + at));
         at += 4;
     }
     if (flags & ItemMono)
@@ -81,7 +68,7 @@ MediaRecord ReadMediaRecord(std::span<const std::uint8_t> in, std::size_t* used)
         } else {
             if (in.size() - at < 4)
                 throw RecordError("media record: the input ends within the content's count");
-            const auto m = static_cast<std::int32_t>(ReadLe32(in.data() + at));
+            const auto m = static_cast<std::int32_t>(LoadLe32(in.data() + at));
             at += 4;
             if (m < 0)
                 throw RecordError("media record: the content's count is negative");
@@ -131,12 +118,12 @@ std::vector<std::uint8_t> WriteMediaRecord(const MediaRecord& record) {
         out.insert(out.end(), record.Description.begin(), record.Description.end());
     }
     if (record.Ident != 0)
-        PutLe32(out, record.Ident);
+        AppendLe32(out, record.Ident);
     if (!content.empty()) {
         if (record.Compressed) {
             PackStream(content, out);
         } else {
-            PutLe32(out, static_cast<std::uint32_t>(content.size()));
+            AppendLe32(out, static_cast<std::uint32_t>(content.size()));
             out.insert(out.end(), content.begin(), content.end());
         }
     }

@@ -1,33 +1,23 @@
 #include "medialists.h"
+#include "wavedata.h"
 #include "waveplayer.h"
 
-#include <cstring>
+#include <string>
 
 namespace zt {
 
 namespace {
 
-// The header is read field by field as the original player's loader did:
-// running out of bytes and a wrong tag are different faults.
+// The header is read field by field as the original player's loader did.
 void CheckWaveHeader(std::span<const std::uint8_t> content) {
-    struct Field {
-        std::size_t size;
-        const char* tag; // nullptr: read but not compared
-    };
-    static constexpr Field fields[] = {
-        {4, "RIFF"},  {4, nullptr}, {4, "WAVE"},  {4, "fmt "},  {4, nullptr},
-        {2, nullptr}, {2, nullptr}, {4, nullptr}, {4, nullptr}, {2, nullptr},
-    };
-    std::size_t at = 0;
-    for (const Field& f : fields) {
-        if (content.size() - at < f.size)
-            throw std::runtime_error("wave: the content ends within its first 34 bytes (" +
-                                     std::to_string(content.size()) + " bytes)");
-        if (f.tag && std::memcmp(content.data() + at, f.tag, 4) != 0)
-            throw std::runtime_error(std::string("wave: invalid wave, the tag \"") + f.tag +
-                                     "\" is missing");
-        at += f.size;
-    }
+    const WaveStartFault fault = CheckWaveStart(content);
+    if (fault.kind == WaveStartFault::Truncated)
+        throw std::runtime_error("wave: the content ends within its first " +
+                                 std::to_string(WaveStartBytes) + " bytes (" +
+                                 std::to_string(content.size()) + " bytes)");
+    if (fault)
+        throw std::runtime_error(std::string("wave: invalid wave, the tag \"") + fault.tag +
+                                 "\" is missing");
 }
 
 } // namespace

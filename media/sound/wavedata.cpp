@@ -1,5 +1,7 @@
 #include "wavedata.h"
 
+#include "byteorder.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -8,12 +10,36 @@ namespace zt {
 
 namespace {
 
-std::uint32_t Le32(const std::uint8_t* p) {
-    return p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t(p[3]) << 24);
-}
+// The fixed start of an image as the game's records hold it: the RIFF header,
+// then a first chunk "fmt " up to its block alignment.
+struct StartField {
+    std::size_t size;
+    const char* tag; // nullptr: read but not compared
+};
+constexpr StartField StartFields[] = {
+    {4, "RIFF"},  {4, nullptr}, {4, "WAVE"},  {4, "fmt "},  {4, nullptr},
+    {2, nullptr}, {2, nullptr}, {4, nullptr}, {4, nullptr}, {2, nullptr},
+};
+static_assert([] {
+    std::size_t n = 0;
+    for (const StartField& f : StartFields)
+        n += f.size;
+    return n;
+}() == WaveStartBytes);
+// The RIFF header alone: the first three fields.
+constexpr std::size_t RiffHeaderFields = 3;
 
-std::uint16_t Le16(const std::uint8_t* p) {
-    return std::uint16_t(p[0] | (p[1] << 8));
+WaveStartFault CheckFields(std::span<const std::uint8_t> image, std::size_t count) {
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const StartField& f = StartFields[i];
+        if (image.size() - at < f.size)
+            return {WaveStartFault::Truncated, nullptr};
+        if (f.tag && std::memcmp(image.data() + at, f.tag, 4) != 0)
+            return {WaveStartFault::MissingTag, f.tag};
+        at += f.size;
+    }
+    return {};
 }
 
 struct Fmt {
@@ -29,48 +55,50 @@ float DecodeSample(const std::uint8_t* p, const Fmt& fmt) {
     case 8:
         return (int(p[0]) - 128) / 128.0f;
     case 16:
-        return std::int16_t(Le16(p)) / 32768.0f;
+        return std::int16_t(LoadLe16(p)) / 32768.0f;
     case 24: {
         // Three bytes only: the last sample may end the image.
-        const std::uint32_t bits = p[0] | (p[1] << 8) | (std::uint32_t(p[2]) << 16);
-        const std::int32_t v = std::int32_t(bits << 8) >> 8;
+        const std::int32_t v = std::int32_t(LoadLe24(p) << 8) >> 8;
         return float(v) / 8388608.0f;
     }
     default:
         if (fmt.tag == 3) {
             float f;
-            std::uint32_t bitsValue = Le32(p);
+            std::uint32_t bitsValue = LoadLe32(p);
             std::memcpy(&f, &bitsValue, 4);
             return std::isfinite(f) ? std::clamp(f, -1.0f, 1.0f) : 0.0f;
         }
-        return float(double(std::int32_t(Le32(p))) / 2147483648.0);
+        return float(double(std::int32_t(LoadLe32(p))) / 2147483648.0);
     }
 }
 
 } // namespace
 
+WaveStartFault CheckWaveStart(std::span<const std::uint8_t> image) {
+    return CheckFields(image, std::size(StartFields));
+}
+
 std::optional<WaveSamples> ParseWave(const std::uint8_t* image, std::size_t size) {
-    if (!image || size < 12 || std::memcmp(image, "RIFF", 4) != 0 ||
-        std::memcmp(image + 8, "WAVE", 4) != 0)
+    if (!image || CheckFields({image, size}, RiffHeaderFields))
         return std::nullopt;
     std::optional<Fmt> fmt;
     std::size_t at = 12;
     while (at + 8 <= size) {
         const std::uint8_t* chunk = image + at;
-        const std::size_t length = Le32(chunk + 4);
+        const std::size_t length = LoadLe32(chunk + 4);
         const std::size_t body = at + 8;
         const std::size_t available = std::min<std::size_t>(length, size - body);
         if (std::memcmp(chunk, "fmt ", 4) == 0) {
             if (available < 16)
                 return std::nullopt;
             Fmt f;
-            f.tag = Le16(image + body);
-            f.channels = Le16(image + body + 2);
-            f.rate = Le32(image + body + 4);
-            f.blockAlign = Le16(image + body + 12);
-            f.bits = Le16(image + body + 14);
+            f.tag = LoadLe16(image + body);
+            f.channels = LoadLe16(image + body + 2);
+            f.rate = LoadLe32(image + body + 4);
+            f.blockAlign = LoadLe16(image + body + 12);
+            f.bits = LoadLe16(image + body + 14);
             if (f.tag == 0xFFFE && available >= 26)
-                f.tag = Le16(image + body + 24); // extensible: the sub-format's first word
+                f.tag = LoadLe16(image + body + 24); // extensible: the sub-format's first word
             const bool intPcm =
                 f.tag == 1 && (f.bits == 8 || f.bits == 16 || f.bits == 24 || f.bits == 32);
             const bool floatPcm = f.tag == 3 && f.bits == 32;

@@ -5,9 +5,22 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace zt {
+
+// The first fault in the fixed start of a RIFF WAVE image (the RIFF and WAVE
+// tags, then a first chunk "fmt " up to its block alignment, 34 bytes in
+// all), read field by field: running out of bytes and a wrong tag are
+// different faults. False when there is none.
+struct WaveStartFault {
+    enum Kind { None, Truncated, MissingTag } kind = None;
+    const char* tag = nullptr; // the tag that is missing
+    explicit operator bool() const { return kind != None; }
+};
+inline constexpr std::size_t WaveStartBytes = 34;
+WaveStartFault CheckWaveStart(std::span<const std::uint8_t> image);
 
 struct WaveSamples {
     int channels = 1;
