@@ -1,13 +1,10 @@
 // Progress files: the 500 solved flags, nothing else. The reading and writing
-// here; the dialogs around them in ProgressFlow.
+// here; the dialogs around them are the window's (ProgressFlow).
 #pragma once
 
 #include <QString>
-#include <functional>
 
 #include "game.h"
-
-class QWidget;
 
 namespace zt {
 
@@ -29,28 +26,9 @@ QString UsableProgressPath(const QString& stored, const QString& fallback);
 // than any real file name is shortened in the middle, with an ellipsis.
 QString CaptionFileName(const QString& path);
 
-// The load and save operations with their dialogs and message boxes.
-struct ProgressFlow {
-    QWidget* parent = nullptr;
-    Game* game = nullptr;
-    QString* progressPath = nullptr;
-    QString programDir; // with a trailing separator
-    std::function<void()> updateCaption;
-    std::function<void()> drawGauge;
-
-    // Qt's own dialogs instead of the platform's (tests drive them).
-    bool nativeDialogs = true;
-    // What the save dialog held last in this run: it starts there when the
-    // current file does not exist.
-    QString lastSaveChoice;
-
-    void StartUpRead(); // the remembered file at start-up
-    void LoadProgress();
-    void SaveProgress();
-
-private:
-    // The open or save dialog; the chosen path, empty when cancelled.
-    QString ShowDialog(bool save, const QString& folder, const QString& fileName);
-};
+// The file-name part of path (after the last separator) and the folder part
+// before it, with its trailing separator.
+QString FileNamePart(const QString& path);
+QString FolderPart(const QString& path);
 
 } // namespace zt

@@ -1,4 +1,7 @@
 # The main window's position memory and opening effect.
+if(NOT TARGET ztrn_effects)
+    return()
+endif()
 add_executable(test_effects ${CMAKE_CURRENT_LIST_DIR}/test_effects.cpp)
 target_link_libraries(test_effects PRIVATE ztrn_effects Qt6::Test)
 add_test(NAME effects COMMAND test_effects)

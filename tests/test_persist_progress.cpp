@@ -19,6 +19,7 @@
 
 #include "fakeview.h"
 #include "progress.h"
+#include "progressflow.h"
 
 using namespace zt;
 

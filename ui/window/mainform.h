@@ -12,6 +12,7 @@
 #include "inictrl.h"
 #include "medialists.h"
 #include "progress.h"
+#include "progressflow.h"
 #include "render.h"
 #include "startwork.h"
 
