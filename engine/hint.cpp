@@ -43,7 +43,9 @@ private:
     std::array<bool, 256> used_{};
 };
 
-bool InArrangement(std::span<const std::uint8_t> goal, int i) { return IsMovable(goal[i]); }
+bool InArrangement(std::span<const std::uint8_t> goal, int i) {
+    return IsMovable(goal[i]);
+}
 
 // Whether swaps with the marked tile can turn tiles into goal at all: the same
 // tiles on the arrangement's cells, and the marker on one of them.
@@ -69,7 +71,7 @@ bool Reachable(std::span<const std::uint8_t> tiles, std::span<const std::uint8_t
     return true;
 }
 
-}  // namespace
+} // namespace
 
 int FewestSwaps(std::span<const std::uint8_t> tiles, std::span<const std::uint8_t> goal,
                 int marked) {
@@ -98,8 +100,8 @@ int FewestSwaps(std::span<const std::uint8_t> tiles, std::span<const std::uint8_
     return misplaced + cycles - (groups.Used(tiles[marked]) ? 1 : 0);
 }
 
-std::optional<int> NextSwap(std::span<const std::uint8_t> tiles,
-                            std::span<const std::uint8_t> goal, int marked) {
+std::optional<int> NextSwap(std::span<const std::uint8_t> tiles, std::span<const std::uint8_t> goal,
+                            int marked) {
     const int now = FewestSwaps(tiles, goal, marked);
     if (now <= 0) {
         return std::nullopt;
@@ -109,8 +111,8 @@ std::optional<int> NextSwap(std::span<const std::uint8_t> tiles,
     std::vector<std::uint8_t> after(tiles.begin(), tiles.end());
     std::optional<int> found;
     for (int q = 0; q < static_cast<int>(goal.size()); ++q) {
-        if (q == marked || !InArrangement(goal, q)) {
-            continue;
+        if (q == marked) {
+            continue; // a fixed cell is no way: no count comes back for it
         }
         std::swap(after[marked], after[q]);
         const bool shorter = FewestSwaps(after, goal, q) == now - 1;
@@ -128,8 +130,7 @@ std::optional<int> NextSwap(std::span<const std::uint8_t> tiles,
 }
 
 std::optional<Cell> Hint(const Board& board, const LevelRecord& record, Cell marked) {
-    if (marked.c < 0 || marked.c >= Columns || marked.r < 0 || marked.r >= Rows ||
-        Fits(board)) {
+    if (marked.c < 0 || marked.c >= Columns || marked.r < 0 || marked.r >= Rows || Fits(board)) {
         return std::nullopt;
     }
     const auto q = NextSwap(board, record, CellIndex(marked.c, marked.r));
@@ -155,4 +156,4 @@ std::vector<Cell> HintedSwaps(Board board, const LevelRecord& record, Cell marke
     return swaps;
 }
 
-}  // namespace zt
+} // namespace zt

@@ -31,8 +31,8 @@ int FewestSwaps(std::span<const std::uint8_t> tiles, std::span<const std::uint8_
 
 // The index of the cell to swap the marked tile with, one swap nearer the goal;
 // nothing when `tiles` already is the goal or cannot become it.
-std::optional<int> NextSwap(std::span<const std::uint8_t> tiles,
-                            std::span<const std::uint8_t> goal, int marked);
+std::optional<int> NextSwap(std::span<const std::uint8_t> tiles, std::span<const std::uint8_t> goal,
+                            int marked);
 
 // The game's boards. `record` is the level's record as the level file holds it.
 
@@ -44,4 +44,4 @@ std::optional<Cell> Hint(const Board& board, const LevelRecord& record, Cell mar
 // the board fits; their number is the hint count of this deal.
 std::vector<Cell> HintedSwaps(Board board, const LevelRecord& record, Cell marked);
 
-}  // namespace zt
+} // namespace zt

@@ -33,4 +33,4 @@ void History::Clear() {
     done_ = 0;
 }
 
-}  // namespace zt
+} // namespace zt

@@ -42,4 +42,4 @@ private:
     std::size_t done_ = 0;
 };
 
-}  // namespace zt
+} // namespace zt

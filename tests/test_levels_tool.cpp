@@ -202,6 +202,12 @@ void TestLevelTool::dealIsTheGamesDeal() {
             QCOMPARE(r.code, 0);
             QCOMPARE(r.out, DealByTheRules(levels[n - 1], seed));
             QVERIFY(r.err.empty());
+            // The hints start from the same deal and are counted.
+            const Result h =
+                Run(RunHints, {path, std::to_string(n), "--seed", std::to_string(seed)});
+            const auto swaps = Lines(h.out.substr(r.out.size()));
+            QVERIFY(h.code == 0 && h.out.starts_with(r.out) && swaps.size() > 1);
+            QCOMPARE(swaps.back(), std::to_string(swaps.size() - 1) + " swaps");
         }
     }
     // A level without any tile for the marker is still dealt, and ends.
@@ -229,6 +235,7 @@ void TestLevelTool::badArgumentsAreRefused() {
         {RunDeal, {path, "1", "--seed", "-1"}},
         {RunDeal, {path, "1", "--seed", "12a"}},
         {RunDeal, {path, "1", "--sed", "1"}},
+        {RunHints, {path, "1", "--seed"}},
         {RunDeal, {dir.filePath("none.dat").toStdString(), "1", "--seed", "1"}},
         {RunGenerate, {"--seed", "1", "--count", "0", dir.filePath("g.dat").toStdString()}},
         {RunGenerate, {"--seed", "1", "--count", "501", dir.filePath("g.dat").toStdString()}},

@@ -3,6 +3,7 @@
 #include "difficulty.h"
 #include "game.h"
 #include "generator.h"
+#include "hint.h"
 #include "levelcheck.h"
 #include "scenerycheck.h"
 #include "scenerymaker.h"
@@ -28,6 +29,37 @@ public:
     void SetSelectorPosition(int) override {}
     void ShowError(const std::string&) override {}
 };
+
+// Deals level n of the file as the game does; tells `err` and returns false when
+// there is no such level.
+bool DealLevel(const std::string& path, unsigned long long n, unsigned long long seed, Game& game,
+               std::ostream& err) {
+    LevelFile file;
+    if (!ReadLevels(path, file, err))
+        return false;
+    if (n < 1 || n > file.records.size()) {
+        err << "ztrn-levels: " << path << " holds " << file.records.size()
+            << " levels; there is no level " << n << "\n";
+        return false;
+    }
+    game.levels = file.records;
+    game.randomSeed = static_cast<std::uint32_t>(seed);
+    game.StartLevel(static_cast<int>(n));
+    return true;
+}
+
+// The dealt board row by row, and where the marker stands.
+void PrintDeal(const Game& game, std::ostream& out) {
+    for (int r = 0; r < Rows; ++r) {
+        for (int c = 0; c < Columns; ++c)
+            out << (c ? " " : "") << static_cast<int>(game.TileAt(c, r));
+        out << "\n";
+    }
+    if (game.hasSelection)
+        out << "selected " << game.selCol << " " << game.selRow << "\n";
+    else
+        out << "selected none\n";
+}
 
 } // namespace
 
@@ -107,28 +139,45 @@ int RunDeal(const Args& args, std::ostream& out, std::ostream& err) {
         err << "usage: ztrn-levels deal FILE N --seed S   (N a level number, S 0..4294967295)\n";
         return 2;
     }
-    LevelFile file;
-    if (!ReadLevels(args[0], file, err))
+    SilentView view;
+    Game game(view);
+    if (!DealLevel(args[0], n, seed, game, err))
         return 1;
-    if (n < 1 || n > file.records.size()) {
-        err << "ztrn-levels: " << args[0] << " holds " << file.records.size()
-            << " levels; there is no level " << n << "\n";
-        return 1;
+    PrintDeal(game, out);
+    return 0;
+}
+
+int RunHints(const Args& args, std::ostream& out, std::ostream& err) {
+    unsigned long long n = 0, seed = 0;
+    if ((args.size() != 2 && args.size() != 4) || !ParseUnsigned(args[1], MaxLevels, n) ||
+        (args.size() == 4 &&
+         (args[2] != "--seed" || !ParseUnsigned(args[3], 0xFFFFFFFFull, seed)))) {
+        err << "usage: ztrn-levels hints FILE N [--seed S]   (N a level number, S "
+               "0..4294967295, 0 when left out)\n";
+        return 2;
     }
     SilentView view;
     Game game(view);
-    game.levels = file.records;
-    game.randomSeed = static_cast<std::uint32_t>(seed);
-    game.StartLevel(static_cast<int>(n));
-    for (int r = 0; r < Rows; ++r) {
-        for (int c = 0; c < Columns; ++c)
-            out << (c ? " " : "") << static_cast<int>(game.TileAt(c, r));
-        out << "\n";
-    }
+    if (!DealLevel(args[0], n, seed, game, err))
+        return 1;
+    PrintDeal(game, out);
+    std::vector<Cell> swaps;
+    Cell marked{game.selCol, game.selRow};
     if (game.hasSelection)
-        out << "selected " << game.selCol << " " << game.selRow << "\n";
-    else
-        out << "selected none\n";
+        swaps = HintedSwaps(game.board, game.levels[n - 1], marked);
+    Board board = game.board;
+    for (const Cell& to : swaps) {
+        out << "swap " << marked.c << " " << marked.r << " with " << to.c << " " << to.r << "\n";
+        std::swap(board[CellIndex(marked.c, marked.r)], board[CellIndex(to.c, to.r)]);
+        marked = to;
+    }
+    out << swaps.size() << " swaps\n";
+    // A level author needs to hear of a deal that no swaps can solve: a record
+    // that does not fit, or no tile to carry the marker.
+    if (!Fits(board)) {
+        err << "ztrn-levels: level " << n << " does not fit after these swaps\n";
+        return 1;
+    }
     return 0;
 }
 

@@ -1,5 +1,6 @@
 // ztrn-levels: the level author's tool. Checks level files by the game's own
-// reading rules, previews deals, generates the library and draws pictures of it.
+// reading rules, previews deals and the hints that solve them, generates the
+// library and draws pictures of it.
 #include <QGuiApplication>
 
 #include <cstdlib>
@@ -14,6 +15,7 @@ void Usage() {
     std::cerr << "usage: ztrn-levels check FILE\n"
                  "       ztrn-levels scenery FILE\n"
                  "       ztrn-levels deal FILE N --seed S\n"
+                 "       ztrn-levels hints FILE N [--seed S]\n"
                  "       ztrn-levels generate --seed S --count N OUT\n"
                  "       ztrn-levels stats FILE\n"
                  "       ztrn-levels render FILE N OUT.png [--tiles SHEET]\n"
@@ -35,6 +37,7 @@ int main(int argc, char** argv) {
         {"check", RunCheck},
         {"scenery", RunScenery},
         {"deal", RunDeal},
+        {"hints", RunHints},
         {"generate", RunGenerate},
         {"stats", RunStats}};
     if (auto it = plain.find(command); it != plain.end())
