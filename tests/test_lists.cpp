@@ -97,14 +97,11 @@ Bytes ReadAsset(const char* name) {
 
 } // namespace
 
-WavePlayer& WavePlayer::Instance() {
-    return Fake();
-}
-
 class ListsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { WavePlayer::ReplaceInstance(&Fake()); }
     void init() { Fake().Reset(); }
 
     void waveHeaderCheck_data() {

@@ -263,6 +263,9 @@ int main(int argc, char** argv) {
         ++argv;
     }
     QCoreApplication app(argc, argv);
+#ifndef ZTRN_SOUND_THROUGH_MODULE
+    WavePlayer::ReplaceInstance(&zt::MultimediaWavePlayer());
+#endif
     WithoutServerTest without;
     SoundTest with;
     const int failed = QTest::qExec(none ? static_cast<QObject*>(&without) : &with, argc, argv);

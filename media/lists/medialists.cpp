@@ -35,46 +35,45 @@ QImage ReadPicture(std::span<const std::uint8_t> bmp) {
     return image;
 }
 
+// The parts that differ between the lists: the name in the index error and
+// what becomes of the content.
+void TakeContent(const MediaRecord& record, TCKBitmapListItem& item) {
+    item.PixelFormat = record.PixelFormat;
+    if (!record.Content.empty())
+        item.Bitmap = ReadPicture(record.Content);
+}
+
+void TakeContent(const MediaRecord& record, TCKWaveListItem& item) {
+    item.Wave.LoadFromBytes(record.Content);
+}
+
+constexpr const char* ListName(const TCKBitmapListItem*) { return "TCKBitmapList"; }
+constexpr const char* ListName(const TCKWaveListItem*) { return "TCKWaveList"; }
+
 } // namespace
 
-TCKBitmapListItem& TCKBitmapList::Item(int position) {
+template <typename ItemType>
+ItemType& MediaList<ItemType>::Item(int position) {
     if (position < 0 || position >= Count())
-        ThrowIndexError("TCKBitmapList", position, Count());
+        ThrowIndexError(ListName(static_cast<ItemType*>(nullptr)), position, Count());
     return *items_[static_cast<std::size_t>(position)];
 }
 
-void TCKBitmapList::ReadRecords(const std::vector<std::span<const std::uint8_t>>& records) {
+template <typename ItemType>
+void MediaList<ItemType>::ReadRecords(const std::vector<std::span<const std::uint8_t>>& records) {
     for (const auto& bytes : records) {
         const MediaRecord record = ReadMediaRecord(bytes);
-        auto item = std::make_unique<TCKBitmapListItem>();
+        auto item = std::make_unique<ItemType>();
         item->Description = QString::fromLatin1(record.Description.data(),
                                                 static_cast<qsizetype>(record.Description.size()));
         item->Ident = record.Ident;
         item->Compressed = record.Compressed;
-        item->PixelFormat = record.PixelFormat;
-        if (!record.Content.empty())
-            item->Bitmap = ReadPicture(record.Content);
+        TakeContent(record, *item);
         items_.push_back(std::move(item));
     }
 }
 
-TCKWaveListItem& TCKWaveList::Item(int position) {
-    if (position < 0 || position >= Count())
-        ThrowIndexError("TCKWaveList", position, Count());
-    return *items_[static_cast<std::size_t>(position)];
-}
-
-void TCKWaveList::ReadRecords(const std::vector<std::span<const std::uint8_t>>& records) {
-    for (const auto& bytes : records) {
-        const MediaRecord record = ReadMediaRecord(bytes);
-        auto item = std::make_unique<TCKWaveListItem>();
-        item->Description = QString::fromLatin1(record.Description.data(),
-                                                static_cast<qsizetype>(record.Description.size()));
-        item->Ident = record.Ident;
-        item->Compressed = record.Compressed;
-        item->Wave.LoadFromBytes(record.Content);
-        items_.push_back(std::move(item));
-    }
-}
+template class MediaList<TCKBitmapListItem>;
+template class MediaList<TCKWaveListItem>;
 
 } // namespace zt

@@ -36,18 +36,19 @@ private:
     std::vector<std::uint8_t> image_;
 };
 
-struct TCKBitmapListItem {
+// What every list item holds beside its content.
+struct MediaListItemHead {
     QString Description;
     std::uint16_t Ident = 0;
     bool Compressed = false;
+};
+
+struct TCKBitmapListItem : MediaListItemHead {
     int PixelFormat = 0; // spfDefault 0, spfMono 1, spf4bit 2, spf8bit 3
     QImage Bitmap;       // decoded once; callers copy rectangles out of it
 };
 
-struct TCKWaveListItem {
-    QString Description;
-    std::uint16_t Ident = 0;
-    bool Compressed = false;
+struct TCKWaveListItem : MediaListItemHead {
     TCKWave Wave;
 };
 
@@ -57,29 +58,23 @@ public:
     using std::out_of_range::out_of_range;
 };
 
-class TCKBitmapList {
+// A list of pictures or of waves, read from media records.
+template <typename ItemType>
+class MediaList {
 public:
     int Count() const { return static_cast<int>(items_.size()); }
-    TCKBitmapListItem& Item(int position); // throws ListIndexError
+    ItemType& Item(int position); // throws ListIndexError
     // Reads records one after the other, appending an item for each. A damaged
-    // record or picture throws std::runtime_error with a text; the items read
-    // before it stay.
+    // record, picture or wave header throws std::runtime_error with a text;
+    // the items read before it stay.
     void ReadRecords(const std::vector<std::span<const std::uint8_t>>& records);
 
 private:
-    std::vector<std::unique_ptr<TCKBitmapListItem>> items_;
+    std::vector<std::unique_ptr<ItemType>> items_;
 };
 
-class TCKWaveList {
-public:
-    int Count() const { return static_cast<int>(items_.size()); }
-    TCKWaveListItem& Item(int position); // throws ListIndexError
-    // As for bitmaps; a wave that fails its header check throws as well.
-    void ReadRecords(const std::vector<std::span<const std::uint8_t>>& records);
-
-private:
-    std::vector<std::unique_ptr<TCKWaveListItem>> items_;
-};
+using TCKBitmapList = MediaList<TCKBitmapListItem>;
+using TCKWaveList = MediaList<TCKWaveListItem>;
 
 // The five records compiled into the program: tile sheet, backdrop and digit
 // strip for the bitmap list; solved sound and move click for the wave list.

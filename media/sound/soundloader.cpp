@@ -55,11 +55,17 @@ private:
     bool tried_ = false;
 };
 
+WavePlayer* replacement = nullptr;
+
 } // namespace
 
 WavePlayer& WavePlayer::Instance() {
     static LoadingWavePlayer player;
-    return player;
+    return replacement ? *replacement : player;
+}
+
+void WavePlayer::ReplaceInstance(WavePlayer* player) {
+    replacement = player;
 }
 
 } // namespace zt

@@ -3,5 +3,5 @@
 #include "waveplayer.h"
 
 extern "C" __attribute__((visibility("default"))) zt::WavePlayer* ztrn_wave_player() {
-    return &zt::WavePlayer::Instance();
+    return &zt::MultimediaWavePlayer();
 }

@@ -226,7 +226,7 @@ private:
             thread_->start(QThread::TimeCriticalPriority);
             // Ended while the application, and with it the sound system, is
             // still there.
-            qAddPostRoutine([] { static_cast<QtWavePlayer&>(Instance()).Shutdown(); });
+            qAddPostRoutine([] { MultimediaWavePlayer().Shutdown(); });
         }
         Output* out = output_;
         QMetaObject::invokeMethod(
@@ -241,7 +241,7 @@ private:
 
 } // namespace
 
-WavePlayer& WavePlayer::Instance() {
+WavePlayer& MultimediaWavePlayer() {
     static QtWavePlayer player;
     return player;
 }

@@ -10,7 +10,12 @@ namespace zt {
 
 class WavePlayer {
 public:
+    // The game's player: a stand-in that loads the player module beside the
+    // program with the first sound (soundloader.cpp).
     static WavePlayer& Instance();
+    // Puts another player in the stand-in's place, for a test; nullptr puts
+    // the stand-in back.
+    static void ReplaceInstance(WavePlayer* player);
 
     // Whether a sound output device exists.
     virtual bool HasDevice() = 0;
@@ -27,5 +32,9 @@ public:
 protected:
     virtual ~WavePlayer() = default;
 };
+
+// The player that sounds through Qt Multimedia: the module's own, and what
+// the sound tests play through directly.
+WavePlayer& MultimediaWavePlayer();
 
 } // namespace zt
