@@ -73,9 +73,9 @@ void DialogTest::everyPageAnswersAsTheCallerExpects_data() {
     // moved to: on a question the one that says no.
     const Row rows[] = {
         {1, ok, open, ok, open, cancel, ok, ok},
-        {2, yes, no, yes, no, cancel, no, no},
+        {2, yes, no, yes, no, no, no, no},
         {3, yes, cancel, yes, cancel, cancel, cancel, cancel},
-        {4, yes, no, yes, no, cancel, no, no},
+        {4, yes, no, yes, no, no, no, no},
         {6, ok, open, ok, open, cancel, ok, ok},
     };
     for (const Row& r : rows) {

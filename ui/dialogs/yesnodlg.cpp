@@ -181,9 +181,12 @@ void TYesNoDlg::done(int r) {
     QDialog::done(r);
 }
 
-// The close box.
+// The close box. On a question it answers as the button that keeps things
+// as they are: a player who closes "give up the game?" to get rid of it must
+// not lose every solved level.
 void TYesNoDlg::reject() {
-    done(int(ModalResult::Cancel));
+    const PageControls& pc = pages_[stack_->currentIndex()];
+    done(int(pc.no && !pc.noIsCancel ? ModalResult::No : ModalResult::Cancel));
 }
 
 void TYesNoDlg::showEvent(QShowEvent* event) {
