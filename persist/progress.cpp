@@ -36,7 +36,7 @@ QString FolderPart(const QString& path) {
     return path.left(FileNameStart(path));
 }
 
-ProgressRead ReadProgressFile(const QString& path, SolvedFlags& flags) {
+ProgressRead ReadProgressFile(const QString& path, SolvedFlags& flags, QString* systemError) {
     if (!ProgressFileExists(path))
         return ProgressRead::Missing;
     // Only plain files: a pipe or a device named as a progress file would
@@ -44,11 +44,16 @@ ProgressRead ReadProgressFile(const QString& path, SolvedFlags& flags) {
     if (!QFileInfo(path).isFile())
         return ProgressRead::Failed;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const auto failed = [&] {
+        if (systemError)
+            *systemError = file.errorString();
         return ProgressRead::Failed;
+    };
+    if (!file.open(QIODevice::ReadOnly))
+        return failed();
     const QByteArray bytes = file.read(qint64(flags.size()));
     if (bytes.isNull() && file.error() != QFileDevice::NoError)
-        return ProgressRead::Failed;
+        return failed();
     for (qsizetype i = 0; i < bytes.size(); ++i)
         flags[std::size_t(i)] = std::uint8_t(bytes[i]);
     return ProgressRead::Ok;

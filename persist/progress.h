@@ -11,8 +11,10 @@ namespace zt {
 enum class ProgressRead { Ok, Missing, Failed };
 
 // Reads up to 500 bytes into flags (a shorter file fills only its leading
-// flags). Missing: no file (or a folder) at path, flags untouched.
-ProgressRead ReadProgressFile(const QString& path, SolvedFlags& flags);
+// flags). Missing: no file (or a folder) at path, flags untouched. On Failed,
+// systemError (when given) receives the system's word for it, if any.
+ProgressRead ReadProgressFile(const QString& path, SolvedFlags& flags,
+                              QString* systemError = nullptr);
 // Writes exactly 500 bytes. The old file stays whole unless all were written.
 bool WriteProgressFile(const QString& path, const SolvedFlags& flags);
 // The extension rule of the save dialog: a.txt -> a.ztn, a.b.c -> a.b.ztn, a -> a.ztn.

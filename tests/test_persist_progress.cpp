@@ -244,20 +244,38 @@ private slots:
         flow_.SaveProgress();
         QCOMPARE(player.seen.back().folder, Path("prog"));
 
-        // Unreadable, at start-up and on load: the box names the whole path.
+        // Unreadable at start-up: the box names the whole path, and why.
         QVERIFY(mkfifo(QFile::encodeName(Path("pipe.ztn")).constData(), 0600) == 0);
         path_ = Path("pipe.ztn");
-        player.answers = {"OK", Path("pipe.ztn"), "OK"};
+        player.answers = {"OK"};
         game_->language = 1;
         flow_.StartUpRead();
         QCOMPARE(player.seen.back().kind, QString("error"));
         QCOMPARE(player.seen.back().caption, QString("Fehler"));
         QCOMPARE(player.seen.back().buttons, QStringList{"OK"});
-        QCOMPARE(player.seen.back().text, "Fehler beim Laden des Spiels " + path_ + "!");
+        QCOMPARE(player.seen.back().text, "Fehler beim Laden des Spiels " + path_ +
+                                              "!\nDas ist keine gewöhnliche Datei.");
+        // Unreadable on load: the progress in play and its file stay.
         game_->language = 0;
-        flow_.LoadProgress();
-        QCOMPARE(player.seen.back().text, "Error occured while loading file " + path_ + "!");
-        QCOMPARE(Bytes(game_->solvedFlags), QByteArray(500, '\0'));
+        path_ = Path("three.ztn");
+        game_->solvedFlags.fill(1);
+        const int captions = captions_;
+        std::vector<std::pair<QString, QString>> unreadable = {
+            {"pipe.ztn", "That is not a regular file."}};
+        if (geteuid() != 0) { // root reads every file
+            WriteFile(Path("locked.ztn"), QByteArray(500, '\0'));
+            QFile::setPermissions(Path("locked.ztn"), QFileDevice::WriteOwner);
+            unreadable.push_back({"locked.ztn", "You may not read that file."});
+        }
+        for (const auto& [name, why] : unreadable) {
+            player.answers = {Path(name), "OK"};
+            flow_.LoadProgress();
+            QCOMPARE(player.seen.back().text,
+                     "Error occured while loading file " + Path(name) + "!\n" + why);
+            QCOMPARE(Bytes(game_->solvedFlags), QByteArray(500, '\1'));
+            QCOMPARE(path_, Path("three.ztn"));
+            QCOMPARE(captions_, captions);
+        }
     }
 
     void savingAndOverwriting() {

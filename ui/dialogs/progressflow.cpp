@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 
 #include "msgbox.h"
 #include "progress.h"
@@ -15,6 +16,28 @@ const QString Filter = QStringLiteral("Zorbly Tarnel-Dateien (*.ztn)");
 QString LoadFailureText(bool german, const QString& path) {
     return german ? QStringLiteral("Fehler beim Laden des Spiels ") + path + QLatin1Char('!')
                   : QStringLiteral("Error occured while loading file ") + path + QLatin1Char('!');
+}
+
+// The failure box's second line: what is wrong with the file, in words the
+// player can act on where we know them, else the system's own.
+QString LoadFailureReason(bool german, const QString& path, const QString& systemError) {
+    const QFileInfo info(path);
+    if (info.isDir())
+        return german ? QStringLiteral("Das ist ein Ordner, keine Datei.")
+                      : QStringLiteral("That is a folder, not a file.");
+    if (info.exists() && !info.isFile())
+        return german ? QStringLiteral("Das ist keine gewöhnliche Datei.")
+                      : QStringLiteral("That is not a regular file.");
+    if (info.exists() && !info.isReadable())
+        return german ? QStringLiteral("Du darfst die Datei nicht lesen.")
+                      : QStringLiteral("You may not read that file.");
+    return systemError;
+}
+
+QString LoadFailureBoxText(bool german, const QString& path, const QString& systemError) {
+    const QString reason = LoadFailureReason(german, path, systemError);
+    const QString text = LoadFailureText(german, path);
+    return reason.isEmpty() ? text : text + QLatin1Char('\n') + reason;
 }
 
 } // namespace
@@ -44,8 +67,9 @@ QString ProgressFlow::ShowDialog(bool save, const QString& folder, const QString
 void ProgressFlow::StartUpRead() {
     if (!ProgressFileExists(*progressPath))
         return;
-    if (ReadProgressFile(*progressPath, game->solvedFlags) == ProgressRead::Failed)
-        ErrorBox(parent, LoadFailureText(game->German(), *progressPath));
+    QString error;
+    if (ReadProgressFile(*progressPath, game->solvedFlags, &error) == ProgressRead::Failed)
+        ErrorBox(parent, LoadFailureBoxText(game->German(), *progressPath, error));
 }
 
 void ProgressFlow::LoadProgress() {
@@ -53,10 +77,17 @@ void ProgressFlow::LoadProgress() {
     const QString chosen = ShowDialog(false, FolderPart(*progressPath), QString());
     if (chosen.isEmpty())
         return;
-    if (ProgressFileExists(chosen)) {
-        game->solvedFlags.fill(0);
-        if (ReadProgressFile(chosen, game->solvedFlags) == ProgressRead::Failed)
-            ErrorBox(parent, LoadFailureText(game->German(), chosen));
+    // A file that cannot be read changes nothing: the progress in play and
+    // the file it will be saved to stay, so a slip in the dialog costs no
+    // solved level. Only a name with nothing under it becomes the new file.
+    if (ProgressFileExists(chosen) || QFileInfo(chosen).isDir()) {
+        SolvedFlags loaded{};
+        QString error;
+        if (ReadProgressFile(chosen, loaded, &error) != ProgressRead::Ok) {
+            ErrorBox(parent, LoadFailureBoxText(game->German(), chosen, error));
+            return;
+        }
+        game->solvedFlags = loaded;
     }
     *progressPath = chosen;
     if (updateCaption)
