@@ -16,6 +16,9 @@ packages=(
     appstream desktop-file-utils time
     # a Wayland session without a screen, with and without XWayland
     weston qt6-wayland xwayland
+    # the Debian package (make deb) and its test: the build, its check, and
+    # the triggers that register the file type and the game as its handler
+    debhelper dpkg-dev lintian shared-mime-info
 )
 
 missing=()

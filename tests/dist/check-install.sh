@@ -34,7 +34,7 @@ desktop-file-validate "$desktop" || fail "menu entry does not validate"
 for size in 16 32 48 64 128 256; do
     [ -f "$root/share/icons/hicolor/${size}x${size}/apps/zorbly-tarnel.png" ] || fail "no ${size}px icon"
 done
-appstreamcli validate --no-net "$root/share/metainfo/"*.metainfo.xml > /dev/null || fail "AppStream description does not validate"
+appstreamcli validate --no-net "$root/share/metainfo/io.github.zorblygames.ZorblyTarnel.metainfo.xml" > /dev/null || fail "AppStream description does not validate"
 
 # Start the game the way the menu does, from the entry's Exec line: the
 # program by its name, found on the path.
