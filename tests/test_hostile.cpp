@@ -28,6 +28,7 @@
 #include <unistd.h>
 
 #include "appwindows.h"
+#include "uiseam.h"
 #include "ckform.h"
 #include "inictrl.h"
 #include "splash.h"
@@ -76,7 +77,7 @@ int RunGame(int argc, char** argv, const QString& programDir) {
             if (shown && !closing && ++quietTicks > 30) {
                 closing = true;
                 const zt::Game& g = form->game();
-                const QString& save = form->ProgressPath();
+                const QString& save = zt::TestSeam::ProgressPath(*form);
                 Report(QStringLiteral("state tongue=%1 level=%2 sound=%3 caption=%4 %5 save=%6")
                            .arg(g.language)
                            .arg(g.currentLevel)
@@ -100,7 +101,7 @@ int RunGame(int argc, char** argv, const QString& programDir) {
             dialog->reject();
         } else if (modal == w.YesNoDlg && closing) {
             Report("question");
-            w.YesNoDlg->Button(3, 1)->click();
+            w.YesNoDlg->findChild<QPushButton*>("Btn0301")->click();
         } else if (modal == w.TongueDlg) {
             Report("language");
             modal->close();

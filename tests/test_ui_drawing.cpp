@@ -33,8 +33,8 @@ void DrawingTest::gaugeRowsFollowTheShareOfSolvedLevels() {
     auto& f = g.Form();
     f.box->Image().fill(Qt::white); // so that a row left undrawn shows
     f.DrawGauge();
-    const QImage back = Rgb(f.Bitmaps().Item(1).Bitmap);
-    const QImage& box = f.BoxImage();
+    const QImage back = Rgb(zt::TestSeam::Bitmaps(f).Item(1).Bitmap);
+    const QImage& box = f.box->Image();
     // Grey from the top, blue from the bottom, nothing beside the strip.
     QCOMPARE(box.copy(469, 32, 31, 315 - blue), back.copy(415, 32, 31, 315 - blue));
     QCOMPARE(box.copy(469, 347 - blue, 31, blue), back.copy(469, 347 - blue, 31, blue));
@@ -80,11 +80,11 @@ void DrawingTest::levelDisplayBlanksOnlyLeadingZeros() {
     g.State().solvedFlags[level - 1] = solved;
     auto& f = g.Form();
     f.levelboxPaint();
-    const QImage strip = Rgb(f.Bitmaps().Item(2).Bitmap);
+    const QImage strip = Rgb(zt::TestSeam::Bitmaps(f).Item(2).Bitmap);
     for (int i = 0; i < 3; ++i) {
         const int d = digits[i] == '_' ? 10 : digits[i].digitValue();
-        QCOMPARE(f.LevelBoxImage().copy(13 * i, 0, 11, 20), strip.copy(zt::render::DigitRect(d)));
+        QCOMPARE(f.levelbox->Image().copy(13 * i, 0, 11, 20), strip.copy(zt::render::DigitRect(d)));
     }
-    QCOMPARE(f.LevelBoxImage().copy(42, 0, 13, 20), strip.copy(zt::render::FaceRect(solved)));
+    QCOMPARE(f.levelbox->Image().copy(42, 0, 13, 20), strip.copy(zt::render::FaceRect(solved)));
     QCOMPARE(f.levelbox->toolTip(), hint);
 }

@@ -30,6 +30,8 @@ void CheckFrameOn(const QImage& before, const QImage& after, QPoint cell) {
 void Activate(QWidget& w) {
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
+    // The widgets learn of it a little after the window system's window.
+    QTRY_VERIFY(QApplication::activeWindow() == &w);
 }
 
 QString Text(QObject* o, QAccessible::Text t) {
@@ -63,9 +65,9 @@ void KeyboardTest::frameIsDrawnOnlyWhileTheBoardHasTheFocus() {
     f.DrawSelectedCell();
     Activate(f);
     QVERIFY(f.levelscroll->hasFocus());
-    const QImage plain = f.BoxImage().copy();
+    const QImage plain = f.box->Image().copy();
     const QPoint marked(s.selCol, s.selRow);
-    const QImage tile = uitest::Rgb(f.Bitmaps().Item(0).Bitmap)
+    const QImage tile = uitest::Rgb(zt::TestSeam::Bitmaps(f).Item(0).Bitmap)
                             .copy(zt::render::TileRect(s.TileAt(marked.x(), marked.y())));
     const QPoint at = zt::render::CellOrigin(marked.x(), marked.y());
     QVERIFY2(plain.copy(at.x(), at.y(), 48, 48) != tile, "no marker on the marked cell");
@@ -73,12 +75,12 @@ void KeyboardTest::frameIsDrawnOnlyWhileTheBoardHasTheFocus() {
     // Tab: the frame comes onto the marked cell, over its marker.
     QTest::keyClick(f.levelscroll, Qt::Key_Tab);
     QVERIFY(f.box->hasFocus());
-    QCOMPARE(f.FocusFrameCell(), marked);
-    CheckFrameOn(plain, f.BoxImage(), marked);
+    QCOMPARE(zt::TestSeam::FocusFrameCell(f), marked);
+    CheckFrameOn(plain, f.box->Image(), marked);
     // The tick redraws the marked cell with its frame.
     f.TimerTimer();
     f.TimerTimer();
-    QCOMPARE(f.BoxImage().pixel(at + QPoint(2, 2)) & 0xffffff, 0xffffffu);
+    QCOMPARE(f.box->Image().pixel(at + QPoint(2, 2)) & 0xffffff, 0xffffffu);
     for (int i = 0; i < 6; ++i) {
         f.TimerTimer(); // back to the frame of the plain picture
     }
@@ -86,29 +88,29 @@ void KeyboardTest::frameIsDrawnOnlyWhileTheBoardHasTheFocus() {
     // One step aside: the frame on a plain tile, the marked cell as before.
     const QPoint aside(marked.x() < 8 ? marked.x() + 1 : marked.x() - 1, marked.y());
     QTest::keyClick(f.box, marked.x() < 8 ? Qt::Key_Right : Qt::Key_Left);
-    QCOMPARE(f.FocusFrameCell(), aside);
-    CheckFrameOn(plain, f.BoxImage(), aside);
+    QCOMPARE(zt::TestSeam::FocusFrameCell(f), aside);
+    CheckFrameOn(plain, f.box->Image(), aside);
 
     // The arrows stop at the borders.
     for (int i = 0; i < 10; ++i) {
         QTest::keyClick(f.box, Qt::Key_Down);
         QTest::keyClick(f.box, Qt::Key_Right);
     }
-    QCOMPARE(f.FocusFrameCell(), QPoint(8, 6));
+    QCOMPARE(zt::TestSeam::FocusFrameCell(f), QPoint(8, 6));
     for (int i = 0; i < 10; ++i) {
         QTest::keyClick(f.box, Qt::Key_Up);
         QTest::keyClick(f.box, Qt::Key_Left);
     }
-    QCOMPARE(f.FocusFrameCell(), QPoint(0, 0));
-    CheckFrameOn(plain, f.BoxImage(), {0, 0});
+    QCOMPARE(zt::TestSeam::FocusFrameCell(f), QPoint(0, 0));
+    CheckFrameOn(plain, f.box->Image(), {0, 0});
 
     // Tab again: back to the selector, and no frame anywhere.
     QTest::keyClick(f.box, Qt::Key_Tab);
     QVERIFY(f.levelscroll->hasFocus());
-    QCOMPARE(f.BoxImage(), plain);
+    QCOMPARE(f.box->Image(), plain);
     QTest::keyClick(f.levelscroll, Qt::Key_Right); // the selector's keys as before
     QCOMPARE(s.currentLevel, 2);
-    QVERIFY(!f.FocusFrameShown());
+    QVERIFY(!zt::TestSeam::FocusFrameShown(f));
 }
 
 void KeyboardTest::spaceAndEnterMoveAsAClickDoes() {
@@ -132,7 +134,7 @@ void KeyboardTest::spaceAndEnterMoveAsAClickDoes() {
     QTest::keyClick(f.box, Qt::Key_Up);
     QTest::keyClick(f.box, Qt::Key_Right);
     QTest::keyClick(f.box, Qt::Key_Right);
-    QCOMPARE(f.FocusFrameCell(), QPoint(2, 0));
+    QCOMPARE(zt::TestSeam::FocusFrameCell(f), QPoint(2, 0));
     QTest::keyClick(f.box, Qt::Key_Return);
     QVERIFY(!s.movedFlag);
     QCOMPARE(s.board[zt::CellIndex(0, 1)], 120);
@@ -154,7 +156,7 @@ void KeyboardTest::spaceAndEnterMoveAsAClickDoes() {
     int page = 0;
     WhenModal([&page](QWidget* w) {
         auto* d = qobject_cast<zt::TYesNoDlg*>(w);
-        page = d ? d->ActivePage() : -1;
+        page = d ? uitest::ShownPage(d) : -1;
         QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_Enter);
     });
     QTest::keyClick(f.box, Qt::Key_Enter);
@@ -168,7 +170,7 @@ void KeyboardTest::spaceAndEnterMoveAsAClickDoes() {
     QVERIFY(f.box->hasFocus());
     QTest::keyClick(f.box, Qt::Key_R, Qt::ControlModifier); // solved: no question
     QTRY_VERIFY(!s.levelSolved);
-    QCOMPARE(f.FocusFrameCell(), QPoint(s.selCol, s.selRow));
+    QCOMPARE(zt::TestSeam::FocusFrameCell(f), QPoint(s.selCol, s.selRow));
 }
 
 void KeyboardTest::shortcutsRunTheButtonsHandlers_data() {
@@ -197,8 +199,8 @@ void KeyboardTest::shortcutsRunTheButtonsHandlers() {
     if (!help) {
         WhenModal([&seen](QWidget* w) {
             if (auto* d = qobject_cast<zt::TYesNoDlg*>(w)) {
-                seen = QStringLiteral("page %1").arg(d->ActivePage());
-                d->Button(d->ActivePage(), 2)->click(); // No, or Cancel
+                seen = QStringLiteral("page %1").arg(uitest::ShownPage(d));
+                uitest::PageButton(d, uitest::ShownPage(d), 2)->click(); // No, or Cancel
             } else if (auto* d = qobject_cast<QFileDialog*>(w)) {
                 seen = d->acceptMode() == QFileDialog::AcceptOpen ? "open" : "save";
                 d->reject();
@@ -211,7 +213,7 @@ void KeyboardTest::shortcutsRunTheButtonsHandlers() {
     // Offscreen, a window shown and hidden elsewhere can take the activation
     // just as the key goes, and a shortcut counts only in the active window:
     // the key is pressed again when nothing came of it.
-    const auto answered = [&] { return !seen.isEmpty() || (f.Help() && f.Help()->isVisible()); };
+    const auto answered = [&] { return !seen.isEmpty() || (zt::TestSeam::Help(f) && zt::TestSeam::Help(f)->isVisible()); };
     for (int attempt = 0; attempt < 3 && !answered(); ++attempt) {
         Activate(f);
         QTest::keyClick(f.levelscroll, key[0].key(), key[0].keyboardModifiers());
@@ -223,8 +225,8 @@ void KeyboardTest::shortcutsRunTheButtonsHandlers() {
         }
     }
     if (help) {
-        QVERIFY(f.Help() && f.Help()->isVisible());
-        seen = "help " + f.Help()->Topic();
+        QVERIFY(zt::TestSeam::Help(f) && zt::TestSeam::Help(f)->isVisible());
+        seen = "help " + zt::TestSeam::Help(f)->Topic();
     }
     QCOMPARE(seen, shown);
     // Every question answered No: nothing has changed.
@@ -310,7 +312,7 @@ void KeyboardTest::screenReaderNamesFollowTheLanguage() {
         QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w);
         question = i->text(QAccessible::Description);
         Buttons(i, answers);
-        static_cast<zt::TYesNoDlg*>(w)->Button(4, 2)->click();
+        uitest::PageButton(w, 4, 2)->click();
     });
     f.NewGameBtn->click();
     QCOMPARE(question, language == 1 ? QStringLiteral("Willst Du das Spiel wirklich aufgeben?")
@@ -322,7 +324,7 @@ void KeyboardTest::screenReaderNamesFollowTheLanguage() {
         QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w);
         question = i->text(QAccessible::Description);
         Buttons(i, answers);
-        static_cast<zt::TTongueDlg*>(w)->GermanBtn()->click();
+        w->findChild<QPushButton*>("GermanBtn")->click();
     });
     f.TongueBtn->click();
     QCOMPARE(answers, (QStringList{"I speak english.", "Ich spreche deutsch."}));

@@ -144,7 +144,7 @@ private slots:
         s.board[zt::CellIndex(1, 1)] = 179; // more grass, another texture
         s.board[zt::CellIndex(2, 1)] = 58;  // the roundabout's fine lines
         f.boxPaint();
-        const QImage& box = f.BoxImage();
+        const QImage& box = f.box->Image();
         QCOMPARE(box.size(), QSize(Scaled(520, ratio), Scaled(376, ratio)));
         const QImage sheet1 = Decoded(1, 0);
         const int cell = Scaled(48, ratio);
@@ -181,11 +181,11 @@ private slots:
         auto& s = g.State();
         f.boxPaint();
         f.TimerTimer();
-        const int frame = f.MarkerFrame();
+        const int frame = zt::TestSeam::MarkerFrame(f);
         const int t = s.TileAt(s.selCol, s.selRow);
         const auto anchor = zt::Anchor(t);
         const int cell = Scaled(48, ratio), m = Scaled(20, ratio);
-        const QImage shown = f.BoxImage().copy(Scaled(22, ratio) + s.selCol * cell,
+        const QImage shown = f.box->Image().copy(Scaled(22, ratio) + s.selCol * cell,
                                                Scaled(20, ratio) + s.selRow * cell, cell, cell);
         // The tile, then AND with the mask and OR with the sprite of the frame,
         // all at the same scale. Exact pictures are read where the game's files
@@ -200,7 +200,7 @@ private slots:
             spriteAt = QPoint(30, 30) * zoom;
             maskAt = QPoint(30, 50) * zoom;
         } else {
-            const zt::render::Pictures& p = f.Pictures();
+            const zt::render::Pictures& p = zt::TestSeam::Pictures(f);
             tile = p.tileSheet.copy(p.Tile(t));
             sprites = p.sprites;
             masks = p.masks;
@@ -238,7 +238,7 @@ private slots:
         f.boxPaint();
         const QRect gauge(Scaled(469, ratio), Scaled(32, ratio), Scaled(31, ratio),
                           Scaled(315, ratio));
-        const QImage shown = f.BoxImage().copy(gauge);
+        const QImage shown = f.box->Image().copy(gauge);
         // Each row of the gauge is a row of the window, as many pixels high as
         // the scale makes it.
         const int blue = Scaled(105, ratio);
@@ -262,7 +262,7 @@ private slots:
 
         s.currentLevel = 7;
         f.levelboxPaint();
-        const QImage& level = f.LevelBoxImage();
+        const QImage& level = f.levelbox->Image();
         QCOMPARE(level.size(), QSize(Scaled(57, ratio), Scaled(20, ratio)));
         const QSize digit(Scaled(11, ratio), Scaled(20, ratio));
         const QSize face(Scaled(13, ratio), digit.height());
@@ -301,7 +301,7 @@ private slots:
         QImage framed;
         for (int attempt = 0; attempt < 3; ++attempt) {
             f.TimerTimer(); // the marked cell as the tick leaves it, without a frame
-            framed = f.BoxImage().copy();
+            framed = f.box->Image().copy();
             if (f.box->hasFocus()) {
                 break;
             }
@@ -309,7 +309,7 @@ private slots:
         }
         QVERIFY2(f.box->hasFocus(), "the board lost the focus before its frame was read");
         f.box->clearFocus();
-        const QImage plain = f.BoxImage().copy();
+        const QImage plain = f.box->Image().copy();
         const int cell = Scaled(48, ratio);
         uitest::CheckFocusFrame(plain, framed,
                                 {Scaled(22, ratio) + c * cell, Scaled(20, ratio) + s.selRow * cell},
@@ -327,8 +327,8 @@ private slots:
         // What the widget puts on the screen is the backing image, not a
         // stretched copy of it.
         const QImage shown = f.box->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        QCOMPARE(shown.size(), f.BoxImage().size());
-        QVERIFY(shown == f.BoxImage());
+        QCOMPARE(shown.size(), f.box->Image().size());
+        QVERIFY(shown == f.box->Image());
         // Clicks still speak of logical pixels: cell (3, 2) is where it always was.
         g.ClickCell(3, 2);
         QCOMPARE(g.State().selCol, 3);
@@ -354,17 +354,17 @@ private slots:
         f.move(other->geometry().topLeft() + QPoint(20, 20));
         QTRY_COMPARE(f.box->devicePixelRatioF(), there);
         // Redrawn at the new screen's pixels without anything else happening.
-        QTRY_COMPARE(f.BoxImage().size(), QSize(Scaled(520, there), Scaled(376, there)));
-        QTRY_COMPARE(f.LevelBoxImage().size(), QSize(Scaled(57, there), Scaled(20, there)));
+        QTRY_COMPARE(f.box->Image().size(), QSize(Scaled(520, there), Scaled(376, there)));
+        QTRY_COMPARE(f.levelbox->Image().size(), QSize(Scaled(57, there), Scaled(20, there)));
         const int t = g.State().TileAt(0, 0);
-        const QImage cell = f.BoxImage().copy(Scaled(22, there), Scaled(20, there),
+        const QImage cell = f.box->Image().copy(Scaled(22, there), Scaled(20, there),
                                               Scaled(48, there), Scaled(48, there));
         if (there == 2)
             QCOMPARE(cell, sheet.copy(96 * (t % 20), 96 * (t / 20), 96, 96));
         if (there == 1)
             QCOMPARE(cell, Decoded(1, 0).copy(48 * (t % 20), 48 * (t / 20), 48, 48));
         const QImage shown = f.box->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        QVERIFY(shown == f.BoxImage());
+        QVERIFY(shown == f.box->Image());
     }
 };
 

@@ -28,8 +28,8 @@ using uitest::WhenModal;
 namespace {
 
 bool ShowsTile(uitest::Game& g, int c, int r, int tile) {
-    QImage sheet = Rgb(g.Form().Bitmaps().Item(0).Bitmap);
-    return g.Form().BoxImage().copy(QRect(zt::render::CellOrigin(c, r), QSize(48, 48))) ==
+    QImage sheet = Rgb(zt::TestSeam::Bitmaps(g.Form()).Item(0).Bitmap);
+    return g.Form().box->Image().copy(QRect(zt::render::CellOrigin(c, r), QSize(48, 48))) ==
            sheet.copy(zt::render::TileRect(tile));
 }
 
@@ -55,7 +55,7 @@ void FirstStartTest::emptyStoreGivesEnglishLevelOneAndAsksForTheLanguage() {
         w->close();
         WhenModal([&](QWidget* w2) {
             seen << w2->objectName();
-            g.w.TongueDlg->GermanBtn()->click();
+            g.w.TongueDlg->findChild<QPushButton*>("GermanBtn")->click();
         });
     });
     f.show();
@@ -171,13 +171,13 @@ void PlayTest::markerTurnsOnTheSelectedCellOnly() {
     auto& f = g.Form();
     f.Timer->stop();
     auto& s = g.State();
-    QCOMPARE(f.MarkerFrame(), 0);
+    QCOMPARE(zt::TestSeam::MarkerFrame(f), 0);
     const zt::Board board = s.board;
     f.TimerTimer();
-    QCOMPARE(f.MarkerFrame(), 1);
+    QCOMPARE(zt::TestSeam::MarkerFrame(f), 1);
     // The marker of frame 1, worked out pixel by pixel: tile AND mask OR sprite.
-    const QImage sheet = Rgb(f.Bitmaps().Item(0).Bitmap);
-    const QImage backdrop = Rgb(f.Bitmaps().Item(1).Bitmap);
+    const QImage sheet = Rgb(zt::TestSeam::Bitmaps(f).Item(0).Bitmap);
+    const QImage backdrop = Rgb(zt::TestSeam::Bitmaps(f).Item(1).Bitmap);
     const int t = s.TileAt(s.selCol, s.selRow);
     const auto anchor = zt::Anchor(t);
     const QPoint cell = zt::render::CellOrigin(s.selCol, s.selRow);
@@ -192,7 +192,7 @@ void PlayTest::markerTurnsOnTheSelectedCellOnly() {
                 expected |= backdrop.pixel(zt::render::MarkerSpriteRect(1).topLeft() + m);
                 changed += (before & 0xFFFFFF) != (expected & 0xFFFFFF);
             }
-            QCOMPARE(f.BoxImage().pixel(cell + QPoint(x, y)) & 0xFFFFFF, expected & 0xFFFFFF);
+            QCOMPARE(f.box->Image().pixel(cell + QPoint(x, y)) & 0xFFFFFF, expected & 0xFFFFFF);
         }
     }
     QVERIFY2(changed > 20, "the marker should be visible on the tile");
@@ -200,7 +200,7 @@ void PlayTest::markerTurnsOnTheSelectedCellOnly() {
     for (int i = 0; i < 8; ++i) {
         f.TimerTimer();
     }
-    QCOMPARE(f.MarkerFrame(), 1);
+    QCOMPARE(zt::TestSeam::MarkerFrame(f), 1);
     QCOMPARE(s.board, board);
 }
 
@@ -210,15 +210,15 @@ void PlayTest::solvingShowsWonThenMarksTheLevel() {
     auto& f = g.Form();
     f.Timer->stop();
     g.OneMoveFromSolved();
-    const QImage digits = Rgb(f.Bitmaps().Item(2).Bitmap);
+    const QImage digits = Rgb(zt::TestSeam::Bitmaps(f).Item(2).Bitmap);
     const QRect face(42, 0, 13, 20);
     bool sadWhileWon = false, unflaggedWhileWon = false;
     int page = 0;
     WhenModal([&](QWidget* w) {
-        page = g.w.YesNoDlg->ActivePage();
-        sadWhileWon = f.LevelBoxImage().copy(face) == digits.copy(zt::render::FaceRect(false));
+        page = uitest::ShownPage(g.w.YesNoDlg);
+        sadWhileWon = f.levelbox->Image().copy(face) == digits.copy(zt::render::FaceRect(false));
         unflaggedWhileWon = !g.State().IsLevelSolved(1);
-        static_cast<zt::TYesNoDlg*>(w)->Button(1, 1)->click();
+        uitest::PageButton(w, 1, 1)->click();
     });
     g.ClickCell(1, 0);
     QCOMPARE(page, 1);
@@ -226,12 +226,12 @@ void PlayTest::solvingShowsWonThenMarksTheLevel() {
     QVERIFY(unflaggedWhileWon);
     QVERIFY(g.State().levelSolved);
     QVERIFY(g.State().IsLevelSolved(1));
-    QCOMPARE(f.LevelBoxImage().copy(face), digits.copy(zt::render::FaceRect(true)));
+    QCOMPARE(f.levelbox->Image().copy(face), digits.copy(zt::render::FaceRect(true)));
     QCOMPARE(f.levelbox->toolTip(), QStringLiteral("Level 1: solved"));
     // One of two levels: the lower 157 rows of the gauge are full.
-    const QImage backdrop = Rgb(f.Bitmaps().Item(1).Bitmap);
-    QCOMPARE(f.BoxImage().copy(469, 190, 31, 157), backdrop.copy(469, 190, 31, 157));
-    QCOMPARE(f.BoxImage().copy(469, 32, 31, 158), backdrop.copy(415, 32, 31, 158));
+    const QImage backdrop = Rgb(zt::TestSeam::Bitmaps(f).Item(1).Bitmap);
+    QCOMPARE(f.box->Image().copy(469, 190, 31, 157), backdrop.copy(469, 190, 31, 157));
+    QCOMPARE(f.box->Image().copy(469, 32, 31, 158), backdrop.copy(415, 32, 31, 158));
     // No marker on a solved level, and it comes back with the next deal.
     f.TimerTimer();
     QVERIFY(ShowsTile(g, 1, 0, 38));
@@ -251,16 +251,16 @@ void PlayTest::fullPaintDrawsEverything() {
     f.box->Image().fill(Qt::magenta);
     f.levelbox->Image().fill(Qt::magenta);
     f.box->repaint(); // as when the window system uncovers it
-    const QImage backdrop = Rgb(f.Bitmaps().Item(1).Bitmap);
-    QCOMPARE(f.BoxImage().copy(0, 0, 22, 376), backdrop.copy(0, 0, 22, 376));
+    const QImage backdrop = Rgb(zt::TestSeam::Bitmaps(f).Item(1).Bitmap);
+    QCOMPARE(f.box->Image().copy(0, 0, 22, 376), backdrop.copy(0, 0, 22, 376));
     for (int c = 0; c < 9; ++c) {
         for (int r = 0; r < 7; ++r) {
             QVERIFY(ShowsTile(g, c, r, g.State().TileAt(c, r))); // selected one plain
         }
     }
     // Nothing solved: the grey strip over the background's full one.
-    QCOMPARE(f.BoxImage().copy(469, 32, 31, 315), backdrop.copy(415, 32, 31, 315));
-    QVERIFY(f.LevelBoxImage().pixel(50, 10) != QColor(Qt::magenta).rgb());
+    QCOMPARE(f.box->Image().copy(469, 32, 31, 315), backdrop.copy(415, 32, 31, 315));
+    QVERIFY(f.levelbox->Image().pixel(50, 10) != QColor(Qt::magenta).rgb());
 }
 
 // As the program starts: the window is made without its pictures, which are
@@ -274,26 +274,26 @@ void PlayTest::picturesArrivingLateAreDrawnAtTheFirstShowing() {
         auto& f = g.Form();
         f.SoundBtn->setChecked(false);
         QVERIFY(!f.StartFailed());
-        QCOMPARE(f.Bitmaps().Count(), 0);
+        QCOMPARE(zt::TestSeam::Bitmaps(f).Count(), 0);
         // Ticks and drawing calls while hidden find nothing to draw with.
-        const QImage before = f.BoxImage();
+        const QImage before = f.box->Image();
         f.TimerTimer();
         f.DrawGauge();
         f.DrawCell(0, 0);
         f.levelboxPaint();
-        QCOMPARE(f.BoxImage(), before);
+        QCOMPARE(f.box->Image(), before);
         if (handedOver) {
             f.SetMedia(zt::BeginStartWork());
         }
         g.Show();
-        QCOMPARE(f.Bitmaps().Count(), 3);
+        QCOMPARE(zt::TestSeam::Bitmaps(f).Count(), 3);
         for (int c = 0; c < 9; ++c) {
             for (int r = 0; r < 7; ++r) {
                 QVERIFY(ShowsTile(g, c, r, g.State().TileAt(c, r)));
             }
         }
-        const QImage backdrop = Rgb(f.Bitmaps().Item(1).Bitmap);
-        QCOMPARE(f.BoxImage().copy(0, 0, 22, 376), backdrop.copy(0, 0, 22, 376));
+        const QImage backdrop = Rgb(zt::TestSeam::Bitmaps(f).Item(1).Bitmap);
+        QCOMPARE(f.box->Image().copy(0, 0, 22, 376), backdrop.copy(0, 0, 22, 376));
     }
 }
 
@@ -403,8 +403,8 @@ void NavigationTest::newGameClearsTheProgress() {
     QCOMPARE(f.levelscroll->value(), 1);
     QCOMPARE(s.solvedFlags[0] + s.solvedFlags[2], 0);
     QCOMPARE(s.solvedFlags[499], 1); // beyond the loaded levels
-    const QImage backdrop = Rgb(f.Bitmaps().Item(1).Bitmap);
-    QCOMPARE(f.BoxImage().copy(469, 32, 31, 315), backdrop.copy(415, 32, 31, 315));
+    const QImage backdrop = Rgb(zt::TestSeam::Bitmaps(f).Item(1).Bitmap);
+    QCOMPARE(f.box->Image().copy(469, 32, 31, 315), backdrop.copy(415, 32, 31, 315));
     // On a solved level nothing is asked.
     QSignalSpy asked(g.w.YesNoDlg, &QDialog::finished);
     s.SetLevelSolved(true);
@@ -492,11 +492,11 @@ void ClosingTest::answeredYesWritesTheSettingsEvenWhenSaveIsCancelled() {
     auto& f = g.Form();
     f.levelscroll->setValue(17);
     f.RulesBtn->click();
-    QVERIFY(f.Help() && f.Help()->isVisible());
+    QVERIFY(zt::TestSeam::Help(f) && zt::TestSeam::Help(f)->isVisible());
     QSignalSpy closed(&f, &zt::TMainForm::Closed);
     bool saveOffered = false;
     WhenModal([&](QWidget* endgame) {
-        static_cast<zt::TYesNoDlg*>(endgame)->Button(3, 1)->click();
+        uitest::PageButton(endgame, 3, 1)->click();
         WhenModal([&](QWidget* save) {
             saveOffered = save != g.w.YesNoDlg;
             save->close();
@@ -506,7 +506,7 @@ void ClosingTest::answeredYesWritesTheSettingsEvenWhenSaveIsCancelled() {
     QCOMPARE(closed.count(), 1);
     QVERIFY(saveOffered);
     QVERIFY(!f.isVisible());
-    QVERIFY(!f.Help()->isVisible());
+    QVERIFY(!zt::TestSeam::Help(f)->isVisible());
     auto store = g.Store();
     QCOMPARE(store.ReadFlag("common", "sound", true), false);
     QCOMPARE(store.ReadNumber("common", "level", 0), 17);

@@ -18,6 +18,7 @@
 #include "game.h"
 #include "inictrl.h"
 #include "paintbox.h"
+#include "uiseam.h"
 
 namespace uitest {
 
@@ -167,6 +168,8 @@ struct Game {
         // Offscreen, nothing hands the activation back when the splash goes.
         Form().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&Form()));
+        // The widgets learn of it a little after the window system's window.
+        QTRY_VERIFY(QApplication::activeWindow() == &Form());
     }
     // Puts the tile of (2, 0) next to its partner: a click on (1, 0) solves.
     void OneMoveFromSolved() {

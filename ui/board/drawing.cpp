@@ -9,13 +9,6 @@
 
 namespace zt {
 
-const QImage& TMainForm::BoxImage() const {
-    return box->Image();
-}
-const QImage& TMainForm::LevelBoxImage() const {
-    return levelbox->Image();
-}
-
 void TMainForm::boxPaint() {
     if (!HasPictures()) {
         return;

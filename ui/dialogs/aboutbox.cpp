@@ -6,7 +6,7 @@
 
 #include "fonts.h"
 #include "glyphs.h"
-#include "placement.h"
+#include "dialogplacement.h"
 
 namespace zt {
 

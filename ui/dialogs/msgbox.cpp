@@ -41,11 +41,7 @@ protected:
         }
         if (around.isValid()) {
             PlaceFrame(
-                this,
-                [around](QSize outer) {
-                    return QPoint(around.x() + (around.width() - outer.width()) / 2,
-                                  around.y() + (around.height() - outer.height()) / 2);
-                },
+                this, [around](QSize outer) { return CentredRect(outer, around).topLeft(); },
                 guess);
         }
     }

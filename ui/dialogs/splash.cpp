@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "framing.h"
 #include "glyphs.h"
 
 namespace zt {
@@ -45,9 +46,9 @@ void TSplash::paintEvent(QPaintEvent*) {
 }
 
 void TSplash::showEvent(QShowEvent* event) {
+    // Frameless: its outer rectangle is its own.
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect s = screen->geometry();
-        move(s.x() + (s.width() - width()) / 2, s.y() + (s.height() - height()) / 2);
+        move(CentredRect(size(), screen->geometry()).topLeft());
     }
     QDialog::showEvent(event);
 }

@@ -10,12 +10,13 @@ namespace zt {
 
 class TSplash : public QDialog {
     Q_OBJECT
+    friend struct TestSeam;
+
 public:
     explicit TSplash(QWidget* parent = nullptr);
 
     // Ends the showing; does nothing visible when the window is hidden.
     void Click();
-    QTimer* Timer1() const { return timer_; }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -13,9 +13,6 @@ public:
     // language is set to 0 or 1 by the buttons; the close box leaves it alone.
     TTongueDlg(QWidget* main, int& language);
 
-    QPushButton* EnglishBtn() const { return english_; }
-    QPushButton* GermanBtn() const { return german_; }
-
 protected:
     void showEvent(QShowEvent* event) override;
 

@@ -9,13 +9,14 @@
 
 #include "fonts.h"
 #include "glyphs.h"
-#include "placement.h"
+#include "dialogplacement.h"
 
 namespace zt {
 
 namespace {
 
 struct PageLayout {
+    int number; // the page's number, as the game asks for it
     QRect label;
     bool question; // two buttons; else one OK button at 92
     int yesLeft;
@@ -23,34 +24,29 @@ struct PageLayout {
     int yesGlyphs;
     const char* noGlyph;
     bool noIsCancel;
+    // German, French, English. A "|" marks where a line may break, between
+    // phrases; it shows as a space when the line goes on.
+    const char* texts[3];
 };
 
+// The pages the game shows; the numbers between are not used.
 const PageLayout Layouts[TYesNoDlg::PageCount] = {
-    {{60, 28, 181, 17}, false, 92, "smile.bmp", 1, nullptr, false},    // 1 won
-    {{56, 20, 189, 26}, true, 48, "uturn.bmp", 2, "cross.bmp", false}, // 2 restart
-    {{72, 20, 153, 29}, true, 44, "door.bmp", 1, "cancel.bmp", true},  // 3 endgame
-    {{56, 20, 189, 26}, true, 48, "uturn.bmp", 2, "cross.bmp", false}, // 4 giveup
-    {{60, 24, 181, 21}, false, 92, nullptr, 0, nullptr, false},        // 5 toslow
-    {{60, 24, 181, 21}, false, 92, "smile.bmp", 1, nullptr, false},    // 6 allsolved
-    {{60, 24, 181, 21}, false, 92, nullptr, 0, nullptr, false},        // 7 gameover
+    {1, {60, 28, 181, 17}, false, 92, "smile.bmp", 1, nullptr, false,
+     {"Hurra,|geschafft!", "Super,|tu as réussi!", "Hurrah,|you did it!"}},
+    {2, {56, 20, 189, 26}, true, 48, "uturn.bmp", 2, "cross.bmp", false,
+     {"Willst Du die Stufe|wirklich aufgeben?", "Do you really want|to give up the level?",
+      "Do you really want|to give up the level?"}},
+    {3, {72, 20, 153, 29}, true, 44, "door.bmp", 1, "cancel.bmp", true,
+     {"Willst Du wirklich|schon aufhören?", "Veux-tu vraiment|arrêter?",
+      "Do you really want|to go?"}},
+    {4, {56, 20, 189, 26}, true, 48, "uturn.bmp", 2, "cross.bmp", false,
+     {"Willst Du das Spiel|wirklich aufgeben?", "Veux-tu vraiment|abandonner le jeu?",
+      "Do you really want|to give up the game?"}},
+    {6, {60, 24, 181, 21}, false, 92, "smile.bmp", 1, nullptr, false,
+     {"Gratulation,|Du hast|alle Stufen gelöst.", "Congratulation,|you solved all levels.",
+      "Congratulation,|you solved all levels."}},
 };
 
-// German, French, English: the label of each page. A "|" marks where a line
-// may break, between phrases; it shows as a space when the line goes on.
-const char* const LabelTexts[TYesNoDlg::PageCount][3] = {
-    {"Hurra,|geschafft!", "Super,|tu as réussi!", "Hurrah,|you did it!"},
-    {"Willst Du die Stufe|wirklich aufgeben?", "Do you really want|to give up the level?",
-     "Do you really want|to give up the level?"},
-    {"Willst Du wirklich|schon aufhören?", "Veux-tu vraiment|arrêter?",
-     "Do you really want|to go?"},
-    {"Willst Du das Spiel|wirklich aufgeben?", "Veux-tu vraiment|abandonner le jeu?",
-     "Do you really want|to give up the game?"},
-    {"Du warst leider|zu langsam!", "Sorry,|you weren't quick enough!",
-     "Sorry,|you weren't quick enough!"},
-    {"Gratulation,|Du hast|alle Stufen gelöst.", "Congratulation,|you solved all levels.",
-     "Congratulation,|you solved all levels."},
-    {"Das Spiel ist|leider aus!", "Tu as|malheureusement perdu!", "Sorry,|that was it!"},
-};
 // Inside the bevel, right of the icon: where a label may grow to show its
 // text whole in whatever font the platform gives.
 const QRect LabelArea(52, 10, 197, 45);
@@ -124,8 +120,8 @@ TYesNoDlg::TYesNoDlg(QWidget* main, const int& language)
 
     const QPixmap icon = GameIconPicture();
     for (int i = 0; i < PageCount; ++i) {
-        const int number = i + 1;
         const PageLayout& layout = Layouts[i];
+        const int number = layout.number;
         auto* page = new QWidget(stack_);
         auto* bevel = new QFrame(page);
         bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
@@ -158,18 +154,11 @@ TYesNoDlg::TYesNoDlg(QWidget* main, const int& language)
     stack_->setCurrentIndex(PageCount - 1);
 }
 
-QPushButton* TYesNoDlg::Button(int page, int item) const {
-    const PageControls& pc = pages_[page - 1];
-    return item == 1 ? pc.yes : pc.no;
-}
-
-int TYesNoDlg::ActivePage() const {
-    return stack_->currentIndex() + 1;
-}
-
 ModalResult TYesNoDlg::ShowModal(unsigned page) {
-    if (page >= 1 && page <= PageCount) {
-        stack_->setCurrentIndex(static_cast<int>(page) - 1);
+    for (int i = 0; i < PageCount; ++i) {
+        if (unsigned(Layouts[i].number) == page) {
+            stack_->setCurrentIndex(i);
+        }
     }
     result_ = ModalResult::None;
     exec();
@@ -207,7 +196,7 @@ void TYesNoDlg::SetTexts() {
     const int column = language_ == 1 ? 0 : language_ == 2 ? 1 : 2;
     for (int i = 0; i < PageCount; ++i) {
         PageControls& pc = pages_[i];
-        const QString phrased = QString::fromUtf8(LabelTexts[i][column]);
+        const QString phrased = QString::fromUtf8(Layouts[i].texts[column]);
         pc.label->setText(PhraseLines(phrased, pc.label->fontMetrics(), LabelArea.width()));
         pc.label->setAccessibleName(QString(phrased).replace(QLatin1Char('|'), QLatin1Char(' ')));
         FitLabel(pc.label, Layouts[i].label);

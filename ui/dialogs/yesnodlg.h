@@ -1,5 +1,6 @@
 // The game's one dialog for its fixed messages and questions: a stack of
-// numbered pages, shown modally one at a time.
+// numbered pages, shown modally one at a time. Page n's label is named
+// "L0n01", its buttons "Btn0n01" (Yes or OK) and "Btn0n02" (No or Cancel).
 #pragma once
 
 #include <QDialog>
@@ -16,20 +17,15 @@ namespace zt {
 class TYesNoDlg : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int PageCount = 7;
+    // Pages 1, 2, 3, 4 and 6.
+    static constexpr int PageCount = 5;
 
     // language is read at every showing; main is the window it is placed over.
     TYesNoDlg(QWidget* main, const int& language);
 
-    // Shows page 1..7 (any other number: the page shown last) and returns how
+    // Shows a page (any other number: the page shown last) and returns how
     // the dialog was closed.
     ModalResult ShowModal(unsigned page);
-    ModalResult Result() const { return result_; }
-    int ActivePage() const; // 1..7
-
-    QLabel* Label(int page) const { return pages_[page - 1].label; }
-    // item 1: the first button (Yes or OK), item 2: the second (No or Cancel).
-    QPushButton* Button(int page, int item) const;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,11 +1,9 @@
 #include "ckform.h"
 
 #include <QCursor>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QThread>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
@@ -110,14 +108,6 @@ std::optional<QRect> PlacedRect(const WindowPlacement& placement, QSize outerSiz
     return std::nullopt;
 }
 
-QRect CentredRect(QSize outerSize, const QRect& screen) {
-    // Integer division truncates toward zero also for a window larger than
-    // the screen.
-    return QRect(screen.x() + (screen.width() - outerSize.width()) / 2,
-                 screen.y() + (screen.height() - outerSize.height()) / 2, outerSize.width(),
-                 outerSize.height());
-}
-
 QRect ExplodeOutline(QPoint pointer, const QRect& target, int step) {
     const double dL = double(target.left() - pointer.x()) / ExplodeSteps;
     const double dT = double(target.top() - pointer.y()) / ExplodeSteps;
@@ -139,7 +129,12 @@ TCKForm::TCKForm(QWidget* window, TCKIniCtrl* ini, QString section, QString key)
       key_(std::move(key)) {
     if (window_)
         window_->installEventFilter(this);
+    stepTimer_.setTimerType(Qt::PreciseTimer);
+    stepTimer_.setInterval(ExplodeStepMs);
+    connect(&stepTimer_, &QTimer::timeout, this, &TCKForm::EffectStep);
 }
+
+TCKForm::~TCKForm() = default;
 
 void TCKForm::NoteFrame() {
     // Only a shown window in its normal state tells where it stands: a
@@ -215,57 +210,66 @@ void TCKForm::SavePlacement() {
     ini_->EraseValue(section_, key_ + QStringLiteral("Font"));
 }
 
-void TCKForm::ExplodeEffect() {
-    if (!window_ || effect_ == TCKDlgEffect::deNone)
+void TCKForm::Open() {
+    if (!window_ || outline_)
         return;
+    // Placed before it is first mapped, so that the window system puts it
+    // there at once: that needs the window's handle.
+    window_->winId();
+    RestorePlacement();
+    if (!ExplodeEffect())
+        ShowWindow();
+}
+
+void TCKForm::ShowWindow() {
+    showingNow_ = true;
+    if (window_)
+        window_->show();
+    showingNow_ = false;
+    // Placed while hidden, it tells where it stands only now.
+    NoteFrame();
+}
+
+bool TCKForm::ExplodeEffect() {
+    if (!window_ || effect_ == TCKDlgEffect::deNone)
+        return false;
     // Outlines are windows too: where they cannot be placed, none is shown.
     if (!CanPlaceWindows())
-        return;
+        return false;
     const QRect target = OuterRect(window_, frame_);
     const QPoint pointer = QCursor::pos();
     QList<QRect> outlines;
     for (int i = 1; i <= ExplodeSteps; ++i)
         outlines << ExplodeOutline(pointer, target, i);
-    OutlineWindow outline(outlines);
+    outline_ = std::make_unique<OutlineWindow>(outlines);
+    shownStep_ = 0;
+    effectClock_.start();
+    EffectStep();
+    stepTimer_.start();
+    return true;
+}
+
+void TCKForm::EffectStep() {
     // Paced by the clock, whatever the machine: both passes take
     // 2 * ExplodeSteps * ExplodeStepMs. A machine too slow to draw every step
     // in time skips to the step that is due; the last one, which leaves
-    // nothing behind, is always drawn.
+    // nothing behind, is always drawn, and then the window appears.
     const int steps = 2 * ExplodeSteps;
-    QElapsedTimer clock;
-    clock.start();
-    for (int shown = 0; shown < steps;) {
-        const int due = int(std::min<qint64>(steps, clock.elapsed() / ExplodeStepMs + 1));
-        if (due > shown) {
-            shown = due;
-            outline.ShowStep(shown);
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        } else {
-            const qint64 next = qint64(shown) * ExplodeStepMs - clock.elapsed();
-            QThread::msleep(static_cast<unsigned long>(std::max<qint64>(1, next)));
-        }
-    }
+    const int due = int(std::min<qint64>(steps, effectClock_.elapsed() / ExplodeStepMs + 1));
+    if (!outline_ || due <= shownStep_)
+        return;
+    shownStep_ = due;
+    outline_->ShowStep(shownStep_);
+    if (shownStep_ < steps)
+        return;
+    stepTimer_.stop();
+    outline_.reset();
+    ShowWindow();
 }
 
 bool TCKForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == window_) {
-        // Placing the window puts a watch for its frame on it, and Qt hands
-        // an event to every filter by position in a list that a new filter
-        // joins at the front: the show being handled then comes here a
-        // second time, straight after the first, and would play the effect
-        // twice.
-        const bool again = event == handledShow_;
-        handledShow_ = nullptr;
         switch (event->type()) {
-        case QEvent::Show:
-            // A show the program asked for, not the window coming back after
-            // being minimised: restore, play the effect, then let it appear.
-            if (!event->spontaneous() && !again) {
-                RestorePlacement();
-                ExplodeEffect();
-                handledShow_ = event;
-            }
-            break;
         case QEvent::Move:
         case QEvent::Resize:
         case QEvent::WindowStateChange:

@@ -1,8 +1,10 @@
 // The main window's effects: its remembered position (restored when it is
-// shown, saved when it is destroyed), centring when nothing valid is stored,
-// and the opening effect of outlines growing from the mouse pointer.
+// opened, saved when it is destroyed), centring when nothing valid is stored,
+// and the opening effect of outlines growing from the mouse pointer, after
+// which the window appears.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QMargins>
 #include <QObject>
@@ -10,12 +12,15 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QTimer>
+#include <memory>
 #include <optional>
 
 class QWidget;
 
 namespace zt {
 
+class OutlineWindow;
 class TCKIniCtrl;
 
 // "200,flags,show command,left,top,right,bottom"
@@ -42,8 +47,6 @@ QString PlacementText(const WindowPlacement& placement);
 // no screen at all, wholly above or left of them.
 std::optional<QRect> PlacedRect(const WindowPlacement& placement, QSize outerSize,
                                 const QList<QRect>& screens);
-// The outer rectangle of a window of that size centred on the screen.
-QRect CentredRect(QSize outerSize, const QRect& screen);
 
 constexpr int ExplodeSteps = 40;
 constexpr int ExplodeStepMs = 4;
@@ -62,20 +65,29 @@ class TCKForm : public QObject {
 public:
     TCKForm(QWidget* window, TCKIniCtrl* ini, QString section = QStringLiteral("common"),
             QString key = QStringLiteral("MainForm"));
+    ~TCKForm() override;
+
+    // What a request to show the window does: restore the placement, play
+    // the opening effect, and show the window when it has ended. A request
+    // while the effect plays is the same request. The window's own
+    // setVisible(true) hands its requests here unless ShowingNow().
+    void Open();
+    bool ShowingNow() const { return showingNow_; }
 
     void RestorePlacement();
     void SavePlacement(); // call when the window goes, before its own clean-up
-    void ExplodeEffect();
 
     void SetEffect(TCKDlgEffect effect) { effect_ = effect; }
-    TCKDlgEffect Effect() const { return effect_; }
-    // The placement as it would be saved now.
-    WindowPlacement CurrentPlacement() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Starts the outlines; false when none are shown.
+    bool ExplodeEffect();
+    void EffectStep();
+    void ShowWindow();
+    WindowPlacement CurrentPlacement() const;
     QRect OuterNormalRect() const;
     void NoteFrame();
 
@@ -86,8 +98,12 @@ private:
     TCKDlgEffect effect_ = TCKDlgEffect::deExplode;
     QMargins frame_; // the frame around the client area, as last seen
     QRect outer_;    // the outer rectangle, as last seen shown in the normal state
-    // The show just handled, until the window's next event: see eventFilter.
-    const QEvent* handledShow_ = nullptr;
+    // The opening effect while it plays.
+    std::unique_ptr<OutlineWindow> outline_;
+    QTimer stepTimer_;
+    QElapsedTimer effectClock_;
+    int shownStep_ = 0;
+    bool showingNow_ = false;
 };
 
 } // namespace zt

@@ -57,6 +57,11 @@ private:
 
 } // namespace
 
+QRect CentredRect(QSize size, const QRect& around) {
+    return QRect(around.x() + (around.width() - size.width()) / 2,
+                 around.y() + (around.height() - size.height()) / 2, size.width(), size.height());
+}
+
 QMargins KnownFrame(const QWidget* window) {
     const QWindow* handle = window ? window->windowHandle() : nullptr;
     return handle ? handle->frameMargins() : QMargins();

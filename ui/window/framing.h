@@ -15,6 +15,11 @@ class QWidget;
 
 namespace zt {
 
+// The rectangle of that size centred on around; the division truncates
+// toward zero, also for a rectangle larger than around. Every window the
+// game centres is centred by this.
+QRect CentredRect(QSize size, const QRect& around);
+
 // The frame as the window manager has reported it; null before it has (and
 // always without a window manager).
 QMargins KnownFrame(const QWidget* window);

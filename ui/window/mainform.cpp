@@ -168,6 +168,14 @@ void TMainForm::FormDestroy() {
     offscreenCell_ = QImage();
 }
 
+void TMainForm::setVisible(bool visible) {
+    if (visible && !isVisible() && ckForm_ && !ckForm_->ShowingNow()) {
+        ckForm_->Open();
+        return;
+    }
+    QWidget::setVisible(visible);
+}
+
 void TMainForm::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && firstTime_ &&

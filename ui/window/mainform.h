@@ -35,6 +35,8 @@ class TYesNoDlg;
 
 class TMainForm : public QWidget, public GameView {
     Q_OBJECT
+    friend struct TestSeam;
+
 public:
     // programDir: the folder of the level file, the help file and (where the
     // player may write there) the default progress file, with a trailing
@@ -74,23 +76,10 @@ public:
     void boxPaint();
 
     Game& game() { return game_; }
-    const QString& ProgramDir() const { return programDir_; }
-    QString& ProgressPath() { return progressPath_; }
-    int MarkerFrame() const { return markerFrame_; }
-    bool FirstTime() const { return firstTime_; }
-    const QImage& BoxImage() const;
-    const QImage& LevelBoxImage() const;
-    TCKBitmapList& Bitmaps() { return bitmaps_; }
-    // The pictures with twice the pixels, decoded the first time a screen of
-    // a ratio above 1 needs them (empty until then).
-    TCKBitmapList& Bitmaps2x() { return bitmaps2x_; }
-    // What the board and the level display are drawn from now.
-    const render::Pictures& Pictures() const { return pictures_; }
-    HelpWindow* Help() const { return help_.get(); }
-    // The cell the keyboard's frame stands on; drawn only while the board has
-    // the focus.
-    QPoint FocusFrameCell() const { return {frameCol_, frameRow_}; }
-    bool FocusFrameShown() const { return frameShown_; }
+
+    // A request to show the window opens it through CKForm1: placed, then
+    // the opening effect, then shown.
+    void setVisible(bool visible) override;
 
     // The controls, under the names the game's code has always used.
     QFrame* ToolPanel = nullptr;

@@ -12,6 +12,8 @@
 namespace zt {
 
 class OutlineWindow : public QWidget {
+    friend struct TestSeam;
+
 public:
     // The outlines of one pass, smallest first, in screen coordinates.
     explicit OutlineWindow(QList<QRect> outlines);
@@ -19,8 +21,6 @@ public:
     // Steps 1..n draw outline after outline; steps n+1..2n take them away
     // again in the same order. Step 2n leaves nothing and hides the window.
     void ShowStep(int step);
-    // What shows now, in screen coordinates.
-    QRegion Showing() const { return showing_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

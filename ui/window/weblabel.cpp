@@ -10,18 +10,10 @@ TCKSimpleLabel::TCKSimpleLabel(QWidget* parent) : QLabel(parent) {
 }
 
 void TCKSimpleLabel::Jump() {
-    if (!isEnabled() || JumpMode == TCKJumpModes::jmNone) {
+    if (!isEnabled()) {
         return;
     }
-    ++Jumps;
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, VisitedColor);
-    setPalette(p);
-    if (JumpMode != TCKJumpModes::jmInternet) {
-        return; // the game uses the web page only
-    }
     if (!opener || !opener(JumpAddress)) {
-        JumpMode = TCKJumpModes::jmNone;
         setEnabled(false);
     }
 }

@@ -2,23 +2,17 @@
 // the rest of the run: a missing browser is not worth a message.
 #pragma once
 
-#include <QColor>
 #include <QLabel>
 #include <functional>
 
 namespace zt {
-
-enum class TCKJumpModes { jmInternet, jmApplication, jmNone, jmCustom };
 
 class TCKSimpleLabel : public QLabel {
     Q_OBJECT
 public:
     explicit TCKSimpleLabel(QWidget* parent = nullptr);
 
-    TCKJumpModes JumpMode = TCKJumpModes::jmInternet;
     QString JumpAddress;
-    int Jumps = 0;
-    QColor VisitedColor = QColor(128, 0, 128);
 
     // Opens an address; the default asks the desktop. True when it worked.
     std::function<bool(const QString&)> opener;

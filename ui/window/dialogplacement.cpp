@@ -1,4 +1,4 @@
-#include "placement.h"
+#include "dialogplacement.h"
 
 #include <QWidget>
 
@@ -6,11 +6,18 @@
 
 namespace zt {
 
+namespace {
+
+// Centred on the main window across, and centred on its client area
+// reckoned up from the main window's lower edge.
 QPoint DialogPosition(const QRect& mainOuter, int mainClientHeight, QSize dialogOuter) {
-    int left = mainOuter.left() + (mainOuter.width() - dialogOuter.width()) / 2;
-    int top = mainOuter.top() + mainOuter.height() - (mainClientHeight + dialogOuter.height()) / 2;
+    const int left = CentredRect(dialogOuter, mainOuter).left();
+    const int top =
+        mainOuter.top() + mainOuter.height() - (mainClientHeight + dialogOuter.height()) / 2;
     return {left, top};
 }
+
+} // namespace
 
 void PlaceOver(QWidget* dialog, const QWidget* main) {
     if (!dialog || !main) {

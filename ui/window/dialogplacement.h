@@ -9,11 +9,6 @@ class QWidget;
 
 namespace zt {
 
-// mainOuter: the main window's frame rectangle; mainClientHeight: its client
-// height; dialogOuter: the dialog's outer width and height. Divisions truncate
-// toward zero.
-QPoint DialogPosition(const QRect& mainOuter, int mainClientHeight, QSize dialogOuter);
-
 // Moves dialog to its place over main (both top-level widgets), by the
 // dialog's outer rectangle.
 void PlaceOver(QWidget* dialog, const QWidget* main);

@@ -1,0 +1,57 @@
+// What the tests read inside the windows beyond what a player sees: the one
+// door into their private parts (each class names TestSeam its friend).
+#pragma once
+
+#include <QLabel>
+#include <QPoint>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTimer>
+
+#include "mainform.h"
+#include "splash.h"
+#include "yesnodlg.h"
+
+namespace zt {
+
+struct TestSeam {
+    static int MarkerFrame(const TMainForm& f) { return f.markerFrame_; }
+    static TCKBitmapList& Bitmaps(TMainForm& f) { return f.bitmaps_; }
+    // What the board and the level display are drawn from now.
+    static const render::Pictures& Pictures(const TMainForm& f) { return f.pictures_; }
+    static HelpWindow* Help(const TMainForm& f) { return f.help_.get(); }
+    static const QString& ProgressPath(const TMainForm& f) { return f.progressPath_; }
+    // The cell the keyboard's frame stands on, and whether it is drawn.
+    static QPoint FocusFrameCell(const TMainForm& f) { return {f.frameCol_, f.frameRow_}; }
+    static bool FocusFrameShown(const TMainForm& f) { return f.frameShown_; }
+    static QTimer* Timer(const TSplash& s) { return s.timer_; }
+};
+
+} // namespace zt
+
+namespace uitest {
+
+inline QString TwoDigits(int n) {
+    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
+// The message dialog's controls by the names the dialog gives them: item 1
+// is the first button (Yes or OK), item 2 the second (No or Cancel).
+inline QPushButton* PageButton(const QWidget* dialog, int page, int item) {
+    return dialog->findChild<QPushButton*>("Btn" + TwoDigits(page) + TwoDigits(item));
+}
+inline QLabel* PageLabel(const QWidget* dialog, int page) {
+    return dialog->findChild<QLabel*>("L" + TwoDigits(page) + "01");
+}
+// The page the dialog shows, or 0.
+inline int ShownPage(const QWidget* dialog) {
+    const auto* stack = dialog->findChild<QStackedWidget*>();
+    const QWidget* page = stack ? stack->currentWidget() : nullptr;
+    if (page) {
+        for (const QLabel* l : page->findChildren<QLabel*>())
+            if (l->objectName().startsWith(QLatin1Char('L')))
+                return l->objectName().mid(1, 2).toInt();
+    }
+    return 0;
+}
+
+} // namespace uitest
