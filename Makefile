@@ -24,15 +24,15 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --repeat until-pass:2
 	@tools/extra-tests.sh $(BUILD)
 
-# The Debian package, zorbly-tarnel_VERSION_ARCH.deb, into this folder; built
-# in a copy of the sources under $(BUILD)/deb.
-.PHONY: deb
-deb: deps
-	@tools/build-deb.sh $(BUILD)/deb . $(JOBS)
-
 # Small faults put into a copy of the sources one at a time (not part of test).
 mutation: deps
 	@/usr/bin/python3 tools/mutation/mutate.py --work $(BUILD)-mutation
 
 clean:
 	rm -rf $(BUILD)
+
+# The Debian package, zorbly-tarnel_VERSION_ARCH.deb, into this folder; built
+# in a copy of the sources under $(BUILD)/deb.
+.PHONY: deb
+deb: deps
+	@tools/build-deb.sh $(BUILD)/deb . $(JOBS)
