@@ -3,11 +3,27 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QScreen>
 #include <QUrl>
+#include <algorithm>
 
+#include "framing.h"
 #include "glyphs.h"
 
 namespace zt {
+
+namespace {
+
+// The size the rules are written for, where the screen has room for it.
+const QSize RulesSize(560, 480);
+
+// start, or as near as it comes with length inside [low, high).
+int InsideRange(int start, int length, int low, int high) {
+    return std::max(low, std::min(start, high - length));
+}
+
+} // namespace
 
 QString RulesTopic(int language) {
     return language == 1 ? QStringLiteral("Das_Spiel") : QStringLiteral("The_game");
@@ -19,7 +35,36 @@ HelpWindow::HelpWindow() {
     setWindowIcon(GameIcon());
     setAttribute(Qt::WA_QuitOnClose, false);
     setOpenExternalLinks(true);
-    resize(560, 480);
+    resize(RulesSize);
+}
+
+void HelpWindow::StandOver(const QWidget* main) {
+    if (isVisible() || !main)
+        return;
+    const QRect free = main->screen()->availableGeometry();
+    // Until the window manager has framed it, it gets the main window's frame.
+    const QMargins guess = KnownFrame(main);
+    const QMargins frame = KnownFrame(this).isNull() ? guess : KnownFrame(this);
+    // The player's own size, or the one written for, as far as the screen has room.
+    resize(size().boundedTo(free.size().shrunkBy(frame)).expandedTo(minimumSizeHint()));
+    const QRect mainOuter = OuterRect(main, guess);
+    PlaceFrame(
+        this,
+        [mainOuter, free](QSize outer) {
+            QRect r(QPoint(), outer);
+            r.moveCenter(mainOuter.center());
+            return QPoint(InsideRange(r.left(), outer.width(), free.left(), free.right() + 1),
+                          InsideRange(r.top(), outer.height(), free.top(), free.bottom() + 1));
+        },
+        guess);
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QTextBrowser::keyPressEvent(event);
 }
 
 void HelpWindow::ShowTopic(const QString& helpFile, const QString& topic, bool german) {

@@ -16,6 +16,14 @@ public:
     void ShowTopic(const QString& helpFile, const QString& topic, bool german);
     QString Topic() const { return topic_; }
 
+    // Before a showing: unless it is up already, the window goes over main,
+    // centred on it, and is made to fit whole (frame and close box included)
+    // into the free area of main's screen, as far as that reaches.
+    void StandOver(const QWidget* main);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QString topic_;
 };

@@ -322,10 +322,8 @@ void TMainForm::TongueBtnClick() {
 void TMainForm::rules() {
     if (!help_) {
         help_ = std::make_unique<HelpWindow>();
-        // Beside the board at first, not wherever the desktop starts windows.
-        const QRect main = frameGeometry();
-        help_->move(main.left() + 40, main.top() + 40);
     }
+    help_->StandOver(this);
     help_->ShowTopic(helpFile_, RulesTopic(game_.language), game_.German());
 }
 
