@@ -40,6 +40,7 @@ public:
     qint64 Pid() const { return process_.processId(); }
     bool Running() const { return process_.state() != QProcess::NotRunning; }
     bool WaitForExit(int ms);
+    int ExitCode() const { return process_.exitCode(); }
     QString Output() const;
 
     Window Main(int timeoutMs = 5000);

@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
 #include <memory>
 
 #include "catalogue.h"
@@ -19,7 +20,7 @@ namespace {
 
 // Tool-bar controls (centres, inside the tool-bar panel).
 const QPoint NewGameBtn(16, 16), RestartBtn(44, 16), LoadBtn(72, 16), SaveBtn(100, 16),
-    ExitBtn(156, 16), sDownBtn(288, 17), sUpBtn(389, 17);
+    ExitBtn(156, 16), sDownBtn(288, 17), sUpBtn(389, 17), RulesBtn(441, 16);
 // Message dialog buttons (centres): the left and right button of a question,
 // the single OK button.
 const QPoint QuestionYes(44 + 38, 68 + 13), RestartYes(48 + 38, 68 + 13),
@@ -333,6 +334,64 @@ private slots:
         QCOMPARE(Level(), 7);
         // The remembered progress file was read at start: two levels solved.
         QVERIFY(BlueGaugeRows(game_->BoardArea(), pics_) >= 1);
+    }
+
+    void anotherStartBringsTheGameForward() {
+        // The rules have the focus; a second start of the same player's game
+        // hands it back to the game and ends, touching no file.
+        game_->ClickToolBar(RulesBtn.x(), RulesBtn.y());
+        const auto isRules = [](const Window& w) { return w.name == "Zorbly Tarnel V2.2"; };
+        const Window rules = WaitForWindow(game_->Pid(), isRules, 5000);
+        QVERIFY2(rules.valid(), "no rules window");
+        Focus(rules);
+        const auto focused = [] { return XDo({"getwindowfocus"}).toULongLong(); };
+        QCOMPARE(focused(), rules.id);
+        const auto files = [&] {
+            QByteArray bytes;
+            for (QString name : {configDir_.filePath("ZorblyGames/ZorblyTarnel-V2.ini"),
+                                 programDir_.filePath("afternoon.ztn")}) {
+                QFile f(name);
+                bytes += f.open(QIODevice::ReadOnly) ? f.readAll() : "none";
+            }
+            return bytes;
+        };
+        const QByteArray before = files();
+        Session second(programDir_.path(), configDir_.path());
+        QVERIFY(second.Start());
+        QVERIFY2(second.WaitForExit(5000), "a second game kept running");
+        QCOMPARE(second.ExitCode(), 0);
+        const Window main = game_->Main();
+        if (!FrameExtents(main).isNull()) {
+            QTRY_COMPARE_WITH_TIMEOUT(focused(), main.id, 3000);
+        } else {
+            // Without a window manager nobody hands the focus over: on top
+            // (first in the server's list, which starts at the top) is what
+            // a game can reach.
+            const auto stackedAbove = [&] {
+                QProcess list;
+                list.start("xwininfo", {"-root", "-children"});
+                list.waitForFinished();
+                const QString out = QString::fromLatin1(list.readAllStandardOutput());
+                const auto at = [&](qulonglong id) {
+                    return out.indexOf("0x" + QString::number(id, 16) + " ");
+                };
+                return at(main.id) >= 0 && at(main.id) < at(rules.id);
+            };
+            QTRY_VERIFY_WITH_TIMEOUT(stackedAbove(), 3000);
+        }
+        QCOMPARE(files(), before);
+        // Escape closes the rules.
+        Focus(rules);
+        Key("Escape");
+        QVERIFY(WaitUntilGone(game_->Pid(), isRules, 3000));
+        // A game that was killed does not keep the next one from starting.
+        QVERIFY(::kill(pid_t(game_->Pid()), SIGKILL) == 0);
+        QVERIFY(game_->WaitForExit(5000));
+        Start();
+        const Window splash = game_->Splash(10000);
+        QVERIFY2(splash.valid(), "no start after a killed game");
+        ClickIn(splash, 100, 75);
+        QVERIFY(game_->Main().valid());
     }
 
     void loadingProgress() {

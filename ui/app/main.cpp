@@ -6,6 +6,7 @@
 #include "appwindows.h"
 #include "cmdline.h"
 #include "platformchoice.h"
+#include "singleinstance.h"
 #include "waveplayer.h"
 
 int main(int argc, char** argv) {
@@ -28,6 +29,10 @@ int main(int argc, char** argv) {
     zt::PreferXInWaylandSession();
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("zorbly-tarnel"));
+    // A second start of the same player's game only brings the first forward.
+    const std::unique_ptr<QObject> onlyGame = zt::ClaimTheGame();
+    if (!onlyGame)
+        return 0;
 
     // The game's files lie beside the program. The window is made without
     // its pictures, which follow while the opening effect plays.
