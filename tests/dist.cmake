@@ -33,17 +33,11 @@ if(XVFB_RUN AND TARGET zorbly-tarnel)
     set_tests_properties(program PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)
 endif()
 
-# The Debian package: built the Debian way, lintian, installed with apt into a
-# throw-away copy of the system, started, saved into, and removed. Labelled
-# "package" (ctest -L package runs it alone, -LE package leaves it out). It
-# builds the game once more and keeps both cores busy, so it runs alone, and
-# only in the build without sanitizers (the package is built without them).
+# The Debian package, built, installed and removed (label "package"). It builds
+# the game once more on both cores, so it runs alone, and not with sanitizers.
 find_program(DPKG_BUILDPACKAGE dpkg-buildpackage)
 find_program(LINTIAN lintian)
-find_program(XDOTOOL xdotool)
-if(NOT ZTRN_SANITIZE AND DPKG_BUILDPACKAGE AND LINTIAN AND XDOTOOL AND XVFB_RUN AND DESKTOP_FILE_VALIDATE
-   AND APPSTREAMCLI)
-    add_test(NAME package COMMAND ${CMAKE_CURRENT_LIST_DIR}/dist/check-package.sh
-                                  ${CMAKE_BINARY_DIR} ${PROJECT_VERSION})
-    set_tests_properties(package PROPERTIES LABELS package TIMEOUT 1500 RUN_SERIAL TRUE)
+if(NOT ZTRN_SANITIZE AND DPKG_BUILDPACKAGE AND LINTIAN AND XVFB_RUN AND DESKTOP_FILE_VALIDATE AND APPSTREAMCLI)
+    add_test(NAME package COMMAND ${CMAKE_CURRENT_LIST_DIR}/dist/check-package.sh ${CMAKE_BINARY_DIR} ${PROJECT_VERSION})
+    set_tests_properties(package PROPERTIES LABELS package TIMEOUT 1500 RUN_SERIAL TRUE SKIP_RETURN_CODE 77)
 endif()

@@ -3,21 +3,16 @@
 # the program beside its level file, help file and sound module, the menu
 # entry and icons, a valid AppStream description, and a game that starts from
 # the menu entry.
-# With --installed PREFIX APP BIN it checks a game installed otherwise (the
-# Debian package): PREFIX holds share/, APP the program, BIN the link.
 set -euo pipefail
-dest=
-if [ "$1" = --installed ]; then
+build=$1
+dest=$(mktemp -d)
+trap 'rm -rf "$dest"' EXIT
+if [ "$1" = --installed ]; then # PREFIX APP BIN of a game installed otherwise (the package)
     root=$2 app=$3 bin=$4
 else
-    build=$1
-    dest=$(mktemp -d)
-    trap 'rm -rf "$dest"' EXIT
     DESTDIR="$dest" cmake --install "$build" > /dev/null
     prefix=$(sed -n 's/^CMAKE_INSTALL_PREFIX:PATH=//p' "$build/CMakeCache.txt")
-    root="$dest$prefix"
-    app="$root/lib/zorbly-tarnel"
-    bin="$root/bin"
+    root="$dest$prefix" app="$dest$prefix/lib/zorbly-tarnel" bin="$dest$prefix/bin"
 fi
 fail() { echo "FAIL: $*"; exit 1; }
 
@@ -36,8 +31,7 @@ for size in 16 32 48 64 128 256; do
 done
 appstreamcli validate --no-net "$root/share/metainfo/io.github.zorblygames.ZorblyTarnel.metainfo.xml" > /dev/null || fail "AppStream description does not validate"
 
-# Start the game the way the menu does, from the entry's Exec line: the
-# program by its name, found on the path.
+# Start the game the way the menu does, from the entry's Exec line (by name).
 exec_line=$(sed -n 's/^Exec=//p' "$desktop")
 program=$(PATH="$bin" command -v "$exec_line") || fail "Exec line names no program in $bin: $exec_line"
 config=$(mktemp -d)
