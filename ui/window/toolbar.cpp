@@ -2,10 +2,12 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QProxyStyle>
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 
 #include "aboutbox.h"
 #include "fonts.h"
@@ -61,6 +63,50 @@ public:
         default:
             return false;
         }
+    }
+};
+
+// Qt's scroll bars draw no focus mark, and the style draws one only after
+// the focus has moved by key. The selector holds the focus from the start,
+// so it shows the board's focus frame over itself while it has it: black all
+// round with white dashes over it, which stands out on any colour.
+class FocusMark : public QWidget {
+public:
+    explicit FocusMark(QWidget* control) : QWidget(control) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        hide();
+        control->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn) {
+            setGeometry(parentWidget()->rect());
+            show();
+        } else if (event->type() == QEvent::FocusOut) {
+            hide();
+        }
+        return false;
+    }
+    void paintEvent(QPaintEvent*) override {
+        constexpr int dash = 2;
+        const int w = width(), h = height();
+        QPainter p(this);
+        const auto edges = [&](int from, int length, const QColor& colour) {
+            p.fillRect(from, 0, length, 1, colour);
+            p.fillRect(from, h - 1, length, 1, colour);
+        };
+        const auto sides = [&](int from, int length, const QColor& colour) {
+            p.fillRect(0, from, 1, length, colour);
+            p.fillRect(w - 1, from, 1, length, colour);
+        };
+        edges(0, w, Qt::black);
+        sides(0, h, Qt::black);
+        for (int i = 0; i < w; i += 2 * dash)
+            edges(i, std::min(dash, w - i), Qt::white);
+        for (int i = 0; i < h; i += 2 * dash)
+            sides(i, std::min(dash, h - i), Qt::white);
     }
 };
 
@@ -157,6 +203,7 @@ void TMainForm::BuildToolBar() {
     levelscroll->setPageStep(10);
     levelscroll->setFocusPolicy(Qt::StrongFocus);
     levelscroll->installEventFilter(new SelectorKeys(levelscroll));
+    new FocusMark(levelscroll);
     sUpBtn = SpeedButton(p, "sUpBtn", {381, 7, 16, 20}, "sup.bmp", 2, {15, 15});
     TongueBtn = SpeedButton(p, "TongueBtn", {400, 4, 25, 25}, "tongue.bmp", 1, {15, 15});
     RulesBtn = SpeedButton(p, "RulesBtn", {429, 4, 25, 25}, "rules.bmp", 1, {18, 18});
