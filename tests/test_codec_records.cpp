@@ -46,6 +46,22 @@ Bytes TopDown(const Bytes& bmp) {
     return out;
 }
 
+// The same picture behind the old 12-byte header, with three-byte palette
+// entries.
+Bytes OldHeader(const Bytes& bmp) {
+    const BmpInfo info = ReadBmpInfo(bmp);
+    const std::size_t offset = Le32(bmp, 10);
+    Bytes out{'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 12, 0, 0, 0};
+    for (int v : {info.width, info.height, 1, info.bitsPerPixel})
+        out.insert(out.end(), {std::uint8_t(v), std::uint8_t(v >> 8)});
+    for (std::size_t p = 14 + 40; p < offset; p += 4)
+        out.insert(out.end(), bmp.begin() + p, bmp.begin() + p + 3);
+    out[10] = std::uint8_t(out.size());
+    out[11] = std::uint8_t(out.size() >> 8);
+    out.insert(out.end(), bmp.begin() + offset, bmp.end());
+    return out;
+}
+
 } // namespace
 
 class RecordTest : public QObject {
@@ -205,6 +221,9 @@ private slots:
         QVERIFY(ReadBmpInfo(topDown).topDown);
         QCOMPARE(DecodeBmp(topDown).pixels, picture.pixels);
         QCOMPARE(DecodeBmp(topDown).height, 6);
+        const Bytes old = OldHeader(bottomUp);
+        QCOMPARE(ReadBmpInfo(old).bitsPerPixel, bits);
+        QCOMPARE(DecodeBmp(old).pixels, picture.pixels);
 
         // Three bytes a pixel, blue first, into padded rows that keep their padding.
         const std::size_t rowBytes = 17 * 3 + 5;

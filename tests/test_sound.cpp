@@ -3,6 +3,7 @@
 // With --no-server: wave images taken apart, and a machine without any sound
 // output, where the player stays silent and never hangs.
 #include <QCoreApplication>
+#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -17,10 +18,9 @@
 #include "waveplayer.h"
 
 using zt::WavePlayer;
+using Bytes = std::vector<std::uint8_t>;
 
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
 
 // A RIFF WAVE image; `before` are chunks ahead of the data chunk.
 Bytes Image(int tag, int channels, int rate, int bits, const Bytes& data, const Bytes& before = {},
@@ -50,6 +50,14 @@ Bytes Tone(int rate, double hz, int ms) {
     for (std::size_t i = 0; i < samples.size(); ++i)
         samples[i] = std::uint8_t(128 + std::lround(100 * std::sin(2 * M_PI * hz * i / rate)));
     return Image(1, 1, rate, 8, samples);
+}
+
+Bytes Asset(const char* name) {
+    QFile f(QStringLiteral(ZTRN_ASSET_DIR "/") + QLatin1String(name));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray a = f.readAll();
+    return Bytes(a.begin(), a.end());
 }
 
 constexpr int RecordRate = 48000;
@@ -202,26 +210,51 @@ private slots:
 class WithoutServerTest : public QObject {
     Q_OBJECT
 private slots:
-    void takingImagesApart() {
+    void takingImagesApart_data() {
+        QTest::addColumn<Bytes>("image");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("frames");
+        QTest::addColumn<QList<int>>("at");
+        QTest::addColumn<QList<float>>("samples");
+        QTest::newRow("8-bit, unsigned")
+            << Image(1, 1, 11025, 8, {0x00, 0x80, 0xff, 0x40}) << 1 << 4 << QList<int>{0, 1, 2, 3}
+            << QList<float>{-1.0f, 0.0f, 127 / 128.0f, -0.5f};
         // After an odd-sized chunk and its pad byte; 16-bit stereo.
         const Bytes list{'L', 'I', 'S', 'T', 3, 0, 0, 0, 'a', 'b', 'c', 0};
-        Bytes w = Image(1, 2, 22050, 16, {0x00, 0x80, 0xff, 0x7f, 0, 0, 0, 0}, list);
-        auto s = zt::ParseWave(w.data(), w.size());
-        QVERIFY(s && s->channels == 2 && s->Frames() == 2);
-        QCOMPARE(s->samples[0], -1.0f);
-        // A data chunk claiming more than there is, ending in half a frame.
-        w = Image(1, 1, 11025, 16, {0, 0, 0, 0x40, 9}, {}, 1000);
-        s = zt::ParseWave(w.data(), w.size());
-        QVERIFY(s && s->Frames() == 2);
-        QCOMPARE(s->samples[1], 0.5f);
-        // 24-bit, the last sample ending the image.
-        w = Image(1, 1, 8000, 24, {0, 0, 0x80, 0xff, 0xff, 0x3f});
-        s = zt::ParseWave(w.data(), w.size());
-        QVERIFY(s && s->Frames() == 2);
-        QCOMPARE(s->samples[0], -1.0f);
-        QCOMPARE(s->samples[1], 0.5f);
-        // Refused: compressed, no channels, odd sample size, no rate, a chunk
-        // running past the end, a wrong tag, nothing.
+        QTest::newRow("16-bit stereo after a chunk")
+            << Image(1, 2, 22050, 16, {0x00, 0x80, 0xff, 0x7f, 0, 0, 0, 0}, list) << 2 << 2
+            << QList<int>{0, 1} << QList<float>{-1.0f, 32767 / 32768.0f};
+        QTest::newRow("16-bit, data claiming more, ending in half a frame")
+            << Image(1, 1, 11025, 16, {0, 0, 0, 0x40, 9}, {}, 1000) << 1 << 2 << QList<int>{1}
+            << QList<float>{0.5f};
+        QTest::newRow("24-bit, the last sample ending the image")
+            << Image(1, 1, 8000, 24, {0, 0, 0x80, 0xff, 0xff, 0x3f}) << 1 << 2 << QList<int>{0, 1}
+            << QList<float>{-1.0f, 0.5f};
+        // The game's own sounds: 8-bit mono; the bytes 128 (silence), the
+        // loudest and the quietest of each file.
+        QTest::newRow("solved.wav") << Asset("solved.wav") << 1 << 77992
+                                    << QList<int>{0, 14546, 20010}
+                                    << QList<float>{0.0f, 94 / 128.0f, -108 / 128.0f};
+        QTest::newRow("move.wav") << Asset("move.wav") << 1 << 661 << QList<int>{0, 21, 16}
+                                  << QList<float>{0.0f, 76 / 128.0f, -59 / 128.0f};
+    }
+    void takingImagesApart() {
+        QFETCH(Bytes, image);
+        QFETCH(int, channels);
+        QFETCH(int, frames);
+        QFETCH(QList<int>, at);
+        QFETCH(QList<float>, samples);
+        const auto s = zt::ParseWave(image.data(), image.size());
+        QVERIFY(s);
+        QCOMPARE(s->channels, channels);
+        QCOMPARE(s->Frames(), std::size_t(frames));
+        for (qsizetype i = 0; i < at.size(); ++i)
+            QCOMPARE(s->samples[std::size_t(at[i])], samples[i]);
+    }
+
+    void refusingImages() {
+        // Compressed, no channels, odd sample size, no rate, a chunk running
+        // past the end, a wrong tag, nothing.
         const Bytes some{1, 2, 3, 4};
         const Bytes huge{'J', 'U', 'N', 'K', 0xff, 0xff, 0xff, 0xff};
         Bytes wrongTag = Image(1, 1, 11025, 8, some);
