@@ -247,16 +247,27 @@ QString TCKIniCtrl::KeyFor(const QString& section, const QString& name) {
     return group + QLatin1Char('/') + name;
 }
 
+QHash<QString, QString>& TCKIniCtrl::Values() {
+    if (!values_) {
+        values_.emplace();
+        auto store = OpenStore(regPath_);
+        if (store && Readable(*store)) {
+            const QStringList keys = store->allKeys();
+            for (const QString& key : keys)
+                if (std::optional<QString> text = StoredText(store->value(key)))
+                    values_->insert(key, *text);
+        }
+    }
+    return *values_;
+}
+
 std::optional<QString> TCKIniCtrl::ReadStored(const QString& section, const QString& name) {
     const QString key = KeyFor(section, name);
-    // A value written since BeginUpdate reads as written.
-    for (auto change = pending_.rbegin(); change != pending_.rend(); ++change)
-        if (change->key == key)
-            return change->text;
-    auto store = OpenStore(regPath_);
-    if (!store || !Readable(*store))
+    const QHash<QString, QString>& values = Values();
+    const auto found = values.constFind(key);
+    if (found == values.cend())
         return std::nullopt;
-    return StoredText(store->value(key));
+    return *found;
 }
 
 bool TCKIniCtrl::Apply(const std::vector<Change>& changes) const {
@@ -288,11 +299,25 @@ bool TCKIniCtrl::Apply(const std::vector<Change>& changes) const {
 bool TCKIniCtrl::Store(const QString& section, const QString& name,
                        const std::optional<QString>& text) {
     Change change{KeyFor(section, name), text};
+    // Read before the first write, so that the copy holds the rest.
+    QHash<QString, QString>& values = Values();
+    if (text)
+        values.insert(change.key, *text);
+    else
+        values.remove(change.key);
     if (holding_) {
         pending_.push_back(std::move(change));
         return true; // written with the others at EndUpdate
     }
-    return Apply({std::move(change)});
+    return Written(Apply({std::move(change)}));
+}
+
+bool TCKIniCtrl::Written(bool ok) {
+    // What did not reach the store is not kept either: the next read asks
+    // the store again.
+    if (!ok)
+        values_.reset();
+    return ok;
 }
 
 void TCKIniCtrl::BeginUpdate() {
@@ -305,7 +330,7 @@ void TCKIniCtrl::EndUpdate() {
     holding_ = false;
     const std::vector<Change> changes = std::move(pending_);
     pending_.clear();
-    lastWriteOk_ = Apply(changes);
+    lastWriteOk_ = Written(Apply(changes));
 }
 
 void TCKIniCtrl::RemoveLeftovers() const {

@@ -1,8 +1,11 @@
-// The per-user settings store. Each call stands alone: nothing is cached and
-// every write is on disk when it returns. A value that cannot be read counts
-// as missing; a write that fails is simply not written.
+// The per-user settings store. It is read once, at the first read or write,
+// and kept in memory for the run: the game reads its values at start and
+// writes them together at close (BeginUpdate .. EndUpdate). A write outside
+// such an update is on disk when it returns. A value that cannot be read
+// counts as missing; a write that fails is simply not written.
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -48,6 +51,9 @@ private:
     // An empty section is the one used last; "#ROOT" is the key itself.
     QString KeyFor(const QString& section, const QString& name);
     std::optional<QString> ReadStored(const QString& section, const QString& name);
+    // The values as the store held them when first asked, with this store's
+    // writes since; empty for a store that cannot be read.
+    QHash<QString, QString>& Values();
     // Writes text, or erases the value when there is none.
     bool Store(const QString& section, const QString& name, const std::optional<QString>& text);
 
@@ -57,8 +63,11 @@ private:
     };
     // Applies changes with one rewrite of the store at most.
     bool Apply(const std::vector<Change>& changes) const;
+    // Passes ok on; forgets the copy in memory when a write failed.
+    bool Written(bool ok);
 
     QString regPath_;
+    std::optional<QHash<QString, QString>> values_;
     bool holding_ = false;
     std::vector<Change> pending_; // the writes since BeginUpdate
     QString lastSection_ = QStringLiteral("Common");
