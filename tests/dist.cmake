@@ -1,8 +1,9 @@
 # The installed game: layout, menu entry, icons, AppStream, and a start from the menu entry.
-find_program(XVFB_RUN xvfb-run)
+find_program(XVFB Xvfb)
+set(ZTRN_XSERVER ${CMAKE_CURRENT_LIST_DIR}/e2e/xserver.sh)
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
 find_program(APPSTREAMCLI appstreamcli)
-if(XVFB_RUN AND DESKTOP_FILE_VALIDATE AND APPSTREAMCLI AND TARGET zorbly-tarnel)
+if(XVFB AND DESKTOP_FILE_VALIDATE AND APPSTREAMCLI AND TARGET zorbly-tarnel)
     add_test(NAME install COMMAND ${CMAKE_CURRENT_LIST_DIR}/dist/check-install.sh ${CMAKE_BINARY_DIR})
     set_tests_properties(install PROPERTIES TIMEOUT 120)
 endif()
@@ -20,7 +21,7 @@ endif()
 
 # The program as started from a terminal or a desktop: its command line, and
 # a clean end after a sound, again and again, against a private sound server.
-if(XVFB_RUN AND TARGET zorbly-tarnel)
+if(XVFB AND TARGET zorbly-tarnel)
     add_executable(test_program ${CMAKE_CURRENT_LIST_DIR}/dist/test_program.cpp
                                 ${CMAKE_CURRENT_LIST_DIR}/e2e/xdriver.cpp)
     target_include_directories(test_program PRIVATE ${CMAKE_CURRENT_LIST_DIR}
@@ -28,8 +29,7 @@ if(XVFB_RUN AND TARGET zorbly-tarnel)
     target_link_libraries(test_program PRIVATE Qt6::Gui Qt6::Test)
     target_compile_definitions(test_program PRIVATE ZTRN_BUILD_DIR="${CMAKE_BINARY_DIR}")
     add_dependencies(test_program zorbly-tarnel)
-    add_test(NAME program COMMAND ${XVFB_RUN} -a -s "-screen 0 1024x768x24"
-                                  $<TARGET_FILE:test_program>)
+    add_test(NAME program COMMAND ${ZTRN_XSERVER} $<TARGET_FILE:test_program>)
     set_tests_properties(program PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)
 endif()
 

@@ -1,14 +1,10 @@
 # Starts of the whole game against damaged, huge and odd files, one process
-# each. The sanitizer build starts slower: its bound on the first showing is
-# looser (the run looks for memory faults, not for speed).
+# each.
 if(TARGET ztrn_ui AND TARGET zorbly-tarnel)
     add_executable(test_hostile ${CMAKE_CURRENT_LIST_DIR}/test_hostile.cpp)
     target_link_libraries(test_hostile PRIVATE ztrn_ui Qt6::Test)
     target_compile_definitions(test_hostile PRIVATE
         ZTRN_GAME_DIR="$<TARGET_FILE_DIR:zorbly-tarnel>")
-    if(ZTRN_SANITIZE)
-        target_compile_definitions(test_hostile PRIVATE ZTRN_SHOWN_WITHIN_MS=30000)
-    endif()
     add_dependencies(test_hostile zorbly-tarnel ztrn_game_files)
     add_test(NAME hostile COMMAND test_hostile)
     set_tests_properties(hostile PROPERTIES TIMEOUT 600)

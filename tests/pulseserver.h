@@ -39,9 +39,24 @@ struct PulseServer {
         server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         server.start("pulseaudio", {"--daemonize=no", "--exit-idle-time=-1", "-n",
                                     "--log-level=error", "-F", config.fileName()});
-        for (int i = 0; i < 200 && !QFile::exists(Socket()); ++i)
+        // The sink comes after the socket: ready once the server names it.
+        for (int i = 0; i < 200 && !SinkReady(); ++i)
             QThread::msleep(50);
-        QThread::msleep(300); // the sink comes after the socket
+    }
+
+    bool SinkReady() const {
+        if (!QFile::exists(Socket()))
+            return false;
+        QProcess list;
+        list.start("pactl", {"list", "short", "sinks"});
+        if (!list.waitForStarted(5000))
+            return true; // without pactl the socket is all there is to go by
+        if (!list.waitForFinished(5000)) {
+            list.kill();
+            list.waitForFinished();
+            return false;
+        }
+        return list.readAllStandardOutput().contains("ztsink");
     }
 
     ~PulseServer() {

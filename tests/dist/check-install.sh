@@ -40,17 +40,13 @@ cat > "$config/start.sh" <<EOS
 #!/usr/bin/env bash
 XDG_CONFIG_HOME="$config" "$program" > "$config/out.log" 2>&1 &
 pid=\$!
-for i in \$(seq 1 100); do
-    if xdotool search --onlyvisible --name '^Zorbly Tarnel V2.2' > /dev/null 2>&1; then
-        kill \$pid; wait \$pid 2>/dev/null; exit 0
-    fi
-    kill -0 \$pid 2>/dev/null || { cat "$config/out.log"; exit 1; }
-    sleep 0.1
-done
-kill \$pid; exit 1
+if timeout 30 xdotool search --sync --onlyvisible --name '^Zorbly Tarnel V2.2' > /dev/null 2>&1; then
+    kill \$pid; wait \$pid 2>/dev/null; exit 0
+fi
+cat "$config/out.log"; kill \$pid; exit 1
 EOS
 chmod +x "$config/start.sh"
-xvfb-run -a "$config/start.sh" || fail "the installed game did not open its window"
+"$(dirname "$0")/../e2e/xserver.sh" "$config/start.sh" || fail "the installed game did not open its window"
 
 # The program's folder as the system leaves it: not writable (a read-only
 # mount in a namespace of its own, which even root cannot write). A new
@@ -68,49 +64,66 @@ player=$(mktemp -d)
 trap 'rm -rf "$dest" "$config" "$player"' EXIT
 mkdir -p "$player/config/ZorblyGames"
 printf '[common]\ntongue=0\n' > "$player/config/ZorblyGames/ZorblyTarnel-V2.ini"
-cat > "$player/firstsave.sh" <<EOS
+cat > "$player/firstsave.sh" <<'EOS'
 #!/usr/bin/env bash
+app=$1 program=$2 player=$3
 mount --bind -o ro "$app" "$app" || exit 3
 touch "$app/probe" 2> /dev/null && exit 4
 XDG_CONFIG_HOME="$player/config" XDG_DATA_HOME="$player/data" QT_QPA_PLATFORM=xcb \
     "$program" > "$player/out.log" 2>&1 &
-pid=\$!
-main=
-for i in \$(seq 1 100); do
-    main=\$(xdotool search --onlyvisible --name '^Zorbly Tarnel V2.2 - Game noname.ztn\$' | head -1)
-    [ -n "\$main" ] && break
-    sleep 0.1
-done
-[ -n "\$main" ] || { kill \$pid; cat "$player/out.log"; exit 5; }
-sleep 3.5 # the splash goes by itself
-eval \$(xdotool getwindowgeometry --shell \$main)
-xdotool mousemove --sync \$((X + 156)) \$((Y + 16)) click 1
-# Answers whatever dialog stands open until the game has ended: yes to the
-# closing question (the narrow one), "noname" to the save dialog. A key sent
-# while a dialog is still coming up may go astray; it is sent again.
-for i in \$(seq 1 20); do
-    sleep 0.5
-    kill -0 \$pid 2> /dev/null || break
-    for w in \$(xdotool search --onlyvisible --pid \$pid '' 2> /dev/null); do
-        eval \$(xdotool getwindowgeometry --shell \$w)
-        # Not the main window, not the root window the search also names.
-        [ "\$WIDTH" -lt 100 ] || [ "\$WIDTH" -eq 520 ] || [ "\$WIDTH" -gt 900 ] && continue
-        xdotool windowfocus --sync \$w
-        if [ "\$WIDTH" -lt 330 ]; then
-            xdotool key --clearmodifiers Return
-        else
-            xdotool key --clearmodifiers ctrl+a
-            xdotool type --delay 20 noname
-            xdotool key --clearmodifiers Return
-        fi
-        break
+pid=$!
+# until SECONDS COMMAND...: waits until the command succeeds.
+until_true() {
+    local end=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ $SECONDS -lt $end ] || return 1
+        sleep 0.1
     done
-done
-kill -0 \$pid 2> /dev/null && { kill \$pid; exit 6; }
-wait \$pid
+}
+# The game's visible window whose width lies in [MIN, MAX), on stdout.
+window_by_width() {
+    local w
+    for w in $(xdotool search --onlyvisible --pid $pid --class . 2> /dev/null); do
+        eval $(xdotool getwindowgeometry --shell $w)
+        if [ "$WIDTH" -ge $1 ] && [ "$WIDTH" -lt $2 ] && [ "$WIDTH" -ne 520 ]; then
+            echo $w
+            return 0
+        fi
+    done
+    return 1
+}
+no_splash() { ! window_by_width 200 201 > /dev/null; }
+# Gives the window the keyboard focus and waits until it holds there.
+focus() {
+    xdotool windowfocus --sync $1
+    until_true 10 [ "$(xdotool getwindowfocus)" = "$1" ]
+}
+main=$(timeout 30 xdotool search --sync --onlyvisible --name '^Zorbly Tarnel V2.2 - Game noname.ztn$' | head -1)
+[ -n "$main" ] || { kill $pid; cat "$player/out.log"; exit 5; }
+until_true 30 no_splash || { kill $pid; exit 5; } # the splash goes by itself
+eval $(xdotool getwindowgeometry --shell $main)
+xdotool mousemove --sync $((X + 156)) $((Y + 16)) click 1
+# Yes to the closing question (the narrow dialog), "noname" to the save dialog.
+until_true 20 window_by_width 250 330 > /dev/null || { kill $pid; exit 6; }
+ask=$(window_by_width 250 330)
+focus $ask || { kill $pid; exit 6; }
+xdotool key --clearmodifiers Return
+until_true 20 window_by_width 330 900 > /dev/null || { kill $pid; exit 7; }
+save=$(window_by_width 330 900)
+focus $save || { kill $pid; exit 7; }
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 20 noname
+xdotool key --clearmodifiers Return
+( sleep 30; kill $pid 2> /dev/null ) &
+watch=$!
+wait $pid
+rc=$?
+kill $watch 2> /dev/null
+exit $rc
 EOS
 chmod +x "$player/firstsave.sh"
-xvfb-run -a "${private_mount[@]}" "$player/firstsave.sh" ||
+"$(dirname "$0")/../e2e/xserver.sh" "${private_mount[@]}" "$player/firstsave.sh" "$app" "$program" "$player" ||
     fail "the first save with a read-only program folder (step $?): $(cat "$player/out.log")"
 saved="$player/data/zorbly-tarnel/noname.ztn"
 [ "$(stat -c %s "$saved" 2> /dev/null)" = 500 ] || fail "no progress file in the player's data folder"

@@ -67,8 +67,12 @@ bool Session::Start() {
     return process_.waitForStarted(5000);
 }
 
+bool Session::Running() {
+    return process_.state() != QProcess::NotRunning && !process_.waitForFinished(0);
+}
+
 bool Session::WaitForExit(int ms) {
-    bool done = process_.waitForFinished(ms);
+    bool done = process_.state() == QProcess::NotRunning || process_.waitForFinished(ms);
     output_ += QString::fromLocal8Bit(process_.readAll());
     return done;
 }

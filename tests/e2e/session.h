@@ -38,7 +38,9 @@ public:
 
     bool Start();
     qint64 Pid() const { return process_.processId(); }
-    bool Running() const { return process_.state() != QProcess::NotRunning; }
+    // Whether the process still runs, as of now: its state is otherwise
+    // brought up to date only by an event loop, and the driver runs none.
+    bool Running();
     bool WaitForExit(int ms);
     int ExitCode() const { return process_.exitCode(); }
     QString Output() const;

@@ -1,9 +1,13 @@
 // The whole game on a real X server, played with the mouse and the keyboard
 // and watched through screenshots. The cases run in order and share the
-// program folder and settings folder, like one player's afternoon.
+// program folder and settings folder, like one player's afternoon; the last
+// is a second player's, with the keyboard alone.
+//
+// Nothing here waits on the clock: each step waits until the screen shows
+// what it needs, and a key goes only to a window that holds the focus.
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -26,6 +30,25 @@ const QPoint NewGameBtn(16, 16), RestartBtn(44, 16), LoadBtn(72, 16), SaveBtn(10
 const QPoint QuestionYes(44 + 38, 68 + 13), RestartYes(48 + 38, 68 + 13),
     RightNo(136 + 38, 68 + 13), OkButton(92 + 38, 68 + 13);
 
+// Whether the keyboard's frame stands on cell (c, r): a ring two pixels
+// inside the cell's edge of nothing but white and black, both present.
+bool FramedCell(const QImage& area, int c, int r) {
+    int white = 0, black = 0;
+    for (int i = 2; i <= 45; ++i) {
+        for (QPoint p : {QPoint(i, 2), QPoint(i, 45), QPoint(2, i), QPoint(45, i)}) {
+            const QRgb v = area.pixel(22 + 48 * c + p.x(), 20 + 48 * r + p.y()) & 0xffffff;
+            if (v == 0xffffff) {
+                ++white;
+            } else if (v == 0) {
+                ++black;
+            } else {
+                return false;
+            }
+        }
+    }
+    return white > 20 && black > 20;
+}
+
 } // namespace
 
 class EndToEnd : public QObject {
@@ -42,6 +65,41 @@ class EndToEnd : public QObject {
     void Start() {
         game_ = std::make_unique<Session>(programDir_.path(), configDir_.path());
         QVERIFY(game_->Start());
+    }
+
+    // Whether the window is there and has taken the keyboard focus.
+    static bool FocusOn(const Window& w) {
+        if (!w.valid() || !Focus(w)) {
+            qWarning("window \"%s\" (%llu) has not taken the focus", qPrintable(w.name), w.id);
+            return false;
+        }
+        return true;
+    }
+
+    // The splash clicked away, and gone.
+    void PassSplash() {
+        Window splash = game_->Splash(10000);
+        QVERIFY2(splash.valid(), "no splash window");
+        ClickIn(splash, 100, 75);
+        QVERIFY(WaitUntilGone(
+            game_->Pid(), [](const Window& w) { return w.rect.size() == QSize(200, 150); }, 5000));
+    }
+
+    // The main window takes keys while no dialog is open: Right and Left
+    // come back to the level shown. A dialog opened before would have kept them.
+    void TakesKeysWithoutADialog() {
+        const int level = Level();
+        QVERIFY(FocusOn(game_->Main()));
+        Key("Right");
+        QTRY_COMPARE(Level(), level + 1);
+        QVERIFY(game_->NoDialog(0));
+        Key("Left");
+        QTRY_COMPARE(Level(), level);
+    }
+
+    int SelectedCell() {
+        const SeenBoard seen = ReadBoard(game_->BoardArea(), pics_);
+        return seen.selCol * zt::Rows + seen.selRow;
     }
 
     // Solves the level in play by reading the board and clicking the swaps.
@@ -65,8 +123,7 @@ class EndToEnd : public QObject {
         QVERIFY2(won.valid(), "no \"won\" message after the last swap");
         ClickIn(won, OkButton.x(), OkButton.y());
         QVERIFY(game_->NoDialog(3000));
-        Pause(200);
-        QVERIFY(SmilingFace(game_->LevelBox(), pics_));
+        QTRY_VERIFY(SmilingFace(game_->LevelBox(), pics_));
     }
 
     int Level() { return ReadLevelNumber(game_->LevelBox(), pics_); }
@@ -76,32 +133,30 @@ class EndToEnd : public QObject {
     // the main window's lower edge by half its client height and half its own
     // outer height.
     // Under a window manager the frame comes after the dialog is up, and the
-    // game then moves the dialog once if its frame is not the one it guessed;
-    // on a slow machine the first look can come before that move.
-    void StandsOverTheMainWindow(Window dialog) {
-        QElapsedTimer clock;
-        clock.start();
+    // game then moves the dialog once if its frame is not the one it guessed:
+    // wait until it stands where it belongs.
+    void StandsOverTheMainWindow(const Window& dialog) {
         QPoint at, expected;
-        for (;;) {
-            const Window main = game_->Main();
-            const QRect mainOuter = main.rect.marginsAdded(FrameExtents(main));
-            const QMargins frame = FrameExtents(dialog);
-            const QSize outer = dialog.rect.size().grownBy(frame);
-            const QPoint frameAt(mainOuter.left() + (mainOuter.width() - outer.width()) / 2,
-                                 mainOuter.top() + mainOuter.height() -
-                                     (main.rect.height() + outer.height()) / 2);
-            at = dialog.rect.topLeft();
-            expected = frameAt + QPoint(frame.left(), frame.top());
-            if (at == expected || clock.elapsed() > 3000) {
-                break;
-            }
-            Pause(100);
-            for (const Window& w : VisibleWindows(game_->Pid())) {
-                if (w.id == dialog.id) {
-                    dialog = w;
+        WaitFor(
+            [&] {
+                Window now;
+                for (const Window& w : VisibleWindows(game_->Pid())) {
+                    if (w.id == dialog.id) {
+                        now = w;
+                    }
                 }
-            }
-        }
+                const Window main = game_->Main();
+                const QRect mainOuter = main.rect.marginsAdded(FrameExtents(main));
+                const QMargins frame = FrameExtents(now);
+                const QSize outer = now.rect.size().grownBy(frame);
+                const QPoint frameAt(mainOuter.left() + (mainOuter.width() - outer.width()) / 2,
+                                     mainOuter.top() + mainOuter.height() -
+                                         (main.rect.height() + outer.height()) / 2);
+                at = now.rect.topLeft();
+                expected = frameAt + QPoint(frame.left(), frame.top());
+                return now.valid() && at == expected;
+            },
+            5000);
         QCOMPARE(at, expected);
     }
 
@@ -116,9 +171,7 @@ private slots:
 
     void firstStartAsksForTheLanguage() {
         Start();
-        Window splash = game_->Splash(10000);
-        QVERIFY2(splash.valid(), "no splash window");
-        ClickIn(splash, 100, 75);
+        PassSplash();
         Window tongue = game_->TongueDialog(5000);
         QVERIFY2(tongue.valid(), "no language dialog at the first start");
         ClickIn(tongue, 84 + 110, 16 + 13); // "I speak english."
@@ -134,8 +187,7 @@ private slots:
     void solvingLevelsByClicks() {
         SolveLevelInPlay(1);
         game_->ClickToolBar(sUpBtn.x(), sUpBtn.y()); // next unsolved: level 2
-        Pause(300);
-        QCOMPARE(Level(), 2);
+        QTRY_COMPARE(Level(), 2);
         SolveLevelInPlay(2);
         // Two of 500 solved: the gauge's first blue row.
         QVERIFY(BlueGaugeRows(game_->BoardArea(), pics_) >= 1);
@@ -147,15 +199,14 @@ private slots:
         game_->ClickToolBar(SaveBtn.x(), SaveBtn.y());
         Window dlg = game_->FileDialog(5000);
         QVERIFY2(dlg.valid(), "no save dialog");
-        Pause(300);
-        Focus(dlg);
+        QVERIFY(FocusOn(dlg));
         Key("ctrl+a");
         Type(programDir_.filePath("afternoon.txt")); // saved as afternoon.ztn
         Key("Return");
         QVERIFY(game_->NoDialog(5000));
-        // The file is written once the dialog has gone.
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(programDir_.filePath("afternoon.ztn")), 5000);
-        Pause(300);
+        // The file is written once the dialog has gone, and the caption names it.
+        QTRY_COMPARE(Caption(), QStringLiteral("Zorbly Tarnel V2.2 - Game afternoon.ztn"));
+        QTRY_COMPARE(QFileInfo(programDir_.filePath("afternoon.ztn")).size(), qint64(500));
         QFile f(programDir_.filePath("afternoon.ztn"));
         QVERIFY(f.open(QIODevice::ReadOnly));
         QByteArray flags = f.readAll();
@@ -163,36 +214,30 @@ private slots:
         QCOMPARE(int(flags[0]), 1);
         QCOMPARE(int(flags[1]), 1);
         QCOMPARE(int(flags[2]), 0);
-        QCOMPARE(Caption(), QStringLiteral("Zorbly Tarnel V2.2 - Game afternoon.ztn"));
     }
 
     void navigatingLevels() {
         game_->ClickToolBar(sDownBtn.x(), sDownBtn.y()); // previous unsolved wraps to the last
-        Pause(300);
-        QCOMPARE(Level(), int(levels_.records.size()));
+        QTRY_COMPARE(Level(), int(levels_.records.size()));
         game_->ClickToolBar(sUpBtn.x(), sUpBtn.y()); // next unsolved wraps past 1 and 2
-        Pause(300);
-        QCOMPARE(Level(), 3);
+        QTRY_COMPARE(Level(), 3);
         // The level selector holds the keyboard focus from the start.
+        QVERIFY(FocusOn(game_->Main()));
         Key("Right");
-        Pause(300);
-        QCOMPARE(Level(), 4);
+        QTRY_COMPARE(Level(), 4);
         Key("Left");
-        Pause(300);
-        QCOMPARE(Level(), 3);
+        QTRY_COMPARE(Level(), 3);
         // End and Home reach the last and the first level; the last is the
         // picture for the README.
         Key("End");
-        Pause(400);
-        QCOMPARE(Level(), int(levels_.records.size()));
+        QTRY_COMPARE(Level(), int(levels_.records.size()));
         Screenshot()
             .copy(game_->Main().rect)
             .save(QStringLiteral(ZTRN_BUILD_DIR) + "/e2e-last-level.png");
         Key("Home");
         Key("Right");
         Key("Right");
-        Pause(400);
-        QCOMPARE(Level(), 3);
+        QTRY_COMPARE(Level(), 3);
     }
 
     void restartAsksAfterAMove() {
@@ -207,20 +252,18 @@ private slots:
         }
         QVERIFY(target >= 0);
         game_->ClickCell(target / zt::Rows, target % zt::Rows);
-        Pause(300);
-        SeenBoard moved = ReadBoard(game_->BoardArea(), pics_);
-        QCOMPARE(moved.selCol * zt::Rows + moved.selRow, target);
+        QTRY_COMPARE(SelectedCell(), target);
+        const SeenBoard moved = ReadBoard(game_->BoardArea(), pics_);
 
         // The first showing of the message dialog stands where later ones do.
         game_->ClickToolBar(RestartBtn.x(), RestartBtn.y());
         Window ask = game_->MessageDialog(5000);
         QVERIFY2(ask.valid(), "no \"restart\" question after a move");
-        Pause(300);
-        ask = game_->MessageDialog(5000);
         StandsOverTheMainWindow(ask);
         // Tab moves the focus to "No", and Enter or Space then answers No:
         // the moves made stay on the board.
         for (const char* answer : {"Return", "space"}) {
+            QVERIFY(FocusOn(ask));
             Key("Tab");
             Key(answer);
             QVERIFY(game_->NoDialog(3000));
@@ -231,11 +274,10 @@ private slots:
         }
         ClickIn(ask, RestartYes.x(), RestartYes.y());
         QVERIFY(game_->NoDialog(3000));
-        Pause(200);
         QCOMPARE(Level(), 3);
         // Dealt anew: no question now, since no move was made since.
         game_->ClickToolBar(RestartBtn.x(), RestartBtn.y());
-        QVERIFY(!game_->MessageDialog(800).valid());
+        TakesKeysWithoutADialog();
     }
 
     void newGameClearsTheProgress() {
@@ -244,27 +286,26 @@ private slots:
         Window ask = game_->MessageDialog(5000);
         QVERIFY2(ask.valid(), "no \"giveup\" question on an unsolved level");
         StandsOverTheMainWindow(ask);
+        QVERIFY(FocusOn(ask));
         Key("Tab");
         Key("Return");
         QVERIFY(game_->NoDialog(3000));
-        Pause(300);
         QCOMPARE(Level(), 3);
         QVERIFY(BlueGaugeRows(game_->BoardArea(), pics_) >= 1);
 
         game_->ClickToolBar(NewGameBtn.x(), NewGameBtn.y());
         ask = game_->MessageDialog(5000);
-        QVERIFY(ask.valid());
+        QVERIFY(FocusOn(ask));
         Key("Return"); // the default button: yes
         QVERIFY(game_->NoDialog(3000));
-        Pause(300);
-        QCOMPARE(Level(), 1);
-        QVERIFY(!SmilingFace(game_->LevelBox(), pics_));
-        QCOMPARE(BlueGaugeRows(game_->BoardArea(), pics_), 0);
+        QTRY_COMPARE(Level(), 1);
+        QTRY_VERIFY(!SmilingFace(game_->LevelBox(), pics_));
+        QTRY_COMPARE(BlueGaugeRows(game_->BoardArea(), pics_), 0);
+        QVERIFY(FocusOn(game_->Main()));
         for (int i = 0; i < 6; ++i) {
             Key("Right");
         }
-        Pause(300);
-        QCOMPARE(Level(), 7);
+        QTRY_COMPARE(Level(), 7);
     }
 
     void closingAsksFirst() {
@@ -279,17 +320,17 @@ private slots:
         ask = game_->MessageDialog(5000);
         QVERIFY(ask.valid());
         StandsOverTheMainWindow(ask);
+        QVERIFY(FocusOn(ask));
         Key("Tab");
         Key("Return");
         QVERIFY(game_->NoDialog(3000));
-        Pause(300);
         QVERIFY(game_->Running());
 
-        // Left elsewhere than where it opened, it comes back there.
+        // Left elsewhere than where it opened, it comes back there. The game
+        // hears of the move before the click that closes it.
         Window main = game_->Main();
         MoveWindow(main, 300, 200);
         QTRY_VERIFY_WITH_TIMEOUT(game_->Main().rect.topLeft() != main.rect.topLeft(), 5000);
-        Pause(300);
         main = game_->Main();
         placeBeforeClose_ = main.rect;
         frameBeforeClose_ = FrameExtents(main);
@@ -299,6 +340,7 @@ private slots:
         ClickIn(ask, QuestionYes.x(), QuestionYes.y());
         Window save = game_->FileDialog(5000);
         QVERIFY2(save.valid(), "no save dialog at close");
+        QVERIFY(FocusOn(save));
         Key("Escape");
         QVERIFY2(game_->WaitForExit(10000), "the game did not end");
 
@@ -322,18 +364,15 @@ private slots:
 
     void secondStartComesBack() {
         Start();
-        Window splash = game_->Splash(10000);
-        QVERIFY(splash.valid());
-        ClickIn(splash, 100, 75);
-        QVERIFY2(!game_->TongueDialog(1500).valid(), "the language was asked again");
-        Window m = game_->Main();
-        Pause(300); // a window manager frames it a moment after it shows
-        m = game_->Main();
-        QCOMPARE(m.rect.topLeft(), placeBeforeClose_.topLeft());
-        QCOMPARE(m.name, QStringLiteral("Zorbly Tarnel V2.2 - Game afternoon.ztn"));
+        PassSplash();
+        // A window manager frames it a moment after it shows.
+        QTRY_COMPARE(game_->Main().rect.topLeft(), placeBeforeClose_.topLeft());
+        QCOMPARE(Caption(), QStringLiteral("Zorbly Tarnel V2.2 - Game afternoon.ztn"));
         QCOMPARE(Level(), 7);
         // The remembered progress file was read at start: two levels solved.
         QVERIFY(BlueGaugeRows(game_->BoardArea(), pics_) >= 1);
+        // The language is not asked again.
+        TakesKeysWithoutADialog();
     }
 
     void anotherStartBringsTheGameForward() {
@@ -398,31 +437,99 @@ private slots:
         // Clear the progress, then load it back from the file.
         game_->ClickToolBar(NewGameBtn.x(), NewGameBtn.y());
         Window ask = game_->MessageDialog(5000);
-        QVERIFY(ask.valid());
+        QVERIFY(FocusOn(ask));
         Key("Return");
         QVERIFY(game_->NoDialog(3000));
-        Pause(300);
-        QCOMPARE(BlueGaugeRows(game_->BoardArea(), pics_), 0);
+        QTRY_COMPARE(BlueGaugeRows(game_->BoardArea(), pics_), 0);
         game_->ClickToolBar(LoadBtn.x(), LoadBtn.y());
         Window dlg = game_->FileDialog(5000);
         QVERIFY2(dlg.valid(), "no open dialog");
-        Pause(300);
-        Focus(dlg);
+        QVERIFY(FocusOn(dlg));
         Key("ctrl+a");
         Type(programDir_.filePath("afternoon.ztn"));
         Key("Return");
         QVERIFY(game_->NoDialog(5000));
-        Pause(300);
-        QVERIFY(BlueGaugeRows(game_->BoardArea(), pics_) >= 1);
-        QVERIFY(SmilingFace(game_->LevelBox(), pics_)); // level 1 is solved again
+        QTRY_VERIFY(BlueGaugeRows(game_->BoardArea(), pics_) >= 1);
+        QTRY_VERIFY(SmilingFace(game_->LevelBox(), pics_)); // level 1 is solved again
 
         game_->ClickToolBar(ExitBtn.x(), ExitBtn.y());
         ask = game_->MessageDialog(5000);
-        QVERIFY(ask.valid());
+        QVERIFY(FocusOn(ask));
         Key("Return");
-        QVERIFY(game_->FileDialog(5000).valid());
+        Window save = game_->FileDialog(5000);
+        QVERIFY(FocusOn(save));
         Key("Escape");
         QVERIFY(game_->WaitForExit(10000));
+    }
+
+    // A first afternoon without a mouse, in folders of its own: from the
+    // language choice to the closing question by keys alone.
+    void keyboardOnlyFromFirstStartToClose() {
+        QTemporaryDir configDir;
+        game_ = std::make_unique<Session>(programDir_.path(), configDir.path());
+        QVERIFY(game_->Start());
+        QVERIFY(FocusOn(game_->Splash(10000)));
+        Key("Escape");
+        const Window tongue = game_->TongueDialog(6000);
+        QVERIFY(FocusOn(tongue));
+        Key("Tab"); // from "I speak english." to "Ich spreche deutsch."
+        Key("Return");
+        QVERIFY(game_->NoDialog(3000));
+        QVERIFY(FocusOn(game_->Main()));
+
+        // Read the deal before the frame is on the board.
+        const SeenBoard seen = ReadBoard(game_->BoardArea(), pics_);
+        QVERIFY2(seen.selCol >= 0, "no marker seen on the board");
+        QVERIFY(!FramedCell(game_->BoardArea(), seen.selCol, seen.selRow));
+        const auto moves = PlanSwaps(seen, levels_.records.at(0));
+        QVERIFY(!moves.empty());
+
+        // Tab: the frame comes onto the marked cell.
+        Key("Tab");
+        QTRY_VERIFY2(FramedCell(game_->BoardArea(), seen.selCol, seen.selRow),
+                     "no frame on the marked cell after Tab");
+        int col = seen.selCol, row = seen.selRow;
+        QStringList keys;
+        for (zt::Cell cell : moves) {
+            for (; col < cell.c; ++col)
+                keys << "Right";
+            for (; col > cell.c; --col)
+                keys << "Left";
+            for (; row < cell.r; ++row)
+                keys << "Down";
+            for (; row > cell.r; --row)
+                keys << "Up";
+            keys << "space";
+        }
+        XDo(QStringList{"key", "--clearmodifiers"} + keys);
+        const Window won = game_->MessageDialog(5000);
+        QVERIFY2(won.valid(), "no \"won\" message after the last move");
+        QVERIFY(FocusOn(won));
+        Key("Return");
+        QVERIFY(game_->NoDialog(3000));
+        // A window manager gives the main window the focus back; there may be none.
+        QVERIFY(FocusOn(game_->Main()));
+        QTRY_VERIFY(SmilingFace(game_->LevelBox(), pics_));
+        QTRY_VERIFY2(FramedCell(game_->BoardArea(), col, row), "no frame after the message");
+        Screenshot()
+            .copy(game_->Main().rect)
+            .save(QStringLiteral(ZTRN_BUILD_DIR) + "/e2e-keyplay.png");
+
+        // Ctrl+Q asks first; Enter says yes; Escape leaves the save dialog.
+        Key("ctrl+q");
+        const Window ask = game_->MessageDialog(5000);
+        QVERIFY2(ask.valid(), "no closing question after Ctrl+Q");
+        QVERIFY(FocusOn(ask));
+        Key("Return");
+        const Window save = game_->FileDialog(5000);
+        QVERIFY2(save.valid(), "no save dialog at close");
+        QVERIFY(FocusOn(save));
+        Key("Escape");
+        QVERIFY2(game_->WaitForExit(10000), "the game did not end");
+        QSettings settings(configDir.filePath("ZorblyGames/ZorblyTarnel-V2.ini"),
+                           QSettings::IniFormat);
+        QCOMPARE(settings.value("common/tongue").toString(), QStringLiteral("1"));
+        QCOMPARE(settings.value("common/level").toString(), QStringLiteral("1"));
     }
 };
 

@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QThread>
+#include <algorithm>
 
 namespace e2e {
 
@@ -79,34 +80,43 @@ QList<Window> VisibleWindows(qint64 pid) {
     return result;
 }
 
-Window WaitForWindow(qint64 pid, const std::function<bool(const Window&)>& pick, int timeoutMs) {
+bool WaitFor(const std::function<bool()>& ready, int timeoutMs) {
     QElapsedTimer t;
     t.start();
-    do {
-        for (const Window& w : VisibleWindows(pid)) {
-            if (pick(w)) {
-                return w;
-            }
+    for (;;) {
+        if (ready()) {
+            return true;
         }
-        QThread::msleep(50);
-    } while (t.elapsed() < timeoutMs);
-    return {};
+        if (t.elapsed() >= timeoutMs) {
+            return false;
+        }
+        QThread::msleep(30);
+    }
+}
+
+Window WaitForWindow(qint64 pid, const std::function<bool(const Window&)>& pick, int timeoutMs) {
+    Window found;
+    WaitFor(
+        [&] {
+            for (const Window& w : VisibleWindows(pid)) {
+                if (pick(w)) {
+                    found = w;
+                    return true;
+                }
+            }
+            return false;
+        },
+        timeoutMs);
+    return found;
 }
 
 bool WaitUntilGone(qint64 pid, const std::function<bool(const Window&)>& pick, int timeoutMs) {
-    QElapsedTimer t;
-    t.start();
-    do {
-        bool any = false;
-        for (const Window& w : VisibleWindows(pid)) {
-            any = any || pick(w);
-        }
-        if (!any) {
-            return true;
-        }
-        QThread::msleep(50);
-    } while (t.elapsed() < timeoutMs);
-    return false;
+    return WaitFor(
+        [&] {
+            const QList<Window> all = VisibleWindows(pid);
+            return std::none_of(all.begin(), all.end(), pick);
+        },
+        timeoutMs);
 }
 
 static QString XProp(const Window& w, const QString& property) {
@@ -154,13 +164,15 @@ void ClickIn(const Window& w, int x, int y) { Click(w.rect.x() + x, w.rect.y() +
 
 void Key(const QString& keys) { XDo({"key", "--clearmodifiers", keys}); }
 
-void Focus(const Window& w) {
+qulonglong FocusedWindow() {
+    return XDo({"getwindowfocus"}).toULongLong();
+}
+
+bool Focus(const Window& w) {
     XDo({"windowfocus", "--sync", QString::number(w.id)});
-    QThread::msleep(100);
+    return WaitFor([&w] { return FocusedWindow() == w.id; }, 5000);
 }
 
 void Type(const QString& text) { XDo({"type", "--delay", "20", text}); }
-
-void Pause(int ms) { QThread::msleep(ms); }
 
 }  // namespace e2e

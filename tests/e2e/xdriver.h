@@ -41,11 +41,16 @@ QImage Screenshot();
 void Click(int x, int y);
 void ClickIn(const Window& w, int x, int y);  // client coordinates
 void Key(const QString& keys);                // e.g. "Return", "Escape", "Right"
-// Gives the window the keyboard focus (there is no window manager to do it).
-void Focus(const Window& w);
+// Gives the window the keyboard focus (without a window manager nobody else
+// does) and waits until the X server reports it there. Keys sent afterwards
+// reach that window, in order after its focus event.
+bool Focus(const Window& w);
+// The window that holds the keyboard focus (0 when none of a program's).
+qulonglong FocusedWindow();
 void Type(const QString& text);
 
-// Lets the program react: processes nothing of ours, just waits.
-void Pause(int ms);
+// Polls ready() until it holds, for up to timeoutMs: the one place the
+// driver waits. Returns whether it came to hold.
+bool WaitFor(const std::function<bool()>& ready, int timeoutMs);
 
 }  // namespace e2e

@@ -15,4 +15,4 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # and leave stack traces to the sanitizers, whose own are quicker and
 # clearer than a debugger attached to an instrumented process.
 export QTEST_FUNCTION_TIMEOUT=1800000 QTEST_DISABLE_STACK_DUMP=1
-cd "$build" && ctest --output-on-failure -j "$(nproc)" --repeat until-pass:2 -E '^bench'
+cd "$build" && ctest --output-on-failure -j "$(nproc)" -E '^bench'
