@@ -1,5 +1,6 @@
 # The installed game: layout, menu entry, icons, AppStream, and a start from the menu entry.
 find_program(XVFB Xvfb)
+find_program(XVFB_RUN xvfb-run)
 set(ZTRN_XSERVER ${CMAKE_CURRENT_LIST_DIR}/e2e/xserver.sh)
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
 find_program(APPSTREAMCLI appstreamcli)

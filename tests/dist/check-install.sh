@@ -101,7 +101,7 @@ focus() {
 }
 main=$(timeout 30 xdotool search --sync --onlyvisible --name '^Zorbly Tarnel V2.2 - Game noname.ztn$' | head -1)
 [ -n "$main" ] || { kill $pid; cat "$player/out.log"; exit 5; }
-until_true 30 no_splash || { kill $pid; exit 5; } # the splash goes by itself
+until_true 30 no_splash || { kill $pid; exit 8; } # the splash goes by itself
 eval $(xdotool getwindowgeometry --shell $main)
 xdotool mousemove --sync $((X + 156)) $((Y + 16)) click 1
 # Yes to the closing question (the narrow dialog), "noname" to the save dialog.
