@@ -1,9 +1,11 @@
 # The two set-up commands: `make play` and `make test`.
 BUILD ?= build
 JOBS ?= $(shell nproc)
-CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# A compiler cache, where there is one, serves every build folder and clone.
+CCACHE := $(shell command -v ccache 2>/dev/null)
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: deps configure build play test mutation clean
+.PHONY: deps configure build play test stress mutation clean
 
 deps:
 	@tools/install-deps.sh
@@ -21,6 +23,12 @@ play: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	@tools/extra-tests.sh $(BUILD)
+
+# The whole suite N times under load on both cores (not part of test):
+# `make stress N=10`. Prints "runs: N, failed: F" and each failure's output.
+N ?= 5
+stress: build
+	@tools/stress.sh $(BUILD) $(N)
 
 # Small faults put into a copy of the sources one at a time (not part of test).
 mutation: deps

@@ -97,7 +97,7 @@ private slots:
 
     void hundredsOfRandomActions() {
         const int wanted = qEnvironmentVariableIntValue("ZTRN_RANDOM_ACTIONS");
-        const int actions = wanted > 0 ? wanted : 400;
+        const int actions = wanted > 0 ? wanted : 250;
         std::unique_ptr<Session> game;
         while (actions_ < actions) {
             if (!game || !game->Running()) {
