@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     # build
-    cmake ninja-build g++ make pkg-config
+    cmake ninja-build g++ make pkg-config ccache
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
     # runtime plugins and fonts
     qt6-qpa-plugins fonts-dejavu-core

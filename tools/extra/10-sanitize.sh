@@ -5,7 +5,11 @@ set -euo pipefail
 main=${1:-build}
 build="$main-asan"
 if [ ! -f "$build/build.ninja" ]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZTRN_SANITIZE=ON
+    launcher=()
+    if command -v ccache >/dev/null; then
+        launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    fi
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZTRN_SANITIZE=ON "${launcher[@]}"
 fi
 cmake --build "$build" -j "$(nproc)"
 # Leaks are not what this run looks for: Qt keeps a few caches until exit.

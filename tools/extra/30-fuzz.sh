@@ -8,8 +8,10 @@
 #
 # Time per target: a line "fuzz-NAME SECONDS" in fuzz/<area>/fuzz.conf, else
 # ZTRN_FUZZ_SECONDS (default 30); ZTRN_FUZZ_SECONDS_ALL overrides both (for
-# a quick smoke run). Seeds: the files in fuzz/<area>/corpus/fuzz-NAME/
-# if there are any, plus whatever fuzz/<area>/seeds.sh writes when called as
+# a quick smoke run). The targets run side by side, one per core
+# (ZTRN_FUZZ_JOBS sets how many at once). Seeds: the files in
+# fuzz/<area>/corpus/fuzz-NAME/ if there are any, plus whatever
+# fuzz/<area>/seeds.sh writes when called as
 # "seeds.sh TARGET SEED_FOLDER FUZZ_BUILD_FOLDER".
 set -euo pipefail
 
@@ -24,8 +26,12 @@ if ! command -v clang++ >/dev/null; then
 fi
 
 if [ ! -f "$fuzz_build/build.ninja" ]; then
+    launcher=()
+    if command -v ccache >/dev/null; then
+        launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    fi
     CC=clang CXX=clang++ cmake -S "$root" -B "$fuzz_build" -G Ninja \
-        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZTRN_FUZZ=ON >/dev/null
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZTRN_FUZZ=ON "${launcher[@]}" >/dev/null
 fi
 
 # Every fuzz-* target, and the media tool that makes the codec's seeds.
@@ -59,8 +65,12 @@ seconds_for() {
 }
 
 work="$fuzz_build/fuzz-runs"
-failed=()
-for target in "${targets[@]}"; do
+# One target per core at a time: each fuzzer runs on one.
+jobs=${ZTRN_FUZZ_JOBS:-$(nproc)}
+
+# fuzz_one TARGET: fuzzes it for its time; fails when it found something.
+fuzz_one() {
+    local target=$1 corpus seeds artifacts seconds area
     corpus="$work/$target/corpus"
     seeds="$work/$target/seeds"
     artifacts="$work/$target/artifacts"
@@ -84,10 +94,30 @@ for target in "${targets[@]}"; do
         >"$work/$target/log" 2>&1; then
         tail -n 60 "$work/$target/log" >&2
         echo "30-fuzz: $target found a fault; the input is in $artifacts" >&2
-        failed+=("$target")
-    else
-        grep -E '^stat::number_of_executed_units' "$work/$target/log" || true
+        return 1
     fi
+    echo "$target: $(grep -E '^stat::number_of_executed_units' "$work/$target/log" || true)"
+}
+
+# The longest first, so that the cores finish together.
+mapfile -t targets < <(for t in "${targets[@]}"; do echo "$(seconds_for "$t") $t"; done |
+    sort -rn | cut -d' ' -f2)
+declare -A running=()
+failed=()
+reap() {
+    local pid
+    wait -n -p pid "${!running[@]}" || failed+=("${running[$pid]}")
+    unset "running[$pid]"
+}
+for target in "${targets[@]}"; do
+    while [ ${#running[@]} -ge "$jobs" ]; do
+        reap
+    done
+    fuzz_one "$target" &
+    running[$!]=$target
+done
+while [ ${#running[@]} -gt 0 ]; do
+    reap
 done
 
 if [ ${#failed[@]} -gt 0 ]; then
