@@ -50,14 +50,28 @@ session WAYLAND_DISPLAY=zt-wayland ZTRN_EXPECT_PLATFORM=wayland "$build/test_ses
     fail "the game on Wayland alone"
 config=$runtime/config
 mkdir -p "$config"
-session WAYLAND_DISPLAY=zt-wayland XDG_CONFIG_HOME="$config" "$build/zorbly-tarnel" \
-    > "$runtime/game.log" 2>&1 &
+# The client's side of the protocol goes to standard error, one line each,
+# starting with "[": the window is up once its title is set and a picture
+# attached after it. Anything else the game writes is a complaint.
+session WAYLAND_DISPLAY=zt-wayland XDG_CONFIG_HOME="$config" WAYLAND_DEBUG=client \
+    "$build/zorbly-tarnel" > "$runtime/game.out" 2> "$runtime/game.err" &
 game=$!
-sleep 3
-kill -0 "$game" 2> /dev/null || { cat "$runtime/game.log"; fail "the game ended on Wayland alone"; }
+window_up() {
+    awk '/set_title\("Zorbly Tarnel V2.2 - Game/ { titled = 1 }
+         titled && /wl_surface@[0-9]+\.attach\(/ { up = 1 }
+         END { exit !up }' "$runtime/game.err"
+}
+for _ in $(seq 1 600); do
+    window_up && break
+    kill -0 "$game" 2> /dev/null || break
+    sleep 0.1
+done
+complaints() { cat "$runtime/game.out"; grep -v '^\[' "$runtime/game.err" || true; }
+kill -0 "$game" 2> /dev/null || { complaints; fail "the game ended on Wayland alone"; }
+window_up || { complaints; fail "the game showed no window on Wayland alone"; }
 kill "$game"
 wait "$game" 2> /dev/null || true
-[ ! -s "$runtime/game.log" ] || { cat "$runtime/game.log"; fail "the game complained on Wayland"; }
+[ -z "$(complaints)" ] || { complaints; fail "the game complained on Wayland"; }
 stop_weston
 
 # With XWayland: the X server weston offers is the one to use.
