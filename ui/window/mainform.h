@@ -1,5 +1,13 @@
 // The main window: tool bar, board area, start-up and shutdown. It is the
 // window the puzzle engine draws through and asks its questions in.
+//
+// One class, its code in files by what it does: startsequence.cpp (the
+// start as one ordered list of steps, and the end), toolbar.cpp (the
+// controls, their keys and handlers), languagetexts.cpp (tool tips, screen
+// reader names, caption), boarddrawing.cpp and screenratio.cpp (what the
+// board and the level display show), keyboardplay.cpp (the board without a
+// mouse), cuesandmessages.cpp (sounds, message pages, errors), closing.cpp
+// (the question and what is saved).
 #pragma once
 
 #include <QImage>
@@ -118,9 +126,36 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The start, step by step (startsequence.cpp): up to and including the
+    // steps of the point reached (StartPoint).
+    void RunStartSteps(int reached);
+    bool BuildControls();
+    bool DecodePicturesNow();
+    bool AttachComponents();
+    bool FormCreate();
+    bool DecodePicturesAside();
+    bool TakePicturesDecodedAside();
+    // Takes the pictures and sounds, waiting for them if need be; false when
+    // they are damaged (the message has been shown).
+    bool MediaReady();
+    bool TakeMedia(GameMedia decoded);
+    void ShowButtonPictures();
+    void FormActivate();
+    void FirstPaintStep();
+    void FormDestroy();
+
+    // The tool bar (toolbar.cpp) and the window's texts (languagetexts.cpp).
     void BuildToolBar();
-    // The board in the focus chain, its keys, and the tool bar's shortcuts.
-    void BuildKeyboard();
+    void BuildToolBarKeys();
+    // The tool bar buttons' pictures.
+    void LoadGlyphs();
+    // The names and descriptions a screen reader reads, in the language of
+    // the hints they are taken from.
+    void DescribeControl(QWidget* control, const QString& hint);
+    void DescribeLevel(const QString& hint);
+
+    // Playing the board from the keyboard (keyboardplay.cpp).
+    void BuildBoardKeys();
     // Moves the keyboard's frame, redrawing the cell it leaves and the one it
     // comes to.
     void PlaceFocusFrame(int c, int r);
@@ -128,18 +163,9 @@ private:
     // A cell as it stands: the selected one with its marker.
     void RedrawCell(int c, int r);
     bool boxKeyDown(int key);
+
+    // Drawing (boarddrawing.cpp, screenratio.cpp).
     void DrawFocusFrameOn(QImage& image, QPoint at, int c, int r) const;
-    // The names and descriptions a screen reader reads, in the language of
-    // the hints they are taken from.
-    void DescribeControl(QWidget* control, const QString& hint);
-    void DescribeLevel(const QString& hint);
-    // The tool bar buttons' pictures.
-    void LoadGlyphs();
-    // Takes the pictures and sounds once, waiting for them if need be; false
-    // when they are damaged (the message has been shown).
-    bool MediaReady();
-    bool TakeMedia(GameMedia decoded);
-    void FinishStart();
     // Whether there is anything to draw with yet: while the window is hidden
     // the pictures may still be on their way, and its first showing paints
     // everything anyway.
@@ -149,13 +175,12 @@ private:
     // then ask for a full paint.
     void UseScreenRatio();
     render::Pictures PicturesFor(qreal ratio);
-    void FormCreate();
-    void FormActivate();
+
+    // Closing (closing.cpp).
     bool FormCloseQuery();
     void FormClose();
-    void FormDestroy();
-    void FirstPaintStep();
 
+    // What the tool bar's controls do (toolbar.cpp).
     void NewGameBtnClick();
     void RestartBtnClick();
     void TongueBtnClick();
@@ -169,7 +194,7 @@ private:
     TCKWaveList waves_;
     std::future<GameMedia> pendingMedia_;
     bool picturesLater_ = false;
-    bool startFinished_ = false;
+    int nextStartStep_ = 0;
     ProgressFlow progress_;
     TCKForm* ckForm_ = nullptr;
     std::unique_ptr<HelpWindow> help_;

@@ -1,5 +1,4 @@
-// The tool bar of the main window, its texts in both languages and the caption.
-#include <QFileInfo>
+// The tool bar of the main window: its controls, their keys and what they do.
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -10,6 +9,8 @@
 #include <algorithm>
 
 #include "aboutbox.h"
+#include "helpwindow.h"
+#include "tonguedlg.h"
 #include "fonts.h"
 #include "glyphs.h"
 #include "mainform.h"
@@ -135,15 +136,6 @@ void TMainForm::LoadGlyphs() {
     }
 }
 
-namespace {
-
-// Qt reads "[*]" in a caption as the modified marker; a file may be named so.
-QString CaptionSafe(QString text) {
-    return text.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
-}
-
-} // namespace
-
 void TMainForm::BuildToolBar() {
     ToolPanel = new QFrame(this);
     ToolPanel->setObjectName(QStringLiteral("ToolPanel"));
@@ -242,52 +234,64 @@ void TMainForm::BuildToolBar() {
     levelscroll->setFocus();
 }
 
-void TMainForm::ApplyLanguage() {
-    struct Text {
-        QWidget* control;
-        const char* german;
-        const char* english;
+void TMainForm::BuildToolBarKeys() {
+    // A button's own shortcut clicks it: the same handler, questions and all.
+    const std::pair<QToolButton*, QKeySequence> keys[] = {
+        {RulesBtn, QKeySequence(Qt::Key_F1)},
+        {NewGameBtn, QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {RestartBtn, QKeySequence(Qt::CTRL | Qt::Key_R)},
+        {LoadBtn, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {SaveBtn, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {ExitBtn, QKeySequence(Qt::CTRL | Qt::Key_Q)},
     };
-    const Text hints[] = {
-        {LoadBtn, "Ich hol mir einen alten Spielstand.", "I want to continue an old game."},
-        {SaveBtn, "Einmal zu oft gesichert ist besser als einmal zuwenig",
-         "Save often, save always."},
-        {NewGameBtn, "Ich fang ein neues Spiel an.", "I want to play a new game."},
-        {RestartBtn, "Ich probier's nochmal.", "I try it again."},
-        {SoundBtn, "Die Geräusche mag ich nicht immer.", "I dont like the sound always."},
-        {RulesBtn, "Worum geht's da eigentlich?", "What's to do here?"},
-        {ExitBtn, "Ich hab genug!", "I have enough!"},
-        {InfoBtn, "Wer hat diese Spiele nur verbrochen?", "Who did these ZORBLY GAME?"},
-        {ZorblyBtn, "Hurra, es gibt noch mehr Zorbly Games.",
-         "Hurrah, there are more ZORBLY GAMES."},
-        {sUpBtn, "nächsthöhere ungelöste Stufe", "Next unsolved level"},
-        {sDownBtn, "nächstniedere ungelöste Stufe", "Previous unsolved level"},
-        {levelscroll, "Stufe wählen", "Select level"},
-        // Always in the other language: it is the way out of this one.
-        {TongueBtn, "I don't speak german.", "Ich spreche nicht englisch."},
-    };
-    const bool german = game_.German();
-    for (const Text& t : hints) {
-        const QString hint = QString::fromUtf8(german ? t.german : t.english);
-        t.control->setToolTip(hint);
-        DescribeControl(t.control, hint);
+    for (const auto& [button, key] : keys) {
+        button->setShortcut(key);
     }
-    const QString board = german ? QStringLiteral("Spielfeld") : QStringLiteral("Board");
-    if (box->accessibleName() != board) {
-        box->setAccessibleName(board);
-    }
-    levellabel->setText(german ? QStringLiteral("Stufe:") : QStringLiteral("Level:"));
-    UpdateCaption();
 }
 
-void TMainForm::UpdateCaption() {
-    QString suffix;
-    if (!progressPath_.isEmpty()) {
-        suffix = (game_.German() ? QStringLiteral(" - Spiel ") : QStringLiteral(" - Game ")) +
-                 CaptionFileName(progressPath_);
+void TMainForm::SetSelectorRange(int maximum) {
+    // With no level at all there is nothing to select.
+    levelscroll->setEnabled(maximum >= 1);
+    levelscroll->setRange(1, std::max(1, maximum));
+}
+
+void TMainForm::SetSelectorPosition(int position) {
+    // The change handling deals the level: it must run for the program's own
+    // changes just as for the player's.
+    levelscroll->setValue(position);
+}
+
+void TMainForm::levelScrollChange(int position) {
+    game_.SelectLevel(position);
+}
+
+void TMainForm::NewGameBtnClick() {
+    game_.NewGame();
+}
+
+void TMainForm::RestartBtnClick() {
+    game_.RestartLevel();
+}
+
+void TMainForm::TongueBtnClick() {
+    if (tongueDlg_) {
+        tongueDlg_->exec();
     }
-    setWindowTitle(CaptionSafe(QStringLiteral("Zorbly Tarnel V" ZTRN_VERSION) + suffix));
-    levelboxPaint();
+    ApplyLanguage();
+}
+
+void TMainForm::rules() {
+    if (!help_) {
+        help_ = std::make_unique<HelpWindow>();
+    }
+    help_->StandOver(this);
+    help_->ShowTopic(helpFile_, RulesTopic(game_.language), game_.German());
+}
+
+void TMainForm::info() {
+    if (aboutBox_) {
+        aboutBox_->exec();
+    }
 }
 
 } // namespace zt

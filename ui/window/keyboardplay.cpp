@@ -1,5 +1,5 @@
-// Playing without the mouse: the board in the focus chain with its frame and
-// keys, the tool bar's shortcuts, and what a screen reader is told.
+// Playing the board without the mouse: the board in the focus chain, the
+// frame that marks a cell, and the keys that move it and swap.
 #include <QEvent>
 #include <QKeyEvent>
 #include <QScrollBar>
@@ -12,25 +12,12 @@
 
 namespace zt {
 
-void TMainForm::BuildKeyboard() {
+void TMainForm::BuildBoardKeys() {
     // Tab leads from the selector to the board and back. A click does not
     // take the focus, so the mouse player's selector keys stay where they were.
     box->setFocusPolicy(Qt::TabFocus);
     setTabOrder(levelscroll, box);
     box->installEventFilter(this);
-
-    // A button's own shortcut clicks it: the same handler, questions and all.
-    const std::pair<QToolButton*, QKeySequence> keys[] = {
-        {RulesBtn, QKeySequence(Qt::Key_F1)},
-        {NewGameBtn, QKeySequence(Qt::CTRL | Qt::Key_N)},
-        {RestartBtn, QKeySequence(Qt::CTRL | Qt::Key_R)},
-        {LoadBtn, QKeySequence(Qt::CTRL | Qt::Key_O)},
-        {SaveBtn, QKeySequence(Qt::CTRL | Qt::Key_S)},
-        {ExitBtn, QKeySequence(Qt::CTRL | Qt::Key_Q)},
-    };
-    for (const auto& [button, key] : keys) {
-        button->setShortcut(key);
-    }
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
@@ -118,31 +105,6 @@ void TMainForm::LevelSolvedChanged() {
         PlaceFocusFrame(game_.selCol, game_.selRow);
     }
     ApplyLanguage();
-}
-
-// Each change is announced to a screen reader: set only what changed.
-void TMainForm::DescribeLevel(const QString& hint) {
-    if (levelbox->accessibleName() != hint) {
-        levelbox->setAccessibleName(hint);
-        levelbox->setAccessibleDescription(hint);
-        box->setAccessibleDescription(hint);
-    }
-}
-
-void TMainForm::DescribeControl(QWidget* control, const QString& hint) {
-    QString description = hint;
-    if (auto* button = qobject_cast<QToolButton*>(control);
-        button && !button->shortcut().isEmpty()) {
-        QString key = button->shortcut().toString(QKeySequence::PortableText);
-        if (game_.German()) {
-            key.replace(QStringLiteral("Ctrl+"), QStringLiteral("Strg+"));
-        }
-        description += QStringLiteral(" (%1)").arg(key);
-    }
-    if (control->accessibleName() != hint || control->accessibleDescription() != description) {
-        control->setAccessibleName(hint);
-        control->setAccessibleDescription(description);
-    }
 }
 
 } // namespace zt

@@ -1,0 +1,280 @@
+// The main window's start, as one ordered list of steps, and its end.
+//
+// The window is made, its components come to life, and the creation handler
+// FormCreate reads the settings, the progress file and the levels and deals.
+// With picturesLater, what the first outline of the opening effect does not
+// need waits: the pictures and sounds are decoded on a second thread from
+// the event loop's first turn (while the effect plays) and taken when the
+// window is first shown. Then the first activation shows the splash and,
+// while no language has been chosen, asks for one.
+#include "mainform.h"
+
+#include <QFrame>
+#include <QShowEvent>
+#include <QTimer>
+#include <QToolButton>
+#include <iterator>
+
+#include "ckform.h"
+#include "defaultprogress.h"
+#include "glyphs.h"
+#include "helpwindow.h"
+#include "msgbox.h"
+#include "paintbox.h"
+#include "splash.h"
+#include "startwork.h"
+#include "tonguedlg.h"
+
+namespace zt {
+
+namespace {
+
+const QString Common = QStringLiteral("common");
+
+// When a step may run at the earliest.
+enum class StartPoint { Made, FirstTurn, Shown };
+
+} // namespace
+
+TMainForm::TMainForm(const QString& programDir, bool picturesLater)
+    : game_(*this), picturesLater_(picturesLater), programDir_(programDir) {
+    RunStartSteps(int(StartPoint::Made));
+    if (picturesLater_ && !startFailed_) {
+        QTimer::singleShot(0, this, [this] { RunStartSteps(int(StartPoint::FirstTurn)); });
+    }
+}
+
+void TMainForm::RunStartSteps(int reached) {
+    struct Step {
+        StartPoint at;
+        bool (TMainForm::*run)(); // false: the start cannot go on
+    };
+    // The start, in order. A step runs once: at its point, or earlier when a
+    // later point comes first (a window shown before the event loop has
+    // turned). The first activation and the first paint come after these;
+    // whichever comes first consumes FirstTime.
+    static constexpr Step steps[] = {
+        {StartPoint::Made, &TMainForm::BuildControls},
+        {StartPoint::Made, &TMainForm::DecodePicturesNow},
+        {StartPoint::Made, &TMainForm::AttachComponents},
+        {StartPoint::Made, &TMainForm::FormCreate},
+        {StartPoint::FirstTurn, &TMainForm::DecodePicturesAside},
+        {StartPoint::Shown, &TMainForm::TakePicturesDecodedAside},
+    };
+    while (!startFailed_ && nextStartStep_ < int(std::size(steps)) &&
+           int(steps[nextStartStep_].at) <= reached) {
+        const Step& step = steps[nextStartStep_++];
+        if (!(this->*step.run)()) {
+            startFailed_ = true;
+        }
+    }
+}
+
+bool TMainForm::BuildControls() {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    BuildToolBar();
+    BuildToolBarKeys();
+    BuildBoardKeys();
+    // A start-up error comes before the window has its icon.
+    SetBoxIconSource(&GameIcon);
+    return true;
+}
+
+bool TMainForm::DecodePicturesNow() {
+    if (picturesLater_) {
+        return true;
+    }
+    ShowButtonPictures();
+    return TakeMedia(DecodeGameMedia());
+}
+
+bool TMainForm::AttachComponents() {
+    ckForm_ = new TCKForm(this, &ini_);
+    progress_.parent = this;
+    progress_.game = &game_;
+    progress_.progressPath = &progressPath_;
+    progress_.updateCaption = [this] { UpdateCaption(); };
+    progress_.drawGauge = [this] { DrawGauge(); };
+    return true;
+}
+
+bool TMainForm::FormCreate() {
+    firstTime_ = true;
+    game_.SeedFromClock();
+    ini_.RemoveLeftovers();
+    game_.language = ini_.ReadNumber(Common, QStringLiteral("tongue"), -1);
+    setFixedSize(520, ToolPanel->height() + 376);
+    box->move(0, ToolPanel->height());
+
+    offscreenCell_ = QImage(48, 48, QImage::Format_RGB32);
+    if (offscreenCell_.isNull()) {
+        ErrorBox(this, game_.German() ? QStringLiteral("Zuwenig Speicher! Programm wird beendet.")
+                                      : QStringLiteral("Not enough memory! Program aborted."));
+        return false;
+    }
+    const int storedLevel = ini_.ReadNumber(Common, QStringLiteral("level"), 1);
+    game_.currentLevel = storedLevel;
+    game_.solvedFlags.fill(0);
+    // A stored path is kept as it is, even one into the program's folder.
+    const QString defaultProgress = DefaultProgressPath(programDir_);
+    progress_.programDir = FolderWithSeparator(defaultProgress);
+    progressPath_ = UsableProgressPath(
+        ini_.ReadText(Common, QStringLiteral("save"), defaultProgress), defaultProgress);
+    progress_.StartUpRead();
+    game_.LoadLevelLibrary((programDir_ + QStringLiteral("ztrn.dat")).toStdString());
+    helpFile_ = programDir_ + QStringLiteral("ZTRN2.HLP");
+    game_.StartUp(storedLevel);
+    SoundBtn->setChecked(ini_.ReadFlag(Common, QStringLiteral("sound"), true));
+    ApplyLanguage();
+    markerFrame_ = 0;
+    Timer->start();
+    return true;
+}
+
+bool TMainForm::DecodePicturesAside() {
+    if (!picturesLater_) {
+        return true;
+    }
+    if (!pendingMedia_.valid()) {
+        pendingMedia_ = BeginStartWork();
+    }
+    ShowButtonPictures();
+    return true;
+}
+
+bool TMainForm::TakePicturesDecodedAside() {
+    if (!picturesLater_) {
+        return true;
+    }
+    GameMedia decoded = pendingMedia_.valid() ? pendingMedia_.get() : DecodeGameMedia();
+    if (TakeMedia(std::move(decoded))) {
+        return true;
+    }
+    // Found only now that the window is on its way: end the run at once,
+    // without saving anything.
+    Timer->stop();
+    emit StartAborted();
+    return false;
+}
+
+void TMainForm::ShowButtonPictures() {
+    setWindowIcon(GameIcon());
+    LoadGlyphs();
+}
+
+bool TMainForm::TakeMedia(GameMedia decoded) {
+    if (decoded.error.empty()) {
+        bitmaps_ = std::move(decoded.bitmaps);
+        waves_ = std::move(decoded.waves);
+        // These share the lists' pixels, in whatever format they came.
+        pictures1x_ = render::ExactPictures(bitmaps_.Item(0).Bitmap, bitmaps_.Item(1).Bitmap,
+                                            bitmaps_.Item(2).Bitmap, 1);
+        pictures_ = pictures1x_;
+        return true;
+    }
+    const bool german = ini_.ReadNumber(Common, QStringLiteral("tongue"), -1) == 1;
+    const QString what = QString::fromStdString(decoded.error);
+    ErrorBox(nullptr, german ? QStringLiteral("Die Bilder und Klänge des Spiels sind "
+                                              "beschädigt (%1). Programm wird beendet.")
+                                   .arg(what)
+                             : QStringLiteral("The game's pictures and sounds are damaged "
+                                              "(%1). Program aborted.")
+                                   .arg(what));
+    return false;
+}
+
+bool TMainForm::MediaReady() {
+    RunStartSteps(int(StartPoint::Shown));
+    return !startFailed_;
+}
+
+void TMainForm::SetMedia(std::future<GameMedia> media) {
+    pendingMedia_ = std::move(media);
+}
+
+void TMainForm::SetWindows(TSplash* splash, TYesNoDlg* yesNo, TAboutBox* about,
+                           TTongueDlg* tongue) {
+    splash_ = splash;
+    yesNoDlg_ = yesNo;
+    aboutBox_ = about;
+    tongueDlg_ = tongue;
+}
+
+void TMainForm::setVisible(bool visible) {
+    if (visible && !isVisible() && ckForm_ && !ckForm_->ShowingNow()) {
+        ckForm_->Open();
+        return;
+    }
+    QWidget::setVisible(visible);
+}
+
+// A main window that is shown is made the active window. Qt reports that
+// activation later than the first expose on X11, which would always let the
+// first paint win and never show the splash; so the first showing counts as
+// the first activation.
+void TMainForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The opening effect has run by now; the first paint needs the pictures.
+    if (!MediaReady()) {
+        return;
+    }
+    if (!event->spontaneous() && firstTime_) {
+        FormActivate();
+    }
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && firstTime_ &&
+        !startFailed_) {
+        FormActivate();
+    }
+}
+
+void TMainForm::FormActivate() {
+    firstTime_ = false;
+    // Once the window and the title picture are drawn, what the start went
+    // through is given back, and again when the title picture has gone.
+    QTimer::singleShot(500, this, &ReturnFreedMemory);
+    // Leave the activation first: the dialogs run their own event loops.
+    QTimer::singleShot(0, this, [this] {
+        if (splash_) {
+            splash_->exec();
+            ReturnFreedMemory();
+        }
+        if (game_.language == -1 && tongueDlg_) {
+            tongueDlg_->exec();
+        }
+    });
+}
+
+// The first paint before any activation: what the first activation would
+// have renewed.
+void TMainForm::FirstPaintStep() {
+    game_.SetLevelSolved(game_.levelSolved);
+    SetSelectorPosition(game_.currentLevel);
+    firstTime_ = false;
+}
+
+TMainForm::~TMainForm() {
+    // The window's position is remembered before its own clean-up (a close
+    // has remembered it already); a start that failed writes nothing.
+    if (ckForm_ && !startFailed_ && !closing_) {
+        ckForm_->SavePlacement();
+    }
+    FormDestroy();
+}
+
+void TMainForm::FormDestroy() {
+    if (Timer) {
+        Timer->stop();
+    }
+    game_.levels.clear();
+    game_.levels.shrink_to_fit();
+    offscreenCell_ = QImage();
+}
+
+} // namespace zt
