@@ -3,7 +3,13 @@
 # own (e2e/xserver.sh), so they may run side by side.
 find_program(XVFB Xvfb)
 find_program(XDOTOOL xdotool)
+# And a session bus of its own, as a desktop session has: a second start calls
+# the running game on it.
+find_program(DBUS_RUN_SESSION dbus-run-session)
 set(ZTRN_XSERVER ${CMAKE_CURRENT_LIST_DIR}/e2e/xserver.sh)
+if(DBUS_RUN_SESSION)
+    set(ZTRN_XSERVER ${DBUS_RUN_SESSION} -- ${ZTRN_XSERVER})
+endif()
 
 # A test program of the e2e folder, with the driver and the session.
 function(ztrn_e2e_program name)

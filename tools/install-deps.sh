@@ -13,6 +13,7 @@ packages=(
     libbenchmark-dev liblz4-dev clang libclang-rt-14-dev
     # end-to-end, sound and desktop tests
     xvfb xauth xdotool x11-apps x11-utils imagemagick pulseaudio pulseaudio-utils sox openbox
+    dbus-daemon
     appstream desktop-file-utils time
     # a Wayland session without a screen, with and without XWayland
     weston qt6-wayland xwayland

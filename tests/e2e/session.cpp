@@ -19,7 +19,7 @@ Pictures Pictures::Load(const QString& assetsDir) {
 
 QString InstallGame(const QString& programDir) {
     const QString build = QStringLiteral(ZTRN_BUILD_DIR);
-    for (QString f : {"zorbly-tarnel", "zorbly-tarnel-instance.so", "ztrn.dat", "ZTRN2.HLP"}) {
+    for (QString f : {"zorbly-tarnel", "ztrn.dat", "ZTRN2.HLP"}) {
         if (!QFile::copy(build + "/" + f, programDir + "/" + f)) {
             return f;
         }

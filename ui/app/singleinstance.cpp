@@ -2,26 +2,25 @@
 
 #include <QApplication>
 #include <QCryptographicHash>
-#include <QDeadlineTimer>
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDir>
-#include <QLibrary>
 #include <QLockFile>
 #include <QStandardPaths>
-#include <QThread>
 #include <QTimer>
 #include <QWidget>
 
 #include "inictrl.h"
-#include "runninggame.h"
 
 namespace zt {
 
 namespace {
 
-// Where the games of one session meet: the session's runtime folder. Qt
-// complains when it has to make one up; the temporary folder, where local
-// sockets go by default, serves then.
-QString MeetingFolder() {
+constexpr char Interface[] = "io.github.zorblygames.ZorblyTarnel";
+
+// Where the lock lies: the session's runtime folder, or the temporary folder
+// where there is none.
+QString LockFolder() {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
         return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
@@ -29,24 +28,15 @@ QString MeetingFolder() {
     return QDir::tempPath();
 }
 
-// Short and fixed in length, as a socket's path has little room; the same for
-// every start of one player, different for every settings file.
+// The same for every start of one player, different for every settings file.
 QString PlayerKey() {
     const QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
     const QByteArray player = (user + QLatin1Char('\n') + TCKIniCtrl().Location()).toUtf8();
     const QByteArray hash = QCryptographicHash::hash(player, QCryptographicHash::Sha256);
-    return QStringLiteral("zorbly-tarnel-") + QString::fromLatin1(hash.toHex().left(16));
+    return QStringLiteral("p") + QString::fromLatin1(hash.toHex().left(16));
 }
 
-// The socket's side lives in a module beside the program: the network
-// library it needs, with the libraries that library brings, would cost every
-// start its loading time before the first window.
-QFunctionPointer FromModule(const char* entry) {
-    QLibrary module(QCoreApplication::applicationDirPath() +
-                    QStringLiteral("/zorbly-tarnel-instance"));
-    module.setLoadHints(QLibrary::PreventUnloadHint);
-    return module.resolve(entry);
-}
+QString BusName(const QString& key) { return QLatin1String(Interface) + QLatin1Char('.') + key; }
 
 void BringGameToFront() {
     QWidget* main = nullptr;
@@ -66,49 +56,62 @@ void BringGameToFront() {
     front->activateWindow();
 }
 
+// The running game's side: holds the lock and answers a later start on the
+// session bus, the desktop's own way for one program to call another.
 class Claim : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "io.github.zorblygames.ZorblyTarnel")
 public:
     explicit Claim(const QString& lockPath) : lock(lockPath) {
         // However long the game runs, only a holder that has gone frees it.
         lock.setStaleLockTime(0);
     }
-    ~Claim() override { delete listener; }
+    ~Claim() override {
+        if (!service.isEmpty())
+            QDBusConnection::sessionBus().unregisterService(service);
+    }
+    void Answer(const QString& key) {
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        if (bus.isConnected() && bus.registerObject(QStringLiteral("/"), this,
+                                                    QDBusConnection::ExportScriptableSlots)
+            && bus.registerService(BusName(key)))
+            service = BusName(key);
+    }
     QLockFile lock;
-    QObject* listener = nullptr;
+    QString service;
+
+public slots:
+    Q_SCRIPTABLE void Activate() { BringGameToFront(); }
 };
 
 } // namespace
 
 std::unique_ptr<QObject> ClaimTheGame() {
-    const QString folder = MeetingFolder();
     const QString key = PlayerKey();
-#ifdef Q_OS_WIN
-    const QString meetingName = key; // a pipe name, not a path
-#else
-    const QString meetingName = folder + QLatin1Char('/') + key;
-#endif
-    auto claim = std::make_unique<Claim>(folder + QLatin1Char('/') + key + QStringLiteral(".lock"));
+    auto claim = std::make_unique<Claim>(LockFolder() + QLatin1Char('/') + QStringLiteral("zorbly-tarnel-")
+                                         + key + QStringLiteral(".lock"));
     // The lock says whether a game runs; a game that was killed leaves it
-    // behind, and QLockFile frees it when its holder is gone. The running
-    // game answers the call a little after its own start: until then, and
-    // when both start at the same moment, the later one calls again.
-    const QDeadlineTimer patience(5000);
-    while (!claim->lock.tryLock(0)) {
-        if (claim->lock.error() != QLockFile::LockFailedError)
-            return claim; // no place to meet: play rather than refuse
-        const auto call = reinterpret_cast<CallRunningGame>(FromModule(CallRunningGameEntry));
-        if (!call || call(meetingName) || patience.hasExpired())
-            return nullptr; // it runs: still one game, answered or not
-        QThread::msleep(50);
+    // behind, and QLockFile frees it when its holder is gone.
+    if (claim->lock.tryLock(0)) {
+        // On the first turn of the event loop, while the opening effect plays:
+        // long before the player could start the game again.
+        Claim* held = claim.get();
+        QTimer::singleShot(0, held, [held, key] { held->Answer(key); });
+        return claim;
     }
-    // Off the way to the first window.
-    Claim* held = claim.get();
-    QTimer::singleShot(1000, held, [held, meetingName] {
-        if (const auto listen =
-                reinterpret_cast<ListenForCalls>(FromModule(ListenForCallsEntry)))
-            held->listener = listen(meetingName, &BringGameToFront);
-    });
-    return claim;
+    if (claim->lock.error() != QLockFile::LockFailedError)
+        return claim; // no place for a lock: play rather than refuse
+    // It runs: still one game, whether it hears the call or not (without a
+    // session bus, or in its first moment, it cannot).
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (bus.isConnected()) {
+        bus.call(QDBusMessage::createMethodCall(BusName(key), QStringLiteral("/"),
+                                                QLatin1String(Interface), QStringLiteral("Activate")),
+                 QDBus::Block, 2000);
+    }
+    return nullptr;
 }
 
 } // namespace zt
+
+#include "singleinstance.moc"
