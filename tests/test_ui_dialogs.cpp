@@ -134,14 +134,11 @@ void DialogTest::textsFollowTheLanguageAtEachShowing() {
         return seen;
     };
     QCOMPARE(shown(3), QStringLiteral("Willst Du wirklich schon aufhören?|Ja|Nein"));
-    QCOMPARE(shown(6), QStringLiteral("Gratulation, Du hast alle Stufen gelöst.|OK"));
     language = 2; // French only here; the level question stays English
     QCOMPARE(shown(4), QStringLiteral("Veux-tu vraiment abandonner le jeu?|Oui|Non"));
     QCOMPARE(shown(2), QStringLiteral("Do you really want to give up the level?|Oui|Non"));
-    QCOMPARE(shown(1), QStringLiteral("Super, tu as réussi!|OK"));
     language = -1;
     QCOMPARE(shown(3), QStringLiteral("Do you really want to go?|Yes|No"));
-    QCOMPARE(shown(1), QStringLiteral("Hurrah, you did it!|OK"));
 }
 
 void DialogTest::everyTextShowsWholeAndBreaksBetweenPhrases() {
@@ -233,14 +230,10 @@ void DialogTest::dialogsStandOverTheMainWindow() {
     });
     f.InfoBtn->click();
     QTRY_VERIFY(about.isValid());
-    const QString seen = QStringLiteral("main %1,%2 %3x%4 client %5,%6 %7x%8 box %9,%10 %11x%12")
-                             .arg(main.x()).arg(main.y()).arg(main.width()).arg(main.height())
-                             .arg(client.x()).arg(client.y()).arg(client.width()).arg(client.height())
-                             .arg(about.x()).arg(about.y()).arg(about.width()).arg(about.height());
-    QVERIFY2(std::abs(about.center().x() - main.center().x()) <= 1, qPrintable(seen));
+    QVERIFY(std::abs(about.center().x() - main.center().x()) <= 1);
     const QRect reckoned(main.left(), main.bottom() + 1 - client.height(), main.width(),
                          client.height());
-    QVERIFY2(std::abs(about.center().y() - reckoned.center().y()) <= 1, qPrintable(seen));
+    QVERIFY(std::abs(about.center().y() - reckoned.center().y()) <= 1);
 }
 
 void DialogTest::splashClosesByClickOrTimer() {

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QPoint>
 #include <QPushButton>
-#include <QStackedWidget>
 #include <QTimer>
 
 #include "mainform.h"
@@ -31,26 +30,19 @@ struct TestSeam {
 
 namespace uitest {
 
-inline QString TwoDigits(int n) {
-    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
-}
 // The message dialog's controls by the names the dialog gives them: item 1
 // is the first button (Yes or OK), item 2 the second (No or Cancel).
 inline QPushButton* PageButton(const QWidget* dialog, int page, int item) {
-    return dialog->findChild<QPushButton*>("Btn" + TwoDigits(page) + TwoDigits(item));
+    return dialog->findChild<QPushButton*>(QString::asprintf("Btn%02d%02d", page, item));
 }
 inline QLabel* PageLabel(const QWidget* dialog, int page) {
-    return dialog->findChild<QLabel*>("L" + TwoDigits(page) + "01");
+    return dialog->findChild<QLabel*>(QString::asprintf("L%02d01", page));
 }
 // The page the dialog shows, or 0.
 inline int ShownPage(const QWidget* dialog) {
-    const auto* stack = dialog->findChild<QStackedWidget*>();
-    const QWidget* page = stack ? stack->currentWidget() : nullptr;
-    if (page) {
-        for (const QLabel* l : page->findChildren<QLabel*>())
-            if (l->objectName().startsWith(QLatin1Char('L')))
-                return l->objectName().mid(1, 2).toInt();
-    }
+    for (const QLabel* l : dialog->findChildren<QLabel*>())
+        if (l->objectName().startsWith(QLatin1Char('L')) && l->isVisibleTo(dialog))
+            return l->objectName().mid(1, 2).toInt();
     return 0;
 }
 
