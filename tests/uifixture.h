@@ -1,5 +1,5 @@
 // A whole game in a folder of its own: level file, settings store and the
-// windows, as the player meets them. Modal dialogs are answered from a timer.
+// windows, as the player meets them. Modal dialogs are answered as they come.
 #pragma once
 
 #include <QAbstractButton>
@@ -7,8 +7,8 @@
 #include <QDialog>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
+#include <QTest>
 #include <QToolButton>
 #include <functional>
 #include <memory>
@@ -86,18 +86,45 @@ inline QObject& PendingWatches() {
     return owner;
 }
 
-// Runs act on the next modal widget that appears (the dialog in its own loop).
-inline void WhenModal(std::function<void(QWidget*)> act) {
-    auto* timer = new QTimer(&PendingWatches());
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (QWidget* w = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            act(w);
+// Runs act on the next modal widget that appears, in the dialog's own loop:
+// each window shown is looked at once that loop turns.
+class ModalWatch : public QObject {
+public:
+    explicit ModalWatch(std::function<void(QWidget*)> act)
+        : QObject(&PendingWatches()), act_(std::move(act)) {
+        qApp->installEventFilter(this);
+        Look(); // one that is up already
+    }
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Show && o->isWidgetType() && static_cast<QWidget*>(o)->isWindow()) {
+            Look();
         }
-    });
-    timer->start();
+        return false;
+    }
+
+private:
+    void Look() {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                QWidget* w = QApplication::activeModalWidget();
+                if (done_ || !w) {
+                    return;
+                }
+                done_ = true;
+                qApp->removeEventFilter(this);
+                deleteLater();
+                const auto act = std::move(act_);
+                act(w);
+            },
+            Qt::QueuedConnection);
+    }
+    std::function<void(QWidget*)> act_;
+    bool done_ = false;
+};
+
+inline void WhenModal(std::function<void(QWidget*)> act) {
+    new ModalWatch(std::move(act));
 }
 
 // Answers the next modal dialogs in order by pressing the button with that
@@ -132,7 +159,10 @@ struct Game {
 
     // The settings store lives in this game's folder from here on.
     Game() { qputenv("XDG_CONFIG_HOME", (dir.path() + "/config").toLocal8Bit()); }
-    ~Game() { qDeleteAll(PendingWatches().findChildren<QTimer*>(Qt::FindDirectChildrenOnly)); }
+    ~Game() {
+        const QObjectList watches = PendingWatches().children();
+        qDeleteAll(watches);
+    }
 
     void WriteLevels(const std::vector<zt::LevelRecord>& levels) {
         QFile f(Dir() + "ztrn.dat");
