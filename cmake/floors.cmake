@@ -6,10 +6,19 @@
 # targets link, directly or through other targets. A floor that links no
 # Qt Widgets has no include path for a bare <QWidget> either.
 
-# Every sub folder with a CMakeLists.txt is one piece of the current folder.
+# Every sub folder with a CMakeLists.txt is one piece of the current folder:
+# ztrn_add_pieces() takes them all in name order, ztrn_add_pieces(a b ...)
+# those named, in that order. A folder takes part as soon as it has one.
 function(ztrn_add_pieces)
-    file(GLOB pieces LIST_DIRECTORIES true CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*)
-    list(SORT pieces)
+    if(ARGN)
+        set(pieces)
+        foreach(name ${ARGN})
+            list(APPEND pieces ${CMAKE_CURRENT_SOURCE_DIR}/${name})
+        endforeach()
+    else()
+        file(GLOB pieces LIST_DIRECTORIES true CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*)
+        list(SORT pieces)
+    endif()
     foreach(piece ${pieces})
         if(IS_DIRECTORY ${piece} AND EXISTS ${piece}/CMakeLists.txt)
             add_subdirectory(${piece})
