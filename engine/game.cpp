@@ -20,11 +20,6 @@ constexpr std::uint8_t DamagedCellTile = 179;
 // only keeps the work bounded whatever a record holds.
 constexpr int MaxDraws = 1 << 20;
 
-std::string FolderOf(const std::string& path) {
-    auto slash = path.find_last_of("/\\");
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
 }  // namespace
 
 int Game::SolvedCount() const {
@@ -41,12 +36,12 @@ void Game::SeedFromClock() {
     using namespace std::chrono;
     auto now = system_clock::now().time_since_epoch();
     auto msToday = duration_cast<milliseconds>(now).count() % (24LL * 60 * 60 * 1000);
-    randomSeed = static_cast<std::uint32_t>(msToday);
+    randomSeed_ = static_cast<std::uint32_t>(msToday);
 }
 
 std::uint32_t Game::RandomBelow(std::uint32_t n) {
-    randomSeed = randomSeed * 134775813u + 1u;
-    return static_cast<std::uint32_t>((static_cast<std::uint64_t>(randomSeed) * n) >> 32);
+    randomSeed_ = randomSeed_ * 134775813u + 1u;
+    return static_cast<std::uint32_t>((static_cast<std::uint64_t>(randomSeed_) * n) >> 32);
 }
 
 Cell Game::RandomCell() {
@@ -55,23 +50,11 @@ Cell Game::RandomCell() {
     return {c, r};
 }
 
-std::optional<Cell> Game::CellAtPoint(int x, int y) {
-    if (x < BoardLeft || y < BoardTop) {
-        return std::nullopt;
-    }
-    int c = (x - BoardLeft) / CellSize;
-    int r = (y - BoardTop) / CellSize;
-    if (c >= Columns || r >= Rows) {
-        return std::nullopt;
-    }
-    return Cell{c, r};
-}
-
 void Game::Deal(const LevelRecord& record) {
-    board = record;
+    board_ = record;
     int movable = 0;
     int eligible = 0;
-    for (auto& t : board) {
+    for (auto& t : board_) {
         if (!IsTile(t)) {
             t = DamagedCellTile;
         }
@@ -87,7 +70,7 @@ void Game::Deal(const LevelRecord& record) {
             }
         }
         for (int i = 0; i < CellCount; ++i) {
-            if (IsMovable(board[i])) {
+            if (IsMovable(board_[i])) {
                 return {i / Rows, i % Rows};
             }
         }
@@ -97,27 +80,27 @@ void Game::Deal(const LevelRecord& record) {
         for (int step = 0; step < ShuffleSteps; ++step) {
             Cell a = drawMovable();
             Cell b = drawMovable();
-            std::swap(board[CellIndex(a.c, a.r)], board[CellIndex(b.c, b.r)]);
+            std::swap(board_[CellIndex(a.c, a.r)], board_[CellIndex(b.c, b.r)]);
         }
     }
 
-    hasSelection = false;
-    selCol = 0;
-    selRow = 0;
+    hasSelection_ = false;
+    selCol_ = 0;
+    selRow_ = 0;
     if (eligible > 0) {
-        for (int i = 0; i < MaxDraws && !hasSelection; ++i) {
+        for (int i = 0; i < MaxDraws && !hasSelection_; ++i) {
             Cell s = RandomCell();
             if (IsMarkerEligible(TileAt(s.c, s.r))) {
-                selCol = s.c;
-                selRow = s.r;
-                hasSelection = true;
+                selCol_ = s.c;
+                selRow_ = s.r;
+                hasSelection_ = true;
             }
         }
-        for (int i = 0; i < CellCount && !hasSelection; ++i) {
-            if (IsMarkerEligible(board[i])) {
-                selCol = i / Rows;
-                selRow = i % Rows;
-                hasSelection = true;
+        for (int i = 0; i < CellCount && !hasSelection_; ++i) {
+            if (IsMarkerEligible(board_[i])) {
+                selCol_ = i / Rows;
+                selRow_ = i % Rows;
+                hasSelection_ = true;
             }
         }
     }
@@ -127,8 +110,8 @@ void Game::StartLevel(int n) {
     if (n < 1 || n > LevelCount()) {
         return;  // nothing to deal from
     }
-    currentLevel = n;
-    const LevelRecord& record = levels[n - 1];
+    currentLevel_ = n;
+    const LevelRecord& record = levels_[n - 1];
     Deal(record);
 
     for (int c = 0; c < Columns; ++c) {
@@ -136,7 +119,7 @@ void Game::StartLevel(int n) {
             view_.DrawCell(c, r);
         }
     }
-    movedFlag = false;
+    movedFlag_ = false;
     SetLevelSolved(false);
     view_.UpdateCaption();
 
@@ -144,145 +127,116 @@ void Game::StartLevel(int n) {
         damagedReported_.resize(LevelCount(), false);
         if (!damagedReported_[n - 1]) {
             damagedReported_[n - 1] = true;
-            auto num = [](int v) { return std::to_string(v); };
-            std::string where = num(fault->cell.c + 1) + ", " + num(fault->cell.r + 1);
-            view_.ShowError(
-                German() ? "Stufe " + num(n) + " ist beschädigt: Das Feld in Spalte und Zeile " +
-                               where + " enthält die Plättchennummer " + num(fault->tile) +
-                               ", die es nicht gibt. Solche Felder werden als Wiese "
-                               "gezeigt; die Stufe ist vielleicht nicht lösbar."
-                         : "Level " + num(n) + " is damaged: the cell at column and row " + where +
-                               " holds the tile number " + num(fault->tile) +
-                               ", which does not exist. Such cells are shown as grass; the "
-                               "level may not be solvable.");
+            view_.LevelDamaged(n, fault->cell, fault->tile);
         }
     }
 }
 
-void Game::boxMouseDown(int x, int y) {
-    if (!hasSelection) {
+void Game::boxMouseDown(Cell cell) {
+    if (!hasSelection_ || !OnBoard(cell) || (cell.c == selCol_ && cell.r == selRow_)) {
         return;
     }
-    auto cell = CellAtPoint(x, y);
-    if (!cell || (cell->c == selCol && cell->r == selRow)) {
-        return;
-    }
-    std::uint8_t t = TileAt(cell->c, cell->r);
+    std::uint8_t t = TileAt(cell.c, cell.r);
     if (!IsMovable(t)) {
         return;
     }
-    Cell old{selCol, selRow};
-    board[CellIndex(cell->c, cell->r)] = TileAt(old.c, old.r);
-    board[CellIndex(old.c, old.r)] = t;
-    selCol = cell->c;
-    selRow = cell->r;
-    view_.PlayCue(2);
-    view_.DrawCell(selCol, selRow);
+    Cell old{selCol_, selRow_};
+    board_[CellIndex(cell.c, cell.r)] = TileAt(old.c, old.r);
+    board_[CellIndex(old.c, old.r)] = t;
+    selCol_ = cell.c;
+    selRow_ = cell.r;
+    view_.PlayCue(Cue::Move);
+    view_.DrawCell(selCol_, selRow_);
     view_.DrawCell(old.c, old.r);
-    movedFlag = true;
+    movedFlag_ = true;
     if (IsSolved()) {
         FinishLevel();
     }
 }
 
 void Game::SetLevelSolved(bool solved) {
-    levelSolved = solved;
+    levelSolved_ = solved;
     view_.LevelSolvedChanged();
 }
 
 void Game::LoadLevelLibrary(const std::string& path) {
-    levelFilePath = path;
-    levels.clear();
+    levels_.clear();
     damagedReported_.clear();
     try {
         LevelFile file = ReadLevelFile(path);
-        levels = std::move(file.records);
-        if (levels.empty()) {
-            view_.ShowError(
-                German() ? "Die Stufendatei " + path +
-                               (file.opened ? " enthält keine vollständige Stufe."
-                                            : " fehlt oder lässt sich nicht öffnen.") +
-                               " Ohne sie gibt es nichts zu spielen."
-                         : "The level file " + path +
-                               (file.opened ? " holds no complete level."
-                                            : " is missing or cannot be opened.") +
-                               " Without it there is nothing to play.");
+        levels_ = std::move(file.records);
+        if (levels_.empty()) {
+            view_.LevelFileFailed(file.opened ? LevelFileFault::NoCompleteLevel : LevelFileFault::Missing,
+                                  path, 0);
         }
     } catch (const std::exception& e) {
         int code = ENOMEM;
         if (auto* se = dynamic_cast<const std::system_error*>(&e)) {
             code = se->code().value();
         }
-        std::string dir = FolderOf(path);
-        view_.ShowError(German() ? "Dateifehler " + std::to_string(code) + " bei Datei " + dir +
-                                       "ZTRN.DAT."
-                                 : "Fileerror " + std::to_string(code) + " with file " + dir +
-                                       "ZTRN.DAT.");
-        levels.assign(1, LevelRecord{});
-        currentLevel = 1;
+        view_.LevelFileFailed(LevelFileFault::ReadFailed, path, code);
+        levels_.assign(1, LevelRecord{});
+        currentLevel_ = 1;
     }
+}
+
+void Game::UseLevels(std::vector<LevelRecord> records) {
+    levels_ = std::move(records);
+    damagedReported_.clear();
 }
 
 void Game::StartUp(int storedLevel) {
     if (LevelCount() == 0) {
         // Nothing to deal. Keep the stored level so that it is written back
         // unchanged, and leave an empty board without a marker.
-        currentLevel = storedLevel;
-        board.fill(0);
-        hasSelection = false;
-        allSolved = false;
+        currentLevel_ = storedLevel;
+        board_.fill(0);
+        hasSelection_ = false;
+        allSolved_ = false;
         view_.SetSelectorRange(0);
-        movedFlag = false;
+        movedFlag_ = false;
         SetLevelSolved(false);
         view_.UpdateCaption();
         return;
     }
-    currentLevel = std::clamp(storedLevel, 1, LevelCount());
+    currentLevel_ = std::clamp(storedLevel, 1, LevelCount());
     view_.SetSelectorRange(LevelCount());
-    view_.SetSelectorPosition(currentLevel);
-    allSolved = ComputeAllSolved();
-    StartLevel(currentLevel);
+    // A selector standing elsewhere deals the stored level through its change
+    // handling, and StartLevel below deals it again: both deals belong to the
+    // game's random sequence.
+    view_.SetSelectorPosition(currentLevel_);
+    allSolved_ = ComputeAllSolved();
+    StartLevel(currentLevel_);
 }
 
 void Game::FinishLevel() {
-    view_.PlayCue(1);
+    view_.PlayCue(Cue::Solved);
     SetLevelSolved(true);
     view_.ShowPage(Page::Won);
-    if (solvedFlags[currentLevel - 1] == 0) {
-        solvedFlags[currentLevel - 1] = 1;
+    if (solvedFlags_[currentLevel_ - 1] == 0) {
+        solvedFlags_[currentLevel_ - 1] = 1;
     }
     view_.PaintLevelBox();
     view_.UpdateCaption();
     view_.DrawGauge();
-    if (!allSolved) {
-        allSolved = ComputeAllSolved();
-        if (allSolved) {
+    if (!allSolved_) {
+        allSolved_ = ComputeAllSolved();
+        if (allSolved_) {
             view_.ShowPage(Page::AllSolved);
         }
     }
 }
 
-void Game::NextUnsolved() {
-    int n = LevelCount();
-    int k = currentLevel;
+void Game::NextUnsolved(Direction direction) {
+    const int n = LevelCount();
+    const int step = static_cast<int>(direction);
+    int k = currentLevel_;
     for (int i = 1; i < n; ++i) {
-        k = k + 1 > n ? 1 : k + 1;
+        k = (k - 1 + step + n) % n + 1;  // wraps round at either end
         if (!IsLevelSolved(k)) {
             StartLevel(k);
-            view_.SetSelectorPosition(k);
-            view_.UpdateCaption();
-            return;
-        }
-    }
-}
-
-void Game::PreviousUnsolved() {
-    int n = LevelCount();
-    int k = currentLevel;
-    for (int i = 1; i < n; ++i) {
-        k = k - 1 < 1 ? n : k - 1;
-        if (!IsLevelSolved(k)) {
-            StartLevel(k);
+            // Moving the selector runs its change handling, which deals level k
+            // a second time: that deal is part of the game's random sequence.
             view_.SetSelectorPosition(k);
             view_.UpdateCaption();
             return;
@@ -294,12 +248,14 @@ void Game::NewGame() {
     if (LevelCount() == 0) {
         return;
     }
-    if (!levelSolved && view_.ShowPage(Page::Giveup) == ModalResult::No) {
+    if (!levelSolved_ && view_.ShowPage(Page::Giveup) == ModalResult::No) {
         return;
     }
-    currentLevel = 1;
+    currentLevel_ = 1;
+    // From any other level the selector's change handling deals level 1 here,
+    // and StartLevel below deals it again: both are part of the random sequence.
     view_.SetSelectorPosition(1);
-    std::fill(solvedFlags.begin(), solvedFlags.begin() + LevelCount(), 0);
+    std::fill(solvedFlags_.begin(), solvedFlags_.begin() + LevelCount(), 0);
     StartLevel(1);
     view_.UpdateCaption();
     view_.DrawGauge();
@@ -309,10 +265,10 @@ void Game::RestartLevel() {
     if (LevelCount() == 0) {
         return;
     }
-    if (!levelSolved && movedFlag && view_.ShowPage(Page::Restart) == ModalResult::No) {
+    if (!levelSolved_ && movedFlag_ && view_.ShowPage(Page::Restart) == ModalResult::No) {
         return;
     }
-    StartLevel(currentLevel);
+    StartLevel(currentLevel_);
 }
 
 void Game::SelectLevel(int p) {

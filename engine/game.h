@@ -19,23 +19,13 @@ constexpr int MaxLevels = 500;
 constexpr int RecordSize = 63;
 constexpr int ShuffleSteps = 2000;
 
-// Board geometry inside the 520 x 376 board area.
-constexpr int BoardLeft = 22;
-constexpr int BoardTop = 20;
-constexpr int CellSize = 48;
-
 // Cell (c, r) is at index c * 7 + r.
 using Board = std::array<std::uint8_t, CellCount>;
 using LevelRecord = Board;
 using SolvedFlags = std::array<std::uint8_t, MaxLevels>;
 
 constexpr int CellIndex(int c, int r) { return c * Rows + r; }
-
-struct Cell {
-    int c;
-    int r;
-    bool operator==(const Cell&) const = default;
-};
+constexpr bool OnBoard(Cell cell) { return cell.c >= 0 && cell.c < Columns && cell.r >= 0 && cell.r < Rows; }
 
 // The level file's reading rules, apart from the game.
 struct LevelFile {
@@ -54,62 +44,86 @@ std::optional<RecordFault> FindBadTile(const LevelRecord& record);
 // Whether a board fits: every side meets an equal side, the border counts as grass.
 bool Fits(const Board& board);
 
+// Which way the walk to the next unsolved level goes.
+enum class Direction : int { Down = -1, Up = 1 };
+
+// The tests' way in to the state (defined in the tests only).
+struct GameTestAccess;
+
 class Game {
 public:
     explicit Game(GameView& view) : view_(view) {}
 
     // --- state, read by the window ---
-    Board board{};
-    int selCol = 0;  // the selected cell
-    int selRow = 0;
-    bool hasSelection = false;  // false only on a level without any tile for the marker
-    bool movedFlag = false;
-    bool levelSolved = false;
-    int currentLevel = 1;
-    std::uint32_t randomSeed = 0;
-    std::vector<LevelRecord> levels;
-    SolvedFlags solvedFlags{};
-    bool allSolved = false;
-    int language = -1;  // 1 German, 0 English, -1 not chosen yet (2: French in the message dialog)
-    std::string levelFilePath;
+    const Board& board() const { return board_; }
+    std::uint8_t TileAt(int c, int r) const { return board_[CellIndex(c, r)]; }
+    int selCol() const { return selCol_; }  // the selected cell
+    int selRow() const { return selRow_; }
+    bool hasSelection() const { return hasSelection_; }  // false only on a level without any tile for the marker
+    bool movedFlag() const { return movedFlag_; }
+    bool levelSolved() const { return levelSolved_; }
+    int currentLevel() const { return currentLevel_; }
+    const SolvedFlags& solvedFlags() const { return solvedFlags_; }
+    Language language() const { return language_; }
+    bool German() const { return language_ == Language::German; }
 
-    int LevelCount() const { return static_cast<int>(levels.size()); }
-    bool IsLevelSolved(int n) const { return n >= 1 && n <= MaxLevels && solvedFlags[n - 1] != 0; }
+    int LevelCount() const { return static_cast<int>(levels_.size()); }
+    // The record of level n (1..LevelCount) as the level file holds it.
+    const LevelRecord& Record(int n) const { return levels_[n - 1]; }
+    bool IsLevelSolved(int n) const { return n >= 1 && n <= MaxLevels && solvedFlags_[n - 1] != 0; }
     int SolvedCount() const;  // among levels 1..LevelCount
-    bool German() const { return language == 1; }
+    bool IsSolved() const { return Fits(board_); }
+
+    void SetLanguage(Language language) { language_ = language; }
+    // The flags of a progress file, as read: levels beyond the library included.
+    void RestoreSolvedFlags(const SolvedFlags& flags) { solvedFlags_ = flags; }
 
     // --- random generator ---
     void SeedFromClock();
+    // Starts the sequence at seed (the level tool replays the game's deals).
+    void Seed(std::uint32_t seed) { randomSeed_ = seed; }
     std::uint32_t RandomBelow(std::uint32_t n);
 
     // --- board ---
-    static std::optional<Cell> CellAtPoint(int x, int y);
     void StartLevel(int n);
-    void boxMouseDown(int x, int y);
-    bool IsSolved() const { return Fits(board); }
-    std::uint8_t TileAt(int c, int r) const { return board[CellIndex(c, r)]; }
+    // The player picks a cell, by mouse or keyboard.
+    void boxMouseDown(Cell cell);
 
     // --- level library ---
     // Reads the level file; reports a missing or empty file and failures.
     void LoadLevelLibrary(const std::string& path);
+    // The levels as they are, for tools that read the file themselves.
+    void UseLevels(std::vector<LevelRecord> records);
     // Start-up steps after the progress file was read: selector, clamping,
     // AllSolved and the first deal. storedLevel is the settings value "level".
     void StartUp(int storedLevel);
-    void FinishLevel();
-    void NextUnsolved();
-    void PreviousUnsolved();
+    void NextUnsolved(Direction direction);
     void NewGame();
     void RestartLevel();
     void SelectLevel(int p);
 
+private:
+    friend struct GameTestAccess;
+
+    Cell RandomCell();
+    void Deal(const LevelRecord& record);
+    void FinishLevel();
     void SetLevelSolved(bool solved);
     bool ComputeAllSolved() const;
 
-private:
-    Cell RandomCell();
-    void Deal(const LevelRecord& record);
-
     GameView& view_;
+    Board board_{};
+    int selCol_ = 0;
+    int selRow_ = 0;
+    bool hasSelection_ = false;
+    bool movedFlag_ = false;
+    bool levelSolved_ = false;
+    int currentLevel_ = 1;
+    std::uint32_t randomSeed_ = 0;
+    std::vector<LevelRecord> levels_;
+    SolvedFlags solvedFlags_{};
+    bool allSolved_ = false;
+    Language language_ = Language::NotChosen;
     std::vector<bool> damagedReported_;
 };
 

@@ -1,10 +1,25 @@
-// What the engine asks of the window. The main window implements it; the
-// tests drive the engine through a recording fake.
+// What the engine asks of the window. The engine speaks of cells and of what
+// happened; the window turns cells into pixels and events into words. The
+// main window implements it; the tests drive the engine through a fake.
 #pragma once
 
 #include <string>
 
 namespace zt {
+
+// A cell of the board: column c (0..8), row r (0..6).
+struct Cell {
+    int c;
+    int r;
+    bool operator==(const Cell&) const = default;
+};
+
+// The player's language as the settings store keeps it ("tongue"). Other
+// stored numbers are kept as they are and written back unchanged.
+enum class Language : int { NotChosen = -1, English = 0, German = 1 };
+
+// The two sounds of play.
+enum class Cue : int { Solved = 1, Move = 2 };
 
 // Pages of the message dialog, by their numbers.
 enum class Page : int { Won = 1, Restart = 2, Endgame = 3, Giveup = 4, TooSlow = 5, AllSolved = 6, GameOver = 7 };
@@ -12,14 +27,21 @@ enum class Page : int { Won = 1, Restart = 2, Endgame = 3, Giveup = 4, TooSlow =
 // How a modal dialog ended.
 enum class ModalResult : int { None = 0, Ok, Cancel, Yes, No };
 
+// Why the level file gave nothing to play, or broke off.
+enum class LevelFileFault {
+    Missing,          // no plain file there, or it could not be opened
+    NoCompleteLevel,  // opened, but shorter than one record
+    ReadFailed,       // reading stopped with a system error (or no memory for the levels)
+};
+
 class GameView {
 public:
     virtual ~GameView() = default;
 
     // Draws the tile of cell (c, r) without the marker.
     virtual void DrawCell(int c, int r) = 0;
-    // 1 = solved sound, 2 = move click; sounds only while the sound switch is on.
-    virtual void PlayCue(int cue) = 0;
+    // Sounds only while the sound switch is on.
+    virtual void PlayCue(Cue cue) = 0;
     // Shows a page of the message dialog modally and returns how it was closed.
     virtual ModalResult ShowPage(Page page) = 0;
     // LevelSolved has just been set: renew the texts (ApplyLanguage).
@@ -32,8 +54,12 @@ public:
     // runs the selector's change handling, which deals that level.
     virtual void SetSelectorRange(int maximum) = 0;
     virtual void SetSelectorPosition(int position) = 0;
-    // The error box (caption "Fehler", one OK button).
-    virtual void ShowError(const std::string& text) = 0;
+    // Level n was dealt for the first time in this run, and its record holds
+    // the tile number tile, which does not exist, at cell (the first such).
+    virtual void LevelDamaged(int level, Cell cell, int tile) = 0;
+    // The level file at path could not give the levels; error is the system's
+    // error number for ReadFailed.
+    virtual void LevelFileFailed(LevelFileFault fault, const std::string& path, int error) = 0;
 };
 
 }  // namespace zt

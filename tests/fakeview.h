@@ -1,4 +1,4 @@
-// A window that records what the engine asks of it, for the engine tests.
+// A window that keeps what the engine told it, for the engine tests.
 #pragma once
 
 #include <deque>
@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "game.h"
+#include "gametestaccess.h"
 
 // A fitting level: a ring of four street curves in the top-left corner
 // (right-bottom, left-bottom, top-right, top-left), the rest grass.
@@ -21,29 +22,23 @@ inline zt::LevelRecord Ring() {
 class FakeView : public zt::GameView {
 public:
     zt::Game* game = nullptr;
-    std::vector<std::string> calls;
     std::deque<zt::ModalResult> answers;  // for ShowPage; Ok when empty
     std::vector<zt::Page> pages;
-    std::vector<std::string> errors;
-    std::vector<int> cues;
+    // Whether the level in play counted as solved, and was flagged so, as each page was shown.
+    std::vector<std::pair<bool, bool>> solvedAtPage;
+    std::vector<zt::Cue> cues;
+    std::vector<std::string> reports;  // "damaged LEVEL C R TILE", "file FAULT ERROR PATH"
     int selectorMax = 0;
     int selectorPos = 1;  // a scroll bar starts at its minimum
-    int deals = 0;        // how often all 63 cells were drawn in a row
     int cellsDrawn = 0;
 
-    void DrawCell(int c, int r) override {
-        calls.push_back("cell " + std::to_string(c) + " " + std::to_string(r));
-        if (++cellsDrawn % zt::CellCount == 0 && c == 8 && r == 6) {
-            ++deals;
-        }
-    }
-    void PlayCue(int cue) override {
-        cues.push_back(cue);
-        calls.push_back("cue " + std::to_string(cue));
-    }
+    void DrawCell(int, int) override { ++cellsDrawn; }
+    void PlayCue(zt::Cue cue) override { cues.push_back(cue); }
     zt::ModalResult ShowPage(zt::Page page) override {
         pages.push_back(page);
-        calls.push_back("page " + std::to_string(static_cast<int>(page)));
+        if (game) {
+            solvedAtPage.emplace_back(game->levelSolved(), game->IsLevelSolved(game->currentLevel()));
+        }
         if (answers.empty()) {
             return zt::ModalResult::Ok;
         }
@@ -51,10 +46,10 @@ public:
         answers.pop_front();
         return a;
     }
-    void LevelSolvedChanged() override { calls.push_back("solved-changed"); }
-    void UpdateCaption() override { calls.push_back("caption"); }
-    void PaintLevelBox() override { calls.push_back("levelbox"); }
-    void DrawGauge() override { calls.push_back("gauge"); }
+    void LevelSolvedChanged() override {}
+    void UpdateCaption() override {}
+    void PaintLevelBox() override {}
+    void DrawGauge() override {}
     void SetSelectorRange(int maximum) override { selectorMax = maximum; }
     // Like the scroll bar: a real change of position runs the change handling.
     void SetSelectorPosition(int position) override {
@@ -63,15 +58,21 @@ public:
             game->SelectLevel(position);
         }
     }
-    void ShowError(const std::string& text) override {
-        errors.push_back(text);
-        calls.push_back("error");
+    void LevelDamaged(int level, zt::Cell cell, int tile) override {
+        reports.push_back("damaged " + std::to_string(level) + " " + std::to_string(cell.c) + " " +
+                          std::to_string(cell.r) + " " + std::to_string(tile));
     }
+    void LevelFileFailed(zt::LevelFileFault fault, const std::string& path, int error) override {
+        reports.push_back("file " + std::to_string(static_cast<int>(fault)) + " " + std::to_string(error) +
+                          " " + path);
+    }
+    // Nothing drawn, asked, heard or reported since the last Clear.
+    bool Quiet() const { return cellsDrawn == 0 && pages.empty() && cues.empty() && reports.empty(); }
     void Clear() {
-        calls.clear();
         pages.clear();
+        solvedAtPage.clear();
         cues.clear();
-        deals = 0;
+        reports.clear();
         cellsDrawn = 0;
     }
 };

@@ -74,8 +74,8 @@ int RunGame(int argc, char** argv, const QString& programDir) {
                 const zt::Game& g = form->game();
                 const QString& save = zt::TestSeam::ProgressPath(*form);
                 Report(QStringLiteral("state tongue=%1 level=%2 sound=%3 caption=%4 %5 save=%6")
-                           .arg(g.language)
-                           .arg(g.currentLevel)
+                           .arg(static_cast<int>(g.language()))
+                           .arg(g.currentLevel())
                            .arg(form->SoundBtn->isChecked() ? 1 : 0)
                            .arg(form->windowTitle().size())
                            .arg(form->windowTitle().left(40) + form->windowTitle().right(40))

@@ -172,7 +172,7 @@ private slots:
         dir_ = std::make_unique<QTemporaryDir>();
         QDir(dir_->path()).mkdir("prog");
         game_ = std::make_unique<Game>(view_);
-        game_->language = 0;
+        game_->SetLanguage(Language::English);
         path_ = Path("prog/noname.ztn");
         captions_ = gauges_ = 0;
         flow_ = ProgressFlow{};
@@ -218,17 +218,17 @@ private slots:
         flow_.StartUpRead(); // no file: no message
         WriteFile(path_, QByteArray("\1\0\1", 3));
         flow_.StartUpRead();
-        QCOMPARE(Bytes(game_->solvedFlags).left(4), QByteArray("\1\0\1\0", 4));
+        QCOMPARE(Bytes(game_->solvedFlags()).left(4), QByteArray("\1\0\1\0", 4));
         QVERIFY(player.seen.empty());
 
-        game_->solvedFlags.fill(1);
+        GameTestAccess{*game_}.solvedFlags().fill(1);
         WriteFile(Path("three.ztn"), QByteArray("\1\0\1", 3));
         player.answers = {Path("three.ztn"), "", Path("newgame.ztn"), ""};
         flow_.LoadProgress();
         QCOMPARE(player.seen[0].kind, QString("open"));
         QCOMPARE(player.seen[0].folder, Path("prog"));
         QCOMPARE(player.seen[0].text, QString("Zorbly Tarnel-Dateien (*.ztn) ztn noconfirm"));
-        QCOMPARE(Bytes(game_->solvedFlags).left(4), QByteArray("\1\0\1\0", 4)); // cleared first
+        QCOMPARE(Bytes(game_->solvedFlags()).left(4), QByteArray("\1\0\1\0", 4)); // cleared first
         QCOMPARE(path_, Path("three.ztn"));
         QCOMPARE(std::pair(captions_, gauges_), std::pair(1, 1));
         flow_.LoadProgress(); // cancelled: nothing changes
@@ -236,9 +236,9 @@ private slots:
         QCOMPARE(captions_, 1);
         // A name without a file: flags kept, but it is the file from now on,
         // and the next save dialog starts in the program's folder.
-        const SolvedFlags before = game_->solvedFlags;
+        const SolvedFlags before = game_->solvedFlags();
         flow_.LoadProgress();
-        QVERIFY(game_->solvedFlags == before);
+        QVERIFY(game_->solvedFlags() == before);
         QCOMPARE(path_, Path("newgame.ztn"));
         QCOMPARE(std::pair(captions_, gauges_), std::pair(2, 2));
         flow_.SaveProgress();
@@ -248,7 +248,7 @@ private slots:
         QVERIFY(mkfifo(QFile::encodeName(Path("pipe.ztn")).constData(), 0600) == 0);
         path_ = Path("pipe.ztn");
         player.answers = {"OK"};
-        game_->language = 1;
+        game_->SetLanguage(Language::German);
         flow_.StartUpRead();
         QCOMPARE(player.seen.back().kind, QString("error"));
         QCOMPARE(player.seen.back().caption, QString("Fehler"));
@@ -256,9 +256,9 @@ private slots:
         QCOMPARE(player.seen.back().text, "Fehler beim Laden des Spiels " + path_ +
                                               "!\nDas ist keine gewöhnliche Datei.");
         // Unreadable on load: the progress in play and its file stay.
-        game_->language = 0;
+        game_->SetLanguage(Language::English);
         path_ = Path("three.ztn");
-        game_->solvedFlags.fill(1);
+        GameTestAccess{*game_}.solvedFlags().fill(1);
         const int captions = captions_;
         std::vector<std::pair<QString, QString>> unreadable = {
             {"pipe.ztn", "That is not a regular file."}};
@@ -272,7 +272,7 @@ private slots:
             flow_.LoadProgress();
             QCOMPARE(player.seen.back().text,
                      "Error occured while loading file " + Path(name) + "!\n" + why);
-            QCOMPARE(Bytes(game_->solvedFlags), QByteArray(500, '\1'));
+            QCOMPARE(Bytes(game_->solvedFlags()), QByteArray(500, '\1'));
             QCOMPARE(path_, Path("three.ztn"));
             QCOMPARE(captions_, captions);
         }
@@ -280,7 +280,7 @@ private slots:
 
     void savingAndOverwriting() {
         Player player;
-        game_->solvedFlags[4] = 1;
+        GameTestAccess{*game_}.solvedFlags()[4] = 1;
         WriteFile(Path("level5.ztn"), "old");
         // level5.txt means level5.ztn, which exists: No, then a fresh name.
         player.answers = {Path("level5.txt"), "&Nein", Path("fresh")};
@@ -292,18 +292,18 @@ private slots:
         QCOMPARE(player.seen[1].text, QString("Game level5.ztn already existing. Overwrite?"));
         QCOMPARE(player.seen[2].fileName, QString("level5.txt")); // back on the name chosen
         QCOMPARE(ReadFile(Path("level5.ztn")), QByteArray("old"));
-        QCOMPARE(ReadFile(Path("fresh.ztn")), Bytes(game_->solvedFlags));
+        QCOMPARE(ReadFile(Path("fresh.ztn")), Bytes(game_->solvedFlags()));
         QCOMPARE(path_, Path("fresh.ztn"));
         QCOMPARE(captions_, 1);
         // The current file exists: the dialog starts on it. Yes overwrites.
-        game_->language = 1;
+        game_->SetLanguage(Language::German);
         player.answers = {Path("level5.txt"), "&Ja"};
         flow_.SaveProgress();
         QCOMPARE(player.seen[3].folder, dir_->path());
         QCOMPARE(player.seen[3].fileName, QString("fresh.ztn"));
         QCOMPARE(player.seen[4].text,
                  QString("Spiel level5.ztn existiert bereits. Überschreiben?"));
-        QCOMPARE(ReadFile(Path("level5.ztn")), Bytes(game_->solvedFlags));
+        QCOMPARE(ReadFile(Path("level5.ztn")), Bytes(game_->solvedFlags()));
         QCOMPARE(path_, Path("level5.ztn"));
         // Closing and cancelling: nothing written, nothing changed.
         player.answers = {""};
@@ -329,7 +329,7 @@ private slots:
         const QByteArray old(500, '\1');
         WriteFile(Path("disk/keep.ztn"), old);
         disk.Fill();
-        game_->language = 1;
+        game_->SetLanguage(Language::German);
         player.answers = {Path("disk/keep.ztn"), "&Ja", "OK"};
         flow_.SaveProgress();
         // Still no current file: the dialog starts in the program's folder, on
@@ -377,19 +377,19 @@ private slots:
 
     void savingInPlace() {
         Player player;
-        game_->solvedFlags[2] = 1;
-        const QByteArray flags = Bytes(game_->solvedFlags);
+        GameTestAccess{*game_}.solvedFlags()[2] = 1;
+        const QByteArray flags = Bytes(game_->solvedFlags());
         // A file with a second name stays one file with it.
         WriteFile(Path("linked.ztn"), QByteArray(600, '\7'));
         QVERIFY(link(QFile::encodeName(Path("linked.ztn")).constData(),
                      QFile::encodeName(Path("second.ztn")).constData()) == 0);
-        QVERIFY(WriteProgressFile(Path("linked.ztn"), game_->solvedFlags));
+        QVERIFY(WriteProgressFile(Path("linked.ztn"), game_->solvedFlags()));
         QCOMPARE(ReadFile(Path("second.ztn")), flags);
         // Replacing keeps who may read the file.
         WriteFile(Path("private.ztn"), "old");
         const auto mine = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
         QVERIFY(QFile::setPermissions(Path("private.ztn"), mine));
-        QVERIFY(WriteProgressFile(Path("private.ztn"), game_->solvedFlags));
+        QVERIFY(WriteProgressFile(Path("private.ztn"), game_->solvedFlags()));
         QCOMPARE(QFile::permissions(Path("private.ztn")) & ~(QFileDevice::ReadUser |
                                                              QFileDevice::WriteUser),
                  mine);

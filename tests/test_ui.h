@@ -10,6 +10,8 @@ private slots:
     void gaugeRowsFollowTheShareOfSolvedLevels();
     void levelDisplayBlanksOnlyLeadingZeros_data();
     void levelDisplayBlanksOnlyLeadingZeros();
+    void boardPointsFallInCells_data();
+    void boardPointsFallInCells();
 };
 
 class FirstStartTest : public QObject {
@@ -20,6 +22,8 @@ private slots:
     void storedLevelIsBroughtIntoRange();
     void missingProgressFileIsNamedWithoutAMessage();
     void startUpErrorsStandCentredWithTheIcon();
+    void levelReportsAreWordedInTheLanguage_data();
+    void levelReportsAreWordedInTheLanguage();
 };
 
 class PlayTest : public QObject {

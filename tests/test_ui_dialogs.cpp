@@ -96,7 +96,7 @@ void DialogTest::everyPageAnswersAsTheCallerExpects() {
     QWidget main;
     main.resize(520, 409);
     for (int language : {0, 1, 2}) {
-        zt::TYesNoDlg d(&main, language);
+        zt::TYesNoDlg d(&main, [&] { return zt::Language(language); });
         bool stayedOpen = false;
         WhenModal([&](QWidget*) {
             Act(&d, page, Way(way));
@@ -118,7 +118,7 @@ void DialogTest::everyPageAnswersAsTheCallerExpects() {
 void DialogTest::textsFollowTheLanguageAtEachShowing() {
     QWidget main;
     int language = 1;
-    zt::TYesNoDlg d(&main, language);
+    zt::TYesNoDlg d(&main, [&] { return zt::Language(language); });
     // What a page says when it is shown: label, then its buttons.
     auto shown = [&](int page) {
         QString seen;
@@ -169,7 +169,7 @@ void DialogTest::everyTextShowsWholeAndBreaksBetweenPhrases() {
     QWidget main;
     main.resize(520, 409);
     int language = 1;
-    zt::TYesNoDlg d(&main, language);
+    zt::TYesNoDlg d(&main, [&] { return zt::Language(language); });
     const int languages[3] = {1, 2, 0};
     for (int column = 0; column < 3; ++column) {
         language = languages[column];
@@ -267,7 +267,7 @@ void DialogTest::rulesOpenAtTheTopicOfTheLanguage() {
     f.RulesBtn->click();
     QCOMPARE(zt::TestSeam::Help(f)->Topic(), QStringLiteral("The_game"));
     QVERIFY(zt::TestSeam::Help(f)->toPlainText().contains("Zorbly Tarnel - The game"));
-    g.State().language = 1;
+    g.State().SetLanguage(zt::Language::German);
     f.RulesBtn->click();
     QCOMPARE(zt::TestSeam::Help(f)->Topic(), QStringLiteral("Das_Spiel"));
     QVERIFY(zt::TestSeam::Help(f)->verticalScrollBar()->value() > 0); // the German part comes second
@@ -279,7 +279,7 @@ void DialogTest::rulesOpenAtTheTopicOfTheLanguage() {
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(zt::TestSeam::Help(f)->toPlainText().contains("Die Spielregeln fehlen: Die Hilfedatei ist nicht da."));
     QVERIFY(zt::TestSeam::Help(f)->toPlainText().contains(g.Dir() + "ZTRN2.HLP"));
-    g.State().language = 0;
+    g.State().SetLanguage(zt::Language::English);
     f.RulesBtn->click();
     QVERIFY(zt::TestSeam::Help(f)->toPlainText().contains("The rules are missing: the help file is not there."));
     // Something that is no file stands in its place: it cannot be read.

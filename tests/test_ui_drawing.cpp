@@ -29,7 +29,7 @@ void DrawingTest::gaugeRowsFollowTheShareOfSolvedLevels() {
     QFETCH(int, blue);
     uitest::Game g;
     g.Start(count, uitest::NeverFittingRecord());
-    std::fill_n(g.State().solvedFlags.begin(), solved, 1);
+    std::fill_n(zt::GameTestAccess{g.State()}.solvedFlags().begin(), solved, 1);
     auto& f = g.Form();
     f.box->Image().fill(Qt::white); // so that a row left undrawn shows
     f.DrawGauge();
@@ -76,8 +76,8 @@ void DrawingTest::levelDisplayBlanksOnlyLeadingZeros() {
     QFETCH(QString, hint);
     uitest::Game g;
     g.Start(500, uitest::NeverFittingRecord(), language);
-    g.State().currentLevel = level;
-    g.State().solvedFlags[level - 1] = solved;
+    zt::GameTestAccess{g.State()}.currentLevel() = level;
+    zt::GameTestAccess{g.State()}.solvedFlags()[level - 1] = solved;
     auto& f = g.Form();
     f.levelboxPaint();
     const QImage strip = Rgb(zt::TestSeam::Bitmaps(f).Item(2).Bitmap);
@@ -87,4 +87,25 @@ void DrawingTest::levelDisplayBlanksOnlyLeadingZeros() {
     }
     QCOMPARE(f.levelbox->Image().copy(42, 0, 13, 20), strip.copy(zt::render::FaceRect(solved)));
     QCOMPARE(f.levelbox->toolTip(), hint);
+}
+
+void DrawingTest::boardPointsFallInCells_data() {
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<QPoint>("cell"); // (-1, -1): none, the frame around the board
+    QTest::newRow("first pixel") << QPoint(22, 20) << QPoint(0, 0);
+    QTest::newRow("last pixel") << QPoint(453, 355) << QPoint(8, 6);
+    QTest::newRow("next cell") << QPoint(70, 68) << QPoint(1, 1);
+    QTest::newRow("end of the first") << QPoint(69, 67) << QPoint(0, 0);
+    QTest::newRow("right of the board") << QPoint(454, 100) << QPoint(-1, -1);
+    QTest::newRow("below the board") << QPoint(100, 356) << QPoint(-1, -1);
+    QTest::newRow("left of the board") << QPoint(21, 100) << QPoint(-1, -1);
+    QTest::newRow("above the board") << QPoint(100, 19) << QPoint(-1, -1);
+    QTest::newRow("outside the area") << QPoint(-5, -5) << QPoint(-1, -1);
+}
+
+void DrawingTest::boardPointsFallInCells() {
+    QFETCH(QPoint, point);
+    QFETCH(QPoint, cell);
+    const auto at = zt::render::CellAt(point);
+    QCOMPARE(at ? QPoint(at->c, at->r) : QPoint(-1, -1), cell);
 }

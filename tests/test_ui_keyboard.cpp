@@ -77,7 +77,7 @@ void KeyboardTest::frameIsDrawnOnlyWhileTheBoardHasTheFocus() {
     Activate(f);
     QTRY_VERIFY2(f.levelscroll->hasFocus(), qPrintable(FocusOwner()));
     const QImage plain = f.box->Image().copy();
-    const QPoint marked(s.selCol, s.selRow);
+    const QPoint marked(s.selCol(), s.selRow());
     const QImage tile = uitest::Rgb(zt::TestSeam::Bitmaps(f).Item(0).Bitmap)
                             .copy(zt::render::TileRect(s.TileAt(marked.x(), marked.y())));
     const QPoint at = zt::render::CellOrigin(marked.x(), marked.y());
@@ -120,7 +120,7 @@ void KeyboardTest::frameIsDrawnOnlyWhileTheBoardHasTheFocus() {
     QVERIFY(f.levelscroll->hasFocus());
     QCOMPARE(f.box->Image(), plain);
     QTest::keyClick(f.levelscroll, Qt::Key_Right); // the selector's keys as before
-    QCOMPARE(s.currentLevel, 2);
+    QCOMPARE(s.currentLevel(), 2);
     QVERIFY(!zt::TestSeam::FocusFrameShown(f));
 }
 
@@ -131,8 +131,8 @@ void KeyboardTest::spaceAndEnterMoveAsAClickDoes() {
     auto& f = g.Form();
     auto& s = g.State();
     g.OneMoveFromSolved();              // marked (2, 0); (1, 0) solves
-    s.board[zt::CellIndex(0, 1)] = 120; // a fixed tile
-    s.movedFlag = false;
+    zt::GameTestAccess{s}.board()[zt::CellIndex(0, 1)] = 120; // a fixed tile
+    zt::GameTestAccess{s}.movedFlag() = false;
     Activate(f);
     f.box->setFocus(Qt::TabFocusReason);
     for (int i = 0; i < 8; ++i) {
@@ -147,17 +147,17 @@ void KeyboardTest::spaceAndEnterMoveAsAClickDoes() {
     QTest::keyClick(f.box, Qt::Key_Right);
     QCOMPARE(zt::TestSeam::FocusFrameCell(f), QPoint(2, 0));
     QTest::keyClick(f.box, Qt::Key_Return);
-    QVERIFY(!s.movedFlag);
-    QCOMPARE(s.board[zt::CellIndex(0, 1)], 120);
+    QVERIFY(!s.movedFlag());
+    QCOMPARE(s.board()[zt::CellIndex(0, 1)], 120);
 
     // Space on (0, 0) is a move that leaves the board unsolved.
     QTest::keyClick(f.box, Qt::Key_Left);
     QTest::keyClick(f.box, Qt::Key_Left);
     QTest::keyClick(f.box, Qt::Key_Space);
-    QVERIFY(s.movedFlag);
-    QCOMPARE(QPoint(s.selCol, s.selRow), QPoint(0, 0));
+    QVERIFY(s.movedFlag());
+    QCOMPARE(QPoint(s.selCol(), s.selRow()), QPoint(0, 0));
     QCOMPARE(s.TileAt(2, 0), 39);
-    QVERIFY(!s.levelSolved);
+    QVERIFY(!s.levelSolved());
 
     // Back, then Enter on (1, 0) solves: the "won" message, answered with Enter.
     QTest::keyClick(f.box, Qt::Key_Right);
@@ -172,7 +172,7 @@ void KeyboardTest::spaceAndEnterMoveAsAClickDoes() {
     });
     QTest::keyClick(f.box, Qt::Key_Enter);
     QCOMPARE(page, 1);
-    QVERIFY(s.levelSolved);
+    QVERIFY(s.levelSolved());
     QVERIFY(s.IsLevelSolved(1));
     QCOMPARE(Text(f.box, QAccessible::Description), QStringLiteral("Level 1: solved"));
 
@@ -180,8 +180,8 @@ void KeyboardTest::spaceAndEnterMoveAsAClickDoes() {
     Activate(f);
     QVERIFY(f.box->hasFocus());
     QTest::keyClick(f.box, Qt::Key_R, Qt::ControlModifier); // solved: no question
-    QTRY_VERIFY(!s.levelSolved);
-    QCOMPARE(zt::TestSeam::FocusFrameCell(f), QPoint(s.selCol, s.selRow));
+    QTRY_VERIFY(!s.levelSolved());
+    QCOMPARE(zt::TestSeam::FocusFrameCell(f), QPoint(s.selCol(), s.selRow()));
 }
 
 void KeyboardTest::shortcutsRunTheButtonsHandlers_data() {
@@ -203,8 +203,8 @@ void KeyboardTest::shortcutsRunTheButtonsHandlers() {
     g.Show();
     auto& f = g.Form();
     auto& s = g.State();
-    s.movedFlag = true; // so that restart asks
-    const zt::Board board = s.board;
+    zt::GameTestAccess{s}.movedFlag() = true; // so that restart asks
+    const zt::Board board = s.board();
     QString seen;
     const bool help = shown.startsWith("help");
     if (!help) {
@@ -237,8 +237,8 @@ void KeyboardTest::shortcutsRunTheButtonsHandlers() {
     QCOMPARE(seen, shown);
     // Every question answered No: nothing has changed.
     QVERIFY(f.isVisible());
-    QCOMPARE(s.board, board);
-    QCOMPARE(s.currentLevel, 1);
+    QCOMPARE(s.board(), board);
+    QCOMPARE(s.currentLevel(), 1);
     // The hint stays as it is.
     QCOMPARE(f.NewGameBtn->toolTip(), QStringLiteral("I want to play a new game."));
 }

@@ -141,8 +141,8 @@ private slots:
         auto& f = g.Form();
         Measure(f);
         auto& s = g.State();
-        s.board[zt::CellIndex(1, 1)] = 179; // more grass, another texture
-        s.board[zt::CellIndex(2, 1)] = 58;  // the roundabout's fine lines
+        zt::GameTestAccess{s}.board()[zt::CellIndex(1, 1)] = 179; // more grass, another texture
+        zt::GameTestAccess{s}.board()[zt::CellIndex(2, 1)] = 58;  // the roundabout's fine lines
         f.boxPaint();
         const QImage& box = f.box->Image();
         QCOMPARE(box.size(), QSize(Scaled(520, ratio), Scaled(376, ratio)));
@@ -182,11 +182,11 @@ private slots:
         f.boxPaint();
         f.TimerTimer();
         const int frame = zt::TestSeam::MarkerFrame(f);
-        const int t = s.TileAt(s.selCol, s.selRow);
+        const int t = s.TileAt(s.selCol(), s.selRow());
         const auto anchor = zt::Anchor(t);
         const int cell = Scaled(48, ratio), m = Scaled(20, ratio);
-        const QImage shown = f.box->Image().copy(Scaled(22, ratio) + s.selCol * cell,
-                                               Scaled(20, ratio) + s.selRow * cell, cell, cell);
+        const QImage shown = f.box->Image().copy(Scaled(22, ratio) + s.selCol() * cell,
+                                               Scaled(20, ratio) + s.selRow() * cell, cell, cell);
         // The tile, then AND with the mask and OR with the sprite of the frame,
         // all at the same scale. Exact pictures are read where the game's files
         // put them; scaled ones where the window keeps them.
@@ -234,7 +234,7 @@ private slots:
         auto& f = g.Form();
         Measure(f);
         auto& s = g.State();
-        s.solvedFlags[0] = 1; // one of three: 105 of 315 rows blue
+        zt::GameTestAccess{s}.solvedFlags()[0] = 1; // one of three: 105 of 315 rows blue
         f.boxPaint();
         const QRect gauge(Scaled(469, ratio), Scaled(32, ratio), Scaled(31, ratio),
                           Scaled(315, ratio));
@@ -260,7 +260,7 @@ private slots:
             QVERIFY2(d >= 0 && d <= 8, qPrintable(QString("grey gauge %1 off").arg(d)));
         }
 
-        s.currentLevel = 7;
+        zt::GameTestAccess{s}.currentLevel() = 7;
         f.levelboxPaint();
         const QImage& level = f.levelbox->Image();
         QCOMPARE(level.size(), QSize(Scaled(57, ratio), Scaled(20, ratio)));
@@ -295,8 +295,8 @@ private slots:
         };
         QTRY_VERIFY(focusBoard());
         // Onto a plain tile beside the marked cell.
-        const int c = s.selCol < 8 ? s.selCol + 1 : s.selCol - 1;
-        QTest::keyClick(f.box, s.selCol < 8 ? Qt::Key_Right : Qt::Key_Left);
+        const int c = s.selCol() < 8 ? s.selCol() + 1 : s.selCol() - 1;
+        QTest::keyClick(f.box, s.selCol() < 8 ? Qt::Key_Right : Qt::Key_Left);
         f.TimerTimer(); // the marked cell as the tick leaves it, without a frame
         const QImage framed = f.box->Image().copy();
         QVERIFY2(f.box->hasFocus(), "the board lost the focus before its frame was read");
@@ -304,7 +304,7 @@ private slots:
         const QImage plain = f.box->Image().copy();
         const int cell = Scaled(48, ratio);
         uitest::CheckFocusFrame(plain, framed,
-                                {Scaled(22, ratio) + c * cell, Scaled(20, ratio) + s.selRow * cell},
+                                {Scaled(22, ratio) + c * cell, Scaled(20, ratio) + s.selRow() * cell},
                                 cell, ratio);
     }
 
@@ -323,8 +323,8 @@ private slots:
         QVERIFY(shown == f.box->Image());
         // Clicks still speak of logical pixels: cell (3, 2) is where it always was.
         g.ClickCell(3, 2);
-        QCOMPARE(g.State().selCol, 3);
-        QCOMPARE(g.State().selRow, 2);
+        QCOMPARE(g.State().selCol(), 3);
+        QCOMPARE(g.State().selRow(), 2);
     }
 
     void movingToAScreenOfAnotherScaleRedraws() {

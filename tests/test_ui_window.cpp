@@ -12,6 +12,7 @@
 
 #include "catalogue.h"
 #include "helpwindow.h"
+#include "levelreports.h"
 #include "paintbox.h"
 #include "render.h"
 #include "test_ui.h"
@@ -45,7 +46,7 @@ void FirstStartTest::emptyStoreGivesEnglishLevelOneAndAsksForTheLanguage() {
     QCOMPARE(f.windowTitle(), QStringLiteral("Zorbly Tarnel V2.2 - Game noname.ztn"));
     QCOMPARE(f.LoadBtn->toolTip(), QString(EnglishLoadHint));
     QCOMPARE(f.levellabel->text(), QStringLiteral("Level:"));
-    QCOMPARE(g.State().currentLevel, 1);
+    QCOMPARE(g.State().currentLevel(), 1);
     QVERIFY(f.SoundBtn->isChecked());
     f.SoundBtn->setChecked(false);
 
@@ -61,7 +62,7 @@ void FirstStartTest::emptyStoreGivesEnglishLevelOneAndAsksForTheLanguage() {
     f.show();
     QTRY_COMPARE(seen.size(), 2);
     QCOMPARE(seen, QStringList({"Splash", "TongueDlg"}));
-    QCOMPARE(g.State().language, 1);
+    QCOMPARE(g.State().language(), zt::Language::German);
     QTRY_VERIFY(!QApplication::activeModalWidget());
     // The texts stay as they were until the next deal.
     QCOMPARE(f.LoadBtn->toolTip(), QString(EnglishLoadHint));
@@ -87,7 +88,7 @@ void FirstStartTest::languageDialogClosedKeepsAskingAtTheNextStart() {
     g.Form().show();
     QTRY_VERIFY(asked);
     QTRY_VERIFY(!QApplication::activeModalWidget());
-    QCOMPARE(g.State().language, -1);
+    QCOMPARE(g.State().language(), zt::Language::NotChosen);
     Answer({"Btn0301", "close"});
     g.Form().close();
     QTRY_VERIFY(!g.Form().isVisible());
@@ -100,7 +101,7 @@ void FirstStartTest::storedLevelIsBroughtIntoRange() {
         uitest::Game g;
         g.Store().WriteNumber("common", "level", stored);
         g.Start(200, NeverFittingRecord());
-        QCOMPARE(g.State().currentLevel, expected);
+        QCOMPARE(g.State().currentLevel(), expected);
         QCOMPARE(g.Form().levelscroll->value(), expected);
         QCOMPARE(g.Form().levelscroll->maximum(), 200);
     }
@@ -134,8 +135,8 @@ void PlayTest::moveSwapsTheTwoCellsOnScreen() {
     record[zt::CellIndex(8, 6)] = 120; // fixed scenery
     g.Start(1, record);
     auto& s = g.State();
-    QVERIFY(s.hasSelection);
-    const int oldC = s.selCol, oldR = s.selRow;
+    QVERIFY(s.hasSelection());
+    const int oldC = s.selCol(), oldR = s.selRow();
     QCOMPARE(s.TileAt(oldC, oldR), 39);
     // A grass cell that is not the selected one.
     int c = oldC == 0 ? 1 : 0, r = 0;
@@ -144,13 +145,13 @@ void PlayTest::moveSwapsTheTwoCellsOnScreen() {
     }
     QCOMPARE(s.TileAt(c, r), 0);
     g.ClickCell(c, r);
-    QCOMPARE(s.selCol, c);
-    QCOMPARE(s.selRow, r);
-    QVERIFY(s.movedFlag);
+    QCOMPARE(s.selCol(), c);
+    QCOMPARE(s.selRow(), r);
+    QVERIFY(s.movedFlag());
     QVERIFY(ShowsTile(g, c, r, 39));
     QVERIFY(ShowsTile(g, oldC, oldR, 0));
     // The selected cell, a fixed tile and the frame around the board do nothing.
-    const zt::Board before = s.board;
+    const zt::Board before = s.board();
     g.ClickCell(c, r);
     for (int fc = 0; fc < 9; ++fc) {
         for (int fr = 0; fr < 7; ++fr) {
@@ -161,8 +162,8 @@ void PlayTest::moveSwapsTheTwoCellsOnScreen() {
     }
     QTest::mouseClick(g.Form().box, Qt::LeftButton, {}, QPoint(21, 19));
     QTest::mouseClick(g.Form().box, Qt::LeftButton, {}, QPoint(454, 356));
-    QCOMPARE(s.board, before);
-    QCOMPARE(s.selCol, c);
+    QCOMPARE(s.board(), before);
+    QCOMPARE(s.selCol(), c);
 }
 
 void PlayTest::markerTurnsOnTheSelectedCellOnly() {
@@ -172,15 +173,15 @@ void PlayTest::markerTurnsOnTheSelectedCellOnly() {
     f.Timer->stop();
     auto& s = g.State();
     QCOMPARE(zt::TestSeam::MarkerFrame(f), 0);
-    const zt::Board board = s.board;
+    const zt::Board board = s.board();
     f.TimerTimer();
     QCOMPARE(zt::TestSeam::MarkerFrame(f), 1);
     // The marker of frame 1, worked out pixel by pixel: tile AND mask OR sprite.
     const QImage sheet = Rgb(zt::TestSeam::Bitmaps(f).Item(0).Bitmap);
     const QImage backdrop = Rgb(zt::TestSeam::Bitmaps(f).Item(1).Bitmap);
-    const int t = s.TileAt(s.selCol, s.selRow);
+    const int t = s.TileAt(s.selCol(), s.selRow());
     const auto anchor = zt::Anchor(t);
-    const QPoint cell = zt::render::CellOrigin(s.selCol, s.selRow);
+    const QPoint cell = zt::render::CellOrigin(s.selCol(), s.selRow());
     int changed = 0;
     for (int y = 0; y < 48; ++y) {
         for (int x = 0; x < 48; ++x) {
@@ -201,7 +202,7 @@ void PlayTest::markerTurnsOnTheSelectedCellOnly() {
         f.TimerTimer();
     }
     QCOMPARE(zt::TestSeam::MarkerFrame(f), 1);
-    QCOMPARE(s.board, board);
+    QCOMPARE(s.board(), board);
 }
 
 void PlayTest::solvingShowsWonThenMarksTheLevel() {
@@ -224,7 +225,7 @@ void PlayTest::solvingShowsWonThenMarksTheLevel() {
     QCOMPARE(page, 1);
     QVERIFY(sadWhileWon);
     QVERIFY(unflaggedWhileWon);
-    QVERIFY(g.State().levelSolved);
+    QVERIFY(g.State().levelSolved());
     QVERIFY(g.State().IsLevelSolved(1));
     QCOMPARE(f.levelbox->Image().copy(face), digits.copy(zt::render::FaceRect(true)));
     QCOMPARE(f.levelbox->toolTip(), QStringLiteral("Level 1: solved"));
@@ -236,10 +237,10 @@ void PlayTest::solvingShowsWonThenMarksTheLevel() {
     f.TimerTimer();
     QVERIFY(ShowsTile(g, 1, 0, 38));
     f.RestartBtn->click(); // solved: no question
-    QVERIFY(!g.State().levelSolved);
+    QVERIFY(!g.State().levelSolved());
     f.TimerTimer();
-    QVERIFY(!ShowsTile(g, g.State().selCol, g.State().selRow,
-                       g.State().TileAt(g.State().selCol, g.State().selRow)));
+    QVERIFY(!ShowsTile(g, g.State().selCol(), g.State().selRow(),
+                       g.State().TileAt(g.State().selCol(), g.State().selRow())));
 }
 
 void PlayTest::fullPaintDrawsEverything() {
@@ -322,6 +323,45 @@ void FirstStartTest::startUpErrorsStandCentredWithTheIcon() {
     QVERIFY(texts[0].startsWith("The level file " + g.Dir() + "ztrn.dat is missing"));
 }
 
+void FirstStartTest::levelReportsAreWordedInTheLanguage_data() {
+    QTest::addColumn<bool>("german");
+    QTest::addColumn<int>("fault"); // -1: a damaged level
+    QTest::addColumn<QString>("text");
+    const QString path = QString::fromUtf8("/spiele/zt\u00fcrn/ztrn.dat");
+    QTest::newRow("damaged") << false << -1
+        << "Level 2 is damaged: the cell at column and row 7, 3 holds the tile number 250, which "
+           "does not exist. Such cells are shown as grass; the level may not be solvable.";
+    QTest::newRow("beschädigt") << true << -1
+        << QString::fromUtf8("Stufe 2 ist beschädigt: Das Feld in Spalte und Zeile 7, 3 enthält "
+                             "die Plättchennummer 250, die es nicht gibt. Solche Felder werden als "
+                             "Wiese gezeigt; die Stufe ist vielleicht nicht lösbar.");
+    QTest::newRow("missing") << false << int(zt::LevelFileFault::Missing)
+        << "The level file " + path + " is missing or cannot be opened. Without it there is "
+                                      "nothing to play.";
+    QTest::newRow("fehlt") << true << int(zt::LevelFileFault::Missing)
+        << QString::fromUtf8("Die Stufendatei ") + path +
+               QString::fromUtf8(" fehlt oder lässt sich nicht öffnen. Ohne sie gibt es nichts zu spielen.");
+    QTest::newRow("short") << false << int(zt::LevelFileFault::NoCompleteLevel)
+        << "The level file " + path + " holds no complete level. Without it there is nothing to play.";
+    QTest::newRow("kurz") << true << int(zt::LevelFileFault::NoCompleteLevel)
+        << QString::fromUtf8("Die Stufendatei ") + path +
+               QString::fromUtf8(" enthält keine vollständige Stufe. Ohne sie gibt es nichts zu spielen.");
+    QTest::newRow("read failed") << false << int(zt::LevelFileFault::ReadFailed)
+        << QString::fromUtf8("Fileerror 12 with file /spiele/zt\u00fcrn/ZTRN.DAT.");
+    QTest::newRow("Lesefehler") << true << int(zt::LevelFileFault::ReadFailed)
+        << QString::fromUtf8("Dateifehler 12 bei Datei /spiele/zt\u00fcrn/ZTRN.DAT.");
+}
+
+void FirstStartTest::levelReportsAreWordedInTheLanguage() {
+    QFETCH(bool, german);
+    QFETCH(int, fault);
+    QFETCH(QString, text);
+    const QString path = QString::fromUtf8("/spiele/zt\u00fcrn/ztrn.dat");
+    QCOMPARE(fault < 0 ? zt::LevelDamagedText(german, 2, {6, 2}, 250)
+                       : zt::LevelFileText(german, zt::LevelFileFault(fault), path, 12),
+             text);
+}
+
 void PlayTest::damagedPicturesFoundLateEndTheRunWithAMessage() {
     uitest::Game g;
     g.WriteLevels({3, NeverFittingRecord()});
@@ -363,26 +403,26 @@ void NavigationTest::restartAsksOnlyAfterAMove() {
     f.RestartBtn->click();
     QCOMPARE(asked.count(), 0);
     auto move = [&] {
-        int c = s.selCol == 0 ? 1 : 0;
+        int c = s.selCol() == 0 ? 1 : 0;
         g.ClickCell(c, s.TileAt(c, 0) == 0 ? 0 : 1);
-        QVERIFY(s.movedFlag);
+        QVERIFY(s.movedFlag());
     };
     move();
-    const zt::Board moved = s.board;
+    const zt::Board moved = s.board();
     Answer({"Btn0202"}); // No
     f.RestartBtn->click();
     QCOMPARE(asked.count(), 1);
-    QCOMPARE(s.board, moved);
-    QVERIFY(s.movedFlag);
+    QCOMPARE(s.board(), moved);
+    QVERIFY(s.movedFlag());
     Answer({"close"}); // the close box keeps the level, as No does
     f.RestartBtn->click();
     QCOMPARE(asked.count(), 2);
-    QCOMPARE(s.board, moved);
-    QVERIFY(s.movedFlag);
+    QCOMPARE(s.board(), moved);
+    QVERIFY(s.movedFlag());
     Answer({"Btn0201"});
     f.RestartBtn->click();
-    QVERIFY(!s.movedFlag);
-    QCOMPARE(s.currentLevel, 1);
+    QVERIFY(!s.movedFlag());
+    QCOMPARE(s.currentLevel(), 1);
 }
 
 void NavigationTest::newGameClearsTheProgress() {
@@ -390,27 +430,28 @@ void NavigationTest::newGameClearsTheProgress() {
     g.Start(3, NeverFittingRecord());
     auto& f = g.Form();
     auto& s = g.State();
-    s.solvedFlags[0] = s.solvedFlags[2] = s.solvedFlags[499] = 1;
+    zt::GameTestAccess t{s};
+    t.solvedFlags()[0] = t.solvedFlags()[2] = t.solvedFlags()[499] = 1;
     f.levelscroll->setValue(2);
-    QCOMPARE(s.currentLevel, 2);
+    QCOMPARE(s.currentLevel(), 2);
     Answer({"Btn0402"}); // No: nothing changes
     f.NewGameBtn->click();
-    QCOMPARE(s.currentLevel, 2);
-    QCOMPARE(s.solvedFlags[0], 1);
+    QCOMPARE(s.currentLevel(), 2);
+    QCOMPARE(s.solvedFlags()[0], 1);
     Answer({"Btn0401"});
     f.NewGameBtn->click();
-    QCOMPARE(s.currentLevel, 1);
+    QCOMPARE(s.currentLevel(), 1);
     QCOMPARE(f.levelscroll->value(), 1);
-    QCOMPARE(s.solvedFlags[0] + s.solvedFlags[2], 0);
-    QCOMPARE(s.solvedFlags[499], 1); // beyond the loaded levels
+    QCOMPARE(s.solvedFlags()[0] + s.solvedFlags()[2], 0);
+    QCOMPARE(s.solvedFlags()[499], 1); // beyond the loaded levels
     const QImage backdrop = Rgb(zt::TestSeam::Bitmaps(f).Item(1).Bitmap);
     QCOMPARE(f.box->Image().copy(469, 32, 31, 315), backdrop.copy(415, 32, 31, 315));
     // On a solved level nothing is asked.
     QSignalSpy asked(g.w.YesNoDlg, &QDialog::finished);
-    s.SetLevelSolved(true);
+    zt::GameTestAccess{s}.SetLevelSolved(true);
     f.NewGameBtn->click();
     QCOMPARE(asked.count(), 0);
-    QVERIFY(!s.levelSolved);
+    QVERIFY(!s.levelSolved());
 }
 
 void NavigationTest::nextAndPreviousSkipSolvedLevels() {
@@ -418,14 +459,15 @@ void NavigationTest::nextAndPreviousSkipSolvedLevels() {
     g.Start(4, NeverFittingRecord());
     auto& f = g.Form();
     auto& s = g.State();
-    s.solvedFlags[0] = s.solvedFlags[2] = s.solvedFlags[3] = 1;
+    zt::GameTestAccess t{s};
+    t.solvedFlags()[0] = t.solvedFlags()[2] = t.solvedFlags()[3] = 1;
     f.levelscroll->setValue(4);
     f.sUpBtn->click();
     QCOMPARE(f.levelscroll->value(), 2);
     QCOMPARE(f.levelbox->toolTip(), QStringLiteral("Level 2: unsolved"));
     f.levelscroll->setValue(4);
     f.sDownBtn->click();
-    QCOMPARE(s.currentLevel, 2);
+    QCOMPARE(s.currentLevel(), 2);
 }
 
 void NavigationTest::troughClicksPageToTheEnds() {
@@ -436,20 +478,20 @@ void NavigationTest::troughClicksPageToTheEnds() {
     auto& s = g.State();
     f.levelscroll->setValue(495);
     f.levelscroll->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    QCOMPARE(s.currentLevel, 500);
+    QCOMPARE(s.currentLevel(), 500);
     QCOMPARE(g.Form().windowTitle(), QStringLiteral("Zorbly Tarnel V2.2 - Game noname.ztn"));
     f.levelscroll->setValue(3);
     f.levelscroll->triggerAction(QAbstractSlider::SliderPageStepSub);
-    QCOMPARE(s.currentLevel, 1);
+    QCOMPARE(s.currentLevel(), 1);
     // The keyboard reaches the selector from the start.
     QCOMPARE(f.focusWidget(), static_cast<QWidget*>(f.levelscroll));
     QTest::keyClick(f.focusWidget(), Qt::Key_Right);
-    QCOMPARE(s.currentLevel, 2);
+    QCOMPARE(s.currentLevel(), 2);
     QTest::keyClick(f.focusWidget(), Qt::Key_PageDown);
-    QCOMPARE(s.currentLevel, 12);
+    QCOMPARE(s.currentLevel(), 12);
     QTest::keyClick(f.focusWidget(), Qt::Key_Left);
-    QCOMPARE(s.currentLevel, 11);
-    QVERIFY(!s.movedFlag);
+    QCOMPARE(s.currentLevel(), 11);
+    QVERIFY(!s.movedFlag());
 }
 
 void NavigationTest::languageButtonRenewsEveryText() {
@@ -458,7 +500,7 @@ void NavigationTest::languageButtonRenewsEveryText() {
     auto& f = g.Form();
     Answer({"GermanBtn"});
     f.TongueBtn->click();
-    QCOMPARE(g.State().language, 1);
+    QCOMPARE(g.State().language(), zt::Language::German);
     QCOMPARE(f.sUpBtn->toolTip(), QStringLiteral("nächsthöhere ungelöste Stufe"));
     QCOMPARE(f.TongueBtn->toolTip(), QStringLiteral("I don't speak german."));
     QCOMPARE(f.levellabel->text(), QStringLiteral("Stufe:"));

@@ -16,6 +16,7 @@
 
 #include "appwindows.h"
 #include "game.h"
+#include "gametestaccess.h"
 #include "inictrl.h"
 #include "paintbox.h"
 #include "uiseam.h"
@@ -203,12 +204,10 @@ struct Game {
     }
     // Puts the tile of (2, 0) next to its partner: a click on (1, 0) solves.
     void OneMoveFromSolved() {
-        auto& g = State();
-        g.board = FittingRecord();
-        std::swap(g.board[zt::CellIndex(1, 0)], g.board[zt::CellIndex(2, 0)]);
-        g.selCol = 2;
-        g.selRow = 0;
-        g.hasSelection = true;
+        zt::GameTestAccess g{State()};
+        g.board() = FittingRecord();
+        std::swap(g.board()[zt::CellIndex(1, 0)], g.board()[zt::CellIndex(2, 0)]);
+        g.Select({2, 0});
     }
     void ClickCell(int c, int r) {
         QTest::mouseClick(Form().box, Qt::LeftButton, {},

@@ -19,7 +19,7 @@ namespace {
 class SilentView : public GameView {
 public:
     void DrawCell(int, int) override {}
-    void PlayCue(int) override {}
+    void PlayCue(Cue) override {}
     ModalResult ShowPage(Page) override { return ModalResult::Ok; }
     void LevelSolvedChanged() override {}
     void UpdateCaption() override {}
@@ -27,7 +27,8 @@ public:
     void DrawGauge() override {}
     void SetSelectorRange(int) override {}
     void SetSelectorPosition(int) override {}
-    void ShowError(const std::string&) override {}
+    void LevelDamaged(int, Cell, int) override {}
+    void LevelFileFailed(LevelFileFault, const std::string&, int) override {}
 };
 
 // Deals level n of the file as the game does; tells `err` and returns false when
@@ -42,8 +43,8 @@ bool DealLevel(const std::string& path, unsigned long long n, unsigned long long
             << " levels; there is no level " << n << "\n";
         return false;
     }
-    game.levels = file.records;
-    game.randomSeed = static_cast<std::uint32_t>(seed);
+    game.UseLevels(file.records);
+    game.Seed(static_cast<std::uint32_t>(seed));
     game.StartLevel(static_cast<int>(n));
     return true;
 }
@@ -55,8 +56,8 @@ void PrintDeal(const Game& game, std::ostream& out) {
             out << (c ? " " : "") << static_cast<int>(game.TileAt(c, r));
         out << "\n";
     }
-    if (game.hasSelection)
-        out << "selected " << game.selCol << " " << game.selRow << "\n";
+    if (game.hasSelection())
+        out << "selected " << game.selCol() << " " << game.selRow() << "\n";
     else
         out << "selected none\n";
 }
@@ -162,10 +163,10 @@ int RunHints(const Args& args, std::ostream& out, std::ostream& err) {
         return 1;
     PrintDeal(game, out);
     std::vector<Cell> swaps;
-    Cell marked{game.selCol, game.selRow};
-    if (game.hasSelection)
-        swaps = HintedSwaps(game.board, game.levels[n - 1], marked);
-    Board board = game.board;
+    Cell marked{game.selCol(), game.selRow()};
+    if (game.hasSelection())
+        swaps = HintedSwaps(game.board(), game.Record(static_cast<int>(n)), marked);
+    Board board = game.board();
     for (const Cell& to : swaps) {
         out << "swap " << marked.c << " " << marked.r << " with " << to.c << " " << to.r << "\n";
         std::swap(board[CellIndex(marked.c, marked.r)], board[CellIndex(to.c, to.r)]);

@@ -18,6 +18,7 @@ namespace {
 
 constexpr int SheetWidth = 960;
 constexpr int SheetHeight = 480;
+constexpr int CellSize = 48; // a tile's side in the sheet, and a cell's in the picture
 
 // Takes "--tiles PATH" out of the arguments; the default is the sheet in the
 // source tree's assets.

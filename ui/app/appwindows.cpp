@@ -15,9 +15,9 @@ GameWindows CreateGameWindows(const QString& programDir, bool picturesLater) {
     }
     TMainForm* main = w.MainForm.get();
     w.Splash = new TSplash(main);
-    w.YesNoDlg = new TYesNoDlg(main, main->game().language);
+    w.YesNoDlg = new TYesNoDlg(main, [main] { return main->game().language(); });
     w.AboutBox = new TAboutBox(main);
-    w.TongueDlg = new TTongueDlg(main, main->game().language);
+    w.TongueDlg = new TTongueDlg(main, main->game());
     main->SetWindows(w.Splash, w.YesNoDlg, w.AboutBox, w.TongueDlg);
     return w;
 }

@@ -6,7 +6,7 @@
 namespace zt::render {
 
 QRect TileRect(int tile) {
-    return {48 * (tile % 20), 48 * (tile / 20), 48, 48};
+    return {CellSize * (tile % 20), CellSize * (tile / 20), CellSize, CellSize};
 }
 QRect MarkerSpriteRect(int frame) {
     return {30 + 20 * frame, 30, MarkerSize, MarkerSize};
@@ -21,7 +21,18 @@ QRect FaceRect(bool solved) {
     return {solved ? 122 : 135, 0, 13, 20};
 }
 QPoint CellOrigin(int c, int r) {
-    return {22 + 48 * c, 20 + 48 * r};
+    return {BoardLeft + CellSize * c, BoardTop + CellSize * r};
+}
+
+std::optional<Cell> CellAt(QPoint point) {
+    if (point.x() < BoardLeft || point.y() < BoardTop) {
+        return std::nullopt;
+    }
+    const Cell cell{(point.x() - BoardLeft) / CellSize, (point.y() - BoardTop) / CellSize};
+    if (cell.c >= Columns || cell.r >= Rows) {
+        return std::nullopt;
+    }
+    return cell;
 }
 
 QRect Pictures::Tile(int tile) const {
@@ -38,8 +49,8 @@ QRect Device(const QRect& logical, qreal ratio) {
 }
 
 QPoint CellOrigin(int c, int r, const Pictures& pictures) {
-    return {Device(22, pictures.ratio) + c * pictures.cell,
-            Device(20, pictures.ratio) + r * pictures.cell};
+    return {Device(BoardLeft, pictures.ratio) + c * pictures.cell,
+            Device(BoardTop, pictures.ratio) + r * pictures.cell};
 }
 
 QRect LevelDigitRect(int i, const Pictures& pictures) {
@@ -60,7 +71,7 @@ Pictures ExactPictures(const QImage& tileSheet, const QImage& backdrop, const QI
     p.masks = backdrop;
     p.gauge = backdrop;
     p.digitStrip = digitStrip;
-    p.cell = 48 * zoom;
+    p.cell = CellSize * zoom;
     p.marker = MarkerSize * zoom;
     p.spriteAt = MarkerSpriteRect(0).topLeft() * zoom;
     p.maskAt = MarkerMaskRect(0).topLeft() * zoom;
@@ -102,7 +113,7 @@ Pictures ScaledPictures(const Pictures& source, qreal ratio) {
         return p;
     }
     p.ratio = ratio;
-    p.cell = Device(48, ratio);
+    p.cell = Device(CellSize, ratio);
     p.marker = Device(MarkerSize, ratio);
 
     p.tileSheet = QImage(20 * p.cell, 10 * p.cell, QImage::Format_RGB32);
@@ -252,8 +263,8 @@ void DrawLevelDisplay(QImage& levelBox, const Pictures& pictures, int level, boo
          pictures.glyphs[solved ? 11 : 12]);
 }
 
-QString LevelHint(int level, bool solved, int language) {
-    if (language == 1) {
+QString LevelHint(int level, bool solved, bool german) {
+    if (german) {
         return QStringLiteral("Stufe %1: %2")
             .arg(level)
             .arg(solved ? QStringLiteral("gelöst") : QStringLiteral("ungelöst"));

@@ -8,6 +8,9 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <optional>
+
+#include "game.h"
 
 namespace zt::render {
 
@@ -17,6 +20,12 @@ constexpr int LevelBoxWidth = 57;
 constexpr int LevelBoxHeight = 20;
 constexpr int MarkerSize = 20;
 constexpr int MarkerFrames = 8;
+
+// The board inside the board area: where cell (0, 0) starts and the side of a
+// cell (and of a tile in the tile sheet), in logical pixels.
+constexpr int BoardLeft = 22;
+constexpr int BoardTop = 20;
+constexpr int CellSize = 48;
 
 // The gauge strip: where it is drawn and where its empty look comes from.
 constexpr int GaugeLeft = 469;
@@ -34,6 +43,8 @@ QRect FaceRect(bool solved);
 
 // Top-left corner of cell (c, r) in the board area.
 QPoint CellOrigin(int c, int r);
+// The cell under a point of the board area; none on the frame around the board.
+std::optional<Cell> CellAt(QPoint point);
 
 // The pictures at one device pixel ratio, and where each piece lies in them.
 // Everything is in device pixels: the backing images of a window on a screen
@@ -47,7 +58,7 @@ struct Pictures {
     QImage masks;   // and their masks, from maskAt on
     QImage gauge;   // the empty strip at emptyGauge and the full one at fullGauge
     QImage digitStrip;
-    int cell = 48;   // side of a tile
+    int cell = CellSize; // side of a tile
     int marker = 20; // side of a marker frame
     QPoint spriteAt, maskAt;
     QRect emptyGauge, fullGauge;
@@ -105,6 +116,6 @@ QRect DrawGauge(QImage& box, const Pictures& pictures, int solved, int count);
 // The three digits and the face of the level display.
 void DrawLevelDisplay(QImage& levelBox, const Pictures& pictures, int level, bool solved);
 // The level display's hint.
-QString LevelHint(int level, bool solved, int language);
+QString LevelHint(int level, bool solved, bool german);
 
 } // namespace zt::render

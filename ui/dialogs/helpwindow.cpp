@@ -25,8 +25,8 @@ int InsideRange(int start, int length, int low, int high) {
 
 } // namespace
 
-QString RulesTopic(int language) {
-    return language == 1 ? QStringLiteral("Das_Spiel") : QStringLiteral("The_game");
+QString RulesTopic(bool german) {
+    return german ? QStringLiteral("Das_Spiel") : QStringLiteral("The_game");
 }
 
 HelpWindow::HelpWindow() {

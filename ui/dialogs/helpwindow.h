@@ -28,7 +28,7 @@ private:
     QString topic_;
 };
 
-// "Das_Spiel" when language is 1, else "The_game".
-QString RulesTopic(int language);
+// "Das_Spiel" in German, else "The_game".
+QString RulesTopic(bool german);
 
 } // namespace zt

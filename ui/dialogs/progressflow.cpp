@@ -68,7 +68,10 @@ void ProgressFlow::StartUpRead() {
     if (!ProgressFileExists(*progressPath))
         return;
     QString error;
-    if (ReadProgressFile(*progressPath, game->solvedFlags, &error) == ProgressRead::Failed)
+    SolvedFlags flags = game->solvedFlags();
+    const ProgressRead read = ReadProgressFile(*progressPath, flags, &error);
+    game->RestoreSolvedFlags(flags);
+    if (read == ProgressRead::Failed)
         ErrorBox(parent, LoadFailureBoxText(game->German(), *progressPath, error));
 }
 
@@ -87,7 +90,7 @@ void ProgressFlow::LoadProgress() {
             ErrorBox(parent, LoadFailureBoxText(game->German(), chosen, error));
             return;
         }
-        game->solvedFlags = loaded;
+        game->RestoreSolvedFlags(loaded);
     }
     *progressPath = chosen;
     if (updateCaption)
@@ -126,7 +129,7 @@ void ProgressFlow::SaveProgress() {
         folder = FolderPart(chosen);
         fileName = FileNamePart(chosen);
     }
-    if (WriteProgressFile(name, game->solvedFlags)) {
+    if (WriteProgressFile(name, game->solvedFlags())) {
         *progressPath = name;
     } else {
         const QString text =

@@ -10,10 +10,10 @@
 
 namespace zt {
 
-TTongueDlg::TTongueDlg(QWidget* main, int& language)
+TTongueDlg::TTongueDlg(QWidget* main, Game& game)
     : QDialog(main, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                         Qt::MSWindowsFixedSizeDialogHint),
-      main_(main), language_(language) {
+      main_(main), game_(game) {
     setObjectName(QStringLiteral("TongueDlg"));
     setWindowTitle(QStringLiteral("Zorbly Tarnel V" ZTRN_VERSION));
     setFixedSize(320, 91);
@@ -48,11 +48,11 @@ TTongueDlg::TTongueDlg(QWidget* main, int& language)
     setAccessibleDescription(english_->text() + QLatin1Char(' ') + german_->text());
 
     connect(english_, &QPushButton::clicked, this, [this] {
-        language_ = 0;
+        game_.SetLanguage(Language::English);
         accept();
     });
     connect(german_, &QPushButton::clicked, this, [this] {
-        language_ = 1;
+        game_.SetLanguage(Language::German);
         accept();
     });
 }

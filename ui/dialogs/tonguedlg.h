@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+#include "game.h"
+
 class QPushButton;
 
 namespace zt {
@@ -10,15 +12,15 @@ namespace zt {
 class TTongueDlg : public QDialog {
     Q_OBJECT
 public:
-    // language is set to 0 or 1 by the buttons; the close box leaves it alone.
-    TTongueDlg(QWidget* main, int& language);
+    // The buttons set the game's language; the close box leaves it alone.
+    TTongueDlg(QWidget* main, Game& game);
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     QWidget* main_;
-    int& language_;
+    Game& game_;
     QPushButton* english_;
     QPushButton* german_;
 };

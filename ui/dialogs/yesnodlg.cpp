@@ -105,10 +105,10 @@ QPushButton* MakeButton(QWidget* page, int left, const QString& name, const char
 
 } // namespace
 
-TYesNoDlg::TYesNoDlg(QWidget* main, const int& language)
+TYesNoDlg::TYesNoDlg(QWidget* main, std::function<Language()> language)
     : QDialog(main, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                         Qt::MSWindowsFixedSizeDialogHint),
-      main_(main), language_(language), stack_(new QStackedWidget(this)) {
+      main_(main), language_(std::move(language)), stack_(new QStackedWidget(this)) {
     setObjectName(QStringLiteral("YesNoDlg"));
     setWindowTitle(QStringLiteral("Zorbly Tarnel"));
     setFixedSize(261, 103);
@@ -193,7 +193,9 @@ void TYesNoDlg::FormActivate() {
 }
 
 void TYesNoDlg::SetTexts() {
-    const int column = language_ == 1 ? 0 : language_ == 2 ? 1 : 2;
+    // A stored language 2 shows the French texts of this dialog.
+    const int language = static_cast<int>(language_());
+    const int column = language == 1 ? 0 : language == 2 ? 1 : 2;
     for (int i = 0; i < PageCount; ++i) {
         PageControls& pc = pages_[i];
         const QString phrased = QString::fromUtf8(Layouts[i].texts[column]);

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <array>
+#include <functional>
 
 #include "gameview.h"
 
@@ -20,8 +21,8 @@ public:
     // Pages 1, 2, 3, 4 and 6.
     static constexpr int PageCount = 5;
 
-    // language is read at every showing; main is the window it is placed over.
-    TYesNoDlg(QWidget* main, const int& language);
+    // language is asked at every showing; main is the window it is placed over.
+    TYesNoDlg(QWidget* main, std::function<Language()> language);
 
     // Shows a page (any other number: the page shown last) and returns how
     // the dialog was closed.
@@ -46,7 +47,7 @@ private:
     void SetTexts();
 
     QWidget* main_;
-    const int& language_;
+    std::function<Language()> language_;
     QStackedWidget* stack_;
     std::array<PageControls, PageCount> pages_;
     ModalResult result_ = ModalResult::None;

@@ -56,19 +56,19 @@ void TMainForm::DrawFocusFrameOn(QImage& image, QPoint at, int c, int r) const {
 }
 
 void TMainForm::DrawSelectedCell() {
-    if (!HasPictures() || !game_.hasSelection || offscreenCell_.isNull()) {
+    if (!HasPictures() || !game_.hasSelection() || offscreenCell_.isNull()) {
         return; // a level without any tile that could carry the marker
     }
-    const int t = game_.TileAt(game_.selCol, game_.selRow);
+    const int t = game_.TileAt(game_.selCol(), game_.selRow());
     if (!IsTile(t)) {
         return;
     }
     const MarkerAnchor a = Anchor(t);
     render::ComposeSelectedCell(offscreenCell_, pictures_, t, {a.x, a.y}, markerFrame_,
-                                game_.levelSolved);
-    DrawFocusFrameOn(offscreenCell_, {0, 0}, game_.selCol, game_.selRow);
+                                game_.levelSolved());
+    DrawFocusFrameOn(offscreenCell_, {0, 0}, game_.selCol(), game_.selRow());
     box->Changed(render::Blit(box->Image(),
-                              render::CellOrigin(game_.selCol, game_.selRow, pictures_),
+                              render::CellOrigin(game_.selCol(), game_.selRow(), pictures_),
                               offscreenCell_, offscreenCell_.rect()));
 }
 
@@ -85,10 +85,10 @@ void TMainForm::levelboxPaint() {
         return;
     }
     UseScreenRatio();
-    const int level = game_.currentLevel;
+    const int level = game_.currentLevel();
     const bool solved = game_.IsLevelSolved(level);
     render::DrawLevelDisplay(levelbox->Image(), pictures_, level, solved);
-    const QString hint = render::LevelHint(level, solved, game_.language);
+    const QString hint = render::LevelHint(level, solved, game_.German());
     levelbox->setToolTip(hint);
     DescribeLevel(hint);
     levelbox->Changed();

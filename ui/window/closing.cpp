@@ -39,8 +39,8 @@ void TMainForm::FormClose() {
     const QString common = QStringLiteral("common");
     ini_.BeginUpdate();
     ini_.WriteFlag(common, QStringLiteral("sound"), SoundBtn->isChecked());
-    ini_.WriteNumber(common, QStringLiteral("level"), game_.currentLevel);
-    ini_.WriteNumber(common, QStringLiteral("tongue"), game_.language);
+    ini_.WriteNumber(common, QStringLiteral("level"), game_.currentLevel());
+    ini_.WriteNumber(common, QStringLiteral("tongue"), static_cast<int>(game_.language()));
     ini_.WriteText(common, QStringLiteral("save"), progressPath_);
     if (ckForm_) {
         ckForm_->SavePlacement();

@@ -1,27 +1,22 @@
 // What the engine asks of the window besides drawing: its sounds, the pages
-// of the message dialog, and its errors.
+// of the message dialog, and what it reports of the level file, in words.
 #include <QToolButton>
 
 #include "mainform.h"
+#include "levelreports.h"
 #include "msgbox.h"
-#include "waveplayer.h"
 #include "yesnodlg.h"
 
 namespace zt {
 
-void TMainForm::PlayCue(int cue) {
-    if (!SoundBtn->isChecked()) {
+void TMainForm::PlayCue(Cue cue) {
+    if (!SoundBtn->isChecked() || !MediaReady()) {
         return;
     }
-    if (cue == 0) {
-        WavePlayer::Instance().Stop();
-        return;
-    }
-    if (!MediaReady()) {
-        return;
-    }
-    if (cue >= 1 && cue <= waves_.Count()) {
-        waves_.Item(cue - 1).Wave.Play();
+    // The sound list holds the cues in their order: solved first, then the move.
+    const int item = static_cast<int>(cue) - 1;
+    if (item < waves_.Count()) {
+        waves_.Item(item).Wave.Play();
     }
 }
 
@@ -32,8 +27,12 @@ ModalResult TMainForm::ShowPage(Page page) {
     return yesNoDlg_->ShowModal(static_cast<unsigned>(page));
 }
 
-void TMainForm::ShowError(const std::string& text) {
-    ErrorBox(this, QString::fromStdString(text));
+void TMainForm::LevelDamaged(int level, Cell cell, int tile) {
+    ErrorBox(this, LevelDamagedText(game_.German(), level, cell, tile));
+}
+
+void TMainForm::LevelFileFailed(LevelFileFault fault, const std::string& path, int error) {
+    ErrorBox(this, LevelFileText(game_.German(), fault, QString::fromStdString(path), error));
 }
 
 } // namespace zt

@@ -58,9 +58,8 @@ bool TMainForm::boxKeyDown(int key) {
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter: {
-        // Exactly a click in the middle of the framed cell.
-        const QPoint at = render::CellOrigin(frameCol_, frameRow_);
-        game_.boxMouseDown(at.x() + CellSize / 2, at.y() + CellSize / 2);
+        // The framed cell, just as a click on it.
+        game_.boxMouseDown({frameCol_, frameRow_});
         return true;
     }
     default:
@@ -91,7 +90,7 @@ void TMainForm::ShowFocusFrame(bool shown) {
 }
 
 void TMainForm::RedrawCell(int c, int r) {
-    if (game_.hasSelection && c == game_.selCol && r == game_.selRow) {
+    if (game_.hasSelection() && c == game_.selCol() && r == game_.selRow()) {
         DrawSelectedCell();
     } else {
         DrawCell(c, r);
@@ -101,8 +100,8 @@ void TMainForm::RedrawCell(int c, int r) {
 void TMainForm::LevelSolvedChanged() {
     // Only a deal leaves the level unsolved before any move: the frame
     // starts on the new marked cell.
-    if (!game_.levelSolved && !game_.movedFlag && game_.hasSelection) {
-        PlaceFocusFrame(game_.selCol, game_.selRow);
+    if (!game_.levelSolved() && !game_.movedFlag() && game_.hasSelection()) {
+        PlaceFocusFrame(game_.selCol(), game_.selRow());
     }
     ApplyLanguage();
 }

@@ -66,7 +66,7 @@ public:
 
     // What the engine asks of the window.
     void DrawCell(int c, int r) override;
-    void PlayCue(int cue) override;
+    void PlayCue(Cue cue) override;
     ModalResult ShowPage(Page page) override;
     void LevelSolvedChanged() override;
     void UpdateCaption() override;
@@ -74,7 +74,8 @@ public:
     void DrawGauge() override;
     void SetSelectorRange(int maximum) override;
     void SetSelectorPosition(int position) override;
-    void ShowError(const std::string& text) override;
+    void LevelDamaged(int level, Cell cell, int tile) override;
+    void LevelFileFailed(LevelFileFault fault, const std::string& path, int error) override;
 
     void ApplyLanguage();
     void DrawBackground();

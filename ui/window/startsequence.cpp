@@ -105,19 +105,17 @@ bool TMainForm::FormCreate() {
     firstTime_ = true;
     game_.SeedFromClock();
     ini_.RemoveLeftovers();
-    game_.language = ini_.ReadNumber(Common, QStringLiteral("tongue"), -1);
+    game_.SetLanguage(static_cast<Language>(ini_.ReadNumber(Common, QStringLiteral("tongue"), -1)));
     setFixedSize(520, ToolPanel->height() + 376);
     box->move(0, ToolPanel->height());
 
-    offscreenCell_ = QImage(48, 48, QImage::Format_RGB32);
+    offscreenCell_ = QImage(render::CellSize, render::CellSize, QImage::Format_RGB32);
     if (offscreenCell_.isNull()) {
         ErrorBox(this, game_.German() ? QStringLiteral("Zuwenig Speicher! Programm wird beendet.")
                                       : QStringLiteral("Not enough memory! Program aborted."));
         return false;
     }
     const int storedLevel = ini_.ReadNumber(Common, QStringLiteral("level"), 1);
-    game_.currentLevel = storedLevel;
-    game_.solvedFlags.fill(0);
     // A stored path is kept as it is, even one into the program's folder.
     const QString defaultProgress = DefaultProgressPath(programDir_);
     progress_.programDir = FolderWithSeparator(defaultProgress);
@@ -245,7 +243,7 @@ void TMainForm::FormActivate() {
             splash_->exec();
             ReturnFreedMemory();
         }
-        if (game_.language == -1 && tongueDlg_) {
+        if (game_.language() == Language::NotChosen && tongueDlg_) {
             tongueDlg_->exec();
         }
     });
@@ -254,8 +252,8 @@ void TMainForm::FormActivate() {
 // The first paint before any activation: what the first activation would
 // have renewed.
 void TMainForm::FirstPaintStep() {
-    game_.SetLevelSolved(game_.levelSolved);
-    SetSelectorPosition(game_.currentLevel);
+    LevelSolvedChanged();
+    SetSelectorPosition(game_.currentLevel());
     firstTime_ = false;
 }
 
@@ -272,8 +270,6 @@ void TMainForm::FormDestroy() {
     if (Timer) {
         Timer->stop();
     }
-    game_.levels.clear();
-    game_.levels.shrink_to_fit();
     offscreenCell_ = QImage();
 }
 

@@ -211,7 +211,11 @@ void TMainForm::BuildToolBar() {
     box->setObjectName(QStringLiteral("box"));
     box->move(0, ToolPanel->height());
     box->onFullPaint = [this] { boxPaint(); };
-    box->onMouseDown = [this](int x, int y) { game_.boxMouseDown(x, y); };
+    box->onMouseDown = [this](int x, int y) {
+        if (const auto cell = render::CellAt({x, y})) {
+            game_.boxMouseDown(*cell);
+        }
+    };
 
     Timer = new QTimer(this);
     Timer->setInterval(75);
@@ -222,8 +226,8 @@ void TMainForm::BuildToolBar() {
     connect(LoadBtn, &QToolButton::clicked, this, [this] { progress_.LoadProgress(); });
     connect(SaveBtn, &QToolButton::clicked, this, [this] { progress_.SaveProgress(); });
     connect(ExitBtn, &QToolButton::clicked, this, &QWidget::close);
-    connect(sDownBtn, &QToolButton::clicked, this, [this] { game_.PreviousUnsolved(); });
-    connect(sUpBtn, &QToolButton::clicked, this, [this] { game_.NextUnsolved(); });
+    connect(sDownBtn, &QToolButton::clicked, this, [this] { game_.NextUnsolved(Direction::Down); });
+    connect(sUpBtn, &QToolButton::clicked, this, [this] { game_.NextUnsolved(Direction::Up); });
     connect(levelscroll, &QScrollBar::valueChanged, this, &TMainForm::levelScrollChange);
     connect(TongueBtn, &QToolButton::clicked, this, &TMainForm::TongueBtnClick);
     connect(RulesBtn, &QToolButton::clicked, this, &TMainForm::rules);
@@ -285,7 +289,7 @@ void TMainForm::rules() {
         help_ = std::make_unique<HelpWindow>();
     }
     help_->StandOver(this);
-    help_->ShowTopic(helpFile_, RulesTopic(game_.language), game_.German());
+    help_->ShowTopic(helpFile_, RulesTopic(game_.German()), game_.German());
 }
 
 void TMainForm::info() {

@@ -1,0 +1,14 @@
+// What the engine reports about the level file and damaged levels, in the
+// player's words (the error box shows them).
+#pragma once
+
+#include <QString>
+
+#include "gameview.h"
+
+namespace zt {
+
+QString LevelDamagedText(bool german, int level, Cell cell, int tile);
+QString LevelFileText(bool german, LevelFileFault fault, const QString& path, int error);
+
+} // namespace zt
