@@ -19,11 +19,6 @@ struct GameMedia {
 // Decodes the embedded pictures and sounds; never throws. Safe on any thread.
 GameMedia DecodeGameMedia();
 
-// Hands the pages of freed memory back to the system, in every malloc arena.
-// glibc keeps them otherwise, and the start-up frees a good deal: decoding
-// buffers, the opening effect, the title picture.
-void ReturnFreedMemory();
-
 // Starts DecodeGameMedia() and then the font warm-up on a thread of their own.
 std::future<GameMedia> BeginStartWork();
 

@@ -24,8 +24,6 @@ render::Pictures TMainForm::PicturesFor(qreal ratio) {
             // Damaged: the 1x pictures, scaled smoothly, still draw everything.
             pictures2x_ = render::Pictures();
         }
-        // Decoding went through several large buffers.
-        ReturnFreedMemory();
     }
     const render::Pictures& source = ratio > 1 && !pictures2x_.IsNull() ? pictures2x_ : pictures1x_;
     if (ratio == source.ratio) {

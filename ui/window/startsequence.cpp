@@ -234,14 +234,10 @@ void TMainForm::changeEvent(QEvent* event) {
 
 void TMainForm::FormActivate() {
     firstTime_ = false;
-    // Once the window and the title picture are drawn, what the start went
-    // through is given back, and again when the title picture has gone.
-    QTimer::singleShot(500, this, &ReturnFreedMemory);
     // Leave the activation first: the dialogs run their own event loops.
     QTimer::singleShot(0, this, [this] {
         if (splash_) {
             splash_->exec();
-            ReturnFreedMemory();
         }
         if (game_.language() == Language::NotChosen && tongueDlg_) {
             tongueDlg_->exec();
