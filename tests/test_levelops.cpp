@@ -71,23 +71,28 @@ private slots:
     }
 
     void nextAndPreviousUnsolved_data() {
+        QTest::addColumn<int>("levels");
         QTest::addColumn<QList<int>>("solved");
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("direction");
         QTest::addColumn<int>("expected");  // 0: nothing happens
-        QTest::newRow("up, wrapping past solved 1") << QList<int>{1, 3, 4} << 4 << 1 << 2;
-        QTest::newRow("down, past solved 3") << QList<int>{1, 3} << 4 << -1 << 2;
-        QTest::newRow("down, wrapping from the first") << QList<int>{1, 3} << 1 << -1 << 4;
-        QTest::newRow("up, only the current unsolved") << QList<int>{1, 3, 4} << 2 << 1 << 0;
-        QTest::newRow("down, only the current unsolved") << QList<int>{1, 3, 4} << 2 << -1 << 0;
-        QTest::newRow("up, all solved") << QList<int>{1, 2, 3, 4} << 2 << 1 << 0;
+        QTest::newRow("up, wrapping past solved 1") << 4 << QList<int>{1, 3, 4} << 4 << 1 << 2;
+        QTest::newRow("down, past solved 3") << 4 << QList<int>{1, 3} << 4 << -1 << 2;
+        QTest::newRow("down, wrapping from the first") << 4 << QList<int>{1, 3} << 1 << -1 << 4;
+        QTest::newRow("up, only the current unsolved") << 4 << QList<int>{1, 3, 4} << 2 << 1 << 0;
+        QTest::newRow("down, only the current unsolved") << 4 << QList<int>{1, 3, 4} << 2 << -1 << 0;
+        QTest::newRow("up, all solved") << 4 << QList<int>{1, 2, 3, 4} << 2 << 1 << 0;
+        QTest::newRow("up, a single level") << 1 << QList<int>{} << 1 << 1 << 0;
+        QTest::newRow("down, a single level") << 1 << QList<int>{} << 1 << -1 << 0;
+        QTest::newRow("no level at all") << 0 << QList<int>{} << 1 << 1 << 0;
     }
     void nextAndPreviousUnsolved() {
+        QFETCH(int, levels);
         QFETCH(QList<int>, solved);
         QFETCH(int, from);
         QFETCH(int, direction);
         QFETCH(int, expected);
-        Fixture f(4);
+        Fixture f(levels);
         for (int n : solved) {
             f.state.solvedFlags()[n - 1] = 1;
         }
@@ -106,18 +111,6 @@ private slots:
         QCOMPARE(f.view.selectorPos, expected);
         // Dealt, then dealt again by the selector.
         QCOMPARE(Now(f), AfterDeals(before.first, 2));
-    }
-
-    void nextUnsolvedWithOneLevelOrNone() {
-        Fixture one(1);
-        one.game.StartUp(1);
-        one.view.Clear();
-        one.game.NextUnsolved(Direction::Up);
-        one.game.NextUnsolved(Direction::Down);
-        QVERIFY(one.view.Quiet());
-        Fixture none(0);
-        none.game.NextUnsolved(Direction::Up);
-        QVERIFY(none.view.Quiet());
     }
 
     void restartAsksOnlyAfterMovesOnAnUnsolvedLevel() {
