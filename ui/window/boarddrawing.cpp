@@ -50,7 +50,7 @@ void TMainForm::DrawCell(int c, int r) {
 }
 
 void TMainForm::DrawFocusFrameOn(QImage& image, QPoint at, int c, int r) const {
-    if (frameShown_ && c == frameCol_ && r == frameRow_) {
+    if (HintFrameOn(c, r, frameShown_ && c == frameCol_ && r == frameRow_)) {
         render::DrawFocusFrame(image, at, pictures_);
     }
 }

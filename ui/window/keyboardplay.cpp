@@ -18,6 +18,7 @@ void TMainForm::BuildBoardKeys() {
     box->setFocusPolicy(Qt::TabFocus);
     setTabOrder(levelscroll, box);
     box->installEventFilter(this);
+    BuildHintKeys();
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
@@ -98,6 +99,8 @@ void TMainForm::RedrawCell(int c, int r) {
 }
 
 void TMainForm::LevelSolvedChanged() {
+    // A deal or a solved board: whatever was hinted no longer holds.
+    EndHint();
     // Only a deal leaves the level unsolved before any move: the frame
     // starts on the new marked cell.
     if (!game_.levelSolved() && !game_.movedFlag() && game_.hasSelection()) {

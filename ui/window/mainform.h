@@ -167,6 +167,17 @@ private:
 
     // Drawing (boarddrawing.cpp, screenratio.cpp).
     void DrawFocusFrameOn(QImage& image, QPoint at, int c, int r) const;
+    // Ctrl+Z, Ctrl+Y and H: undo, redo and the blinking hint frame.
+    void BuildHintKeys();
+    void UndoSwap();
+    void RedoSwap();
+    void ShowHint();
+    void HintBlink();
+    // Ends the hint: the blinking, the frame and its words for a screen reader.
+    void EndHint();
+    // Whether a frame goes on cell (c, r): while a hint blinks there, as it
+    // blinks; else the keyboard's.
+    bool HintFrameOn(int c, int r, bool keyboardFrame) const;
     // Whether there is anything to draw with yet: while the window is hidden
     // the pictures may still be on their way, and its first showing paints
     // everything anyway.
@@ -220,6 +231,11 @@ private:
     int frameCol_ = 0;
     int frameRow_ = 0;
     bool frameShown_ = false;
+    std::optional<Cell> hintCell_; // the hinted cell, until the next key or click
+    bool hintLit_ = false;
+    int hintSteps_ = 0;
+    QTimer* hintTimer_ = nullptr;
+    QObject* anyInput_ = nullptr;
     bool firstTime_ = true;
     bool startFailed_ = false;
     bool closing_ = false;
