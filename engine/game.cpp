@@ -8,6 +8,8 @@
 #include <system_error>
 
 #include "catalogue.h"
+#include "hint.h"
+#include "history.h"
 
 namespace zt {
 
@@ -21,6 +23,10 @@ constexpr std::uint8_t DamagedCellTile = 179;
 constexpr int MaxDraws = 1 << 20;
 
 }  // namespace
+
+Game::Game(GameView& view) : view_(view), history_(std::make_unique<History>()) {}
+
+Game::~Game() = default;
 
 int Game::SolvedCount() const {
     int n = 0;
@@ -113,6 +119,7 @@ void Game::StartLevel(int n) {
     currentLevel_ = n;
     const LevelRecord& record = levels_[n - 1];
     Deal(record);
+    history_->Clear();
 
     for (int c = 0; c < Columns; ++c) {
         for (int r = 0; r < Rows; ++r) {
@@ -140,11 +147,15 @@ void Game::boxMouseDown(Cell cell) {
     if (!IsMovable(t)) {
         return;
     }
+    history_->Record({{selCol_, selRow_}, cell});
+    MoveMarkerTo(cell);
+}
+
+void Game::MoveMarkerTo(Cell to) {
     Cell old{selCol_, selRow_};
-    board_[CellIndex(cell.c, cell.r)] = TileAt(old.c, old.r);
-    board_[CellIndex(old.c, old.r)] = t;
-    selCol_ = cell.c;
-    selRow_ = cell.r;
+    ExchangeTiles(board_, {old, to});
+    selCol_ = to.c;
+    selRow_ = to.r;
     view_.PlayCue(Cue::Move);
     view_.DrawCell(selCol_, selRow_);
     view_.DrawCell(old.c, old.r);
@@ -152,6 +163,32 @@ void Game::boxMouseDown(Cell cell) {
     if (IsSolved()) {
         FinishLevel();
     }
+}
+
+void Game::Undo() {
+    if (levelSolved_ || !hasSelection_) {
+        return; // a solved level stays solved
+    }
+    if (auto swap = history_->Undo()) {
+        MoveMarkerTo(swap->from);
+    }
+}
+
+void Game::Redo() {
+    if (levelSolved_ || !hasSelection_) {
+        return;
+    }
+    if (auto swap = history_->Redo()) {
+        MoveMarkerTo(swap->to);
+    }
+}
+
+std::optional<Cell> Game::Hint() const {
+    if (levelSolved_ || !hasSelection_ || IsSolved() || currentLevel_ < 1 ||
+        currentLevel_ > LevelCount()) {
+        return std::nullopt;
+    }
+    return zt::Hint(board_, Record(currentLevel_), {selCol_, selRow_});
 }
 
 void Game::SetLevelSolved(bool solved) {
@@ -265,7 +302,10 @@ void Game::RestartLevel() {
     if (LevelCount() == 0) {
         return;
     }
-    if (!levelSolved_ && movedFlag_ && view_.ShowPage(Page::Restart) == ModalResult::No) {
+    // Asked only while a swap of this deal stands on the board: one taken
+    // back to its deal has nothing to lose.
+    if (!levelSolved_ && history_->Done() > 0 &&
+        view_.ShowPage(Page::Restart) == ModalResult::No) {
         return;
     }
     StartLevel(currentLevel_);

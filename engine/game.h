@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -50,9 +51,12 @@ enum class Direction : int { Down = -1, Up = 1 };
 // The tests' way in to the state (defined in the tests only).
 struct GameTestAccess;
 
+class History;
+
 class Game {
 public:
-    explicit Game(GameView& view) : view_(view) {}
+    explicit Game(GameView& view);
+    ~Game();
 
     // --- state, read by the window ---
     const Board& board() const { return board_; }
@@ -88,6 +92,13 @@ public:
     void StartLevel(int n);
     // The player picks a cell, by mouse or keyboard.
     void boxMouseDown(Cell cell);
+    // Takes back the last swap of the deal, or makes one taken back again:
+    // moves like a click, sound and solving included. Nothing on a solved level.
+    void Undo();
+    void Redo();
+    // The cell to swap with the marked tile, one swap nearer the level's own
+    // arrangement; nothing on a solved level or a board that fits.
+    std::optional<Cell> Hint() const;
 
     // --- level library ---
     // Reads the level file; reports a missing or empty file and failures.
@@ -107,6 +118,8 @@ private:
 
     Cell RandomCell();
     void Deal(const LevelRecord& record);
+    // The marked tile goes to `to`, the tile there to the marked cell.
+    void MoveMarkerTo(Cell to);
     void FinishLevel();
     void SetLevelSolved(bool solved);
     bool ComputeAllSolved() const;
@@ -125,6 +138,7 @@ private:
     bool allSolved_ = false;
     Language language_ = Language::NotChosen;
     std::vector<bool> damagedReported_;
+    std::unique_ptr<History> history_; // the swaps of this deal
 };
 
 }  // namespace zt

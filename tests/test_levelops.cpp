@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <fstream>
+#include <functional>
 
 #include "fakeview.h"
 #include "game.h"
@@ -129,8 +130,12 @@ private slots:
         f.game.RestartLevel();
         QCOMPARE(f.view.pages, (std::vector<Page>{Page::Restart}));
         QCOMPARE(Now(f), before);
+        f.view.Clear();
+        f.game.Undo();  // taken back to the deal: nothing to lose, nothing asked
+        f.game.RestartLevel();
+        QVERIFY(f.view.pages.empty());
         for (auto answer : {ModalResult::Yes, ModalResult::Cancel}) {  // anything but No deals again
-            f.state.movedFlag() = true;
+            f.game.boxMouseDown({6, 6});
             before = Now(f);
             f.view.answers = {answer};
             f.game.RestartLevel();
@@ -213,6 +218,36 @@ private slots:
         f.view.Clear();
         f.SolvingMove();
         QCOMPARE(f.view.pages, (std::vector<Page>{Page::Won}));
+    }
+
+    // Every deal starts with nothing to take back; an undo that makes the
+    // board fit solves it as a click would, and a solved level stays solved.
+    void undoAfterDealsAndSolving() {
+        Fixture f(2);
+        f.game.StartUp(1);
+        const std::function<void(Game&)> deals[] = {&Game::RestartLevel, &Game::NewGame,
+                                                     [](Game& g) { g.SelectLevel(2); }};
+        for (const auto& deal : deals) {
+            f.OneMoveFromSolved();
+            f.game.boxMouseDown({6, 6});
+            f.view.answers = {ModalResult::Yes};
+            deal(f.game);
+            const Board dealt = f.game.board();
+            f.view.Clear();
+            f.game.Undo();
+            QCOMPARE(f.game.board(), dealt);
+            QVERIFY(f.view.cues.empty());
+        }
+        f.state.board() = Ring();
+        f.state.Select({0, 0});
+        f.game.boxMouseDown({1, 1});
+        f.view.Clear();
+        f.game.Undo();
+        QCOMPARE(f.view.cues, (std::vector<Cue>{Cue::Move, Cue::Solved}));
+        QCOMPARE(f.view.pages, (std::vector<Page>{Page::Won}));
+        f.game.Redo();
+        QCOMPARE(f.game.board(), Ring());
+        QVERIFY(!f.game.Hint());
     }
 
     void selectorDealsAtOnce() {
