@@ -230,6 +230,9 @@ private slots:
         QTest::newRow("24-bit, the last sample ending the image")
             << Image(1, 1, 8000, 24, {0, 0, 0x80, 0xff, 0xff, 0x3f}) << 1 << 2 << QList<int>{0, 1}
             << QList<float>{-1.0f, 0.5f};
+        QTest::newRow("32-bit, signed")
+            << Image(1, 1, 8000, 32, {0, 0, 0, 0x80, 0, 0, 0, 0x40}) << 1 << 2
+            << QList<int>{0, 1} << QList<float>{-1.0f, 0.5f};
         // The game's own sounds: 8-bit mono; the bytes 128 (silence), the
         // loudest and the quietest of each file.
         QTest::newRow("solved.wav") << Asset("solved.wav") << 1 << 77992
@@ -266,11 +269,11 @@ private slots:
     }
 
     void resamplingForOtherOutputs() {
-        zt::WaveSamples stereo{2, 24000, {1.0f, 0.0f, 1.0f, 0.0f}};
+        zt::WaveSamples stereo{2, 24000, {1.0f, 0.0f, 0.0f, 0.0f}};
         std::uint8_t bytes[5];
         zt::WaveResampler down(&stereo, {1, 48000, zt::SampleKind::UInt8});
         QVERIFY(!down.Render(bytes, 5)); // 2 frames at half the rate: 4, then silence
-        QCOMPARE(Bytes(bytes, bytes + 5), (Bytes{192, 192, 192, 192, 128}));
+        QCOMPARE(Bytes(bytes, bytes + 5), (Bytes{192, 160, 128, 128, 128}));
         float floats[2];
         zt::WaveResampler same(&stereo, {2, 24000, zt::SampleKind::Float});
         same.Render(reinterpret_cast<std::uint8_t*>(floats), 1);
