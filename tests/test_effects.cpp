@@ -15,20 +15,29 @@ namespace zt {
 struct TestSeam {
     // What the outline window shows now, in screen coordinates.
     static QRegion Showing(const OutlineWindow& o) { return o.showing_; }
+    static qsizetype Outlines(const OutlineWindow& o) { return o.outlines_.size(); }
 };
 } // namespace zt
 
 using namespace zt;
 
-// Counts the opening effects that start: each shows its outline window once.
+// Counts the opening effects that start: each shows its outline window once,
+// and hides it when its last step has taken every outline away.
 class EffectCounter : public QObject {
 public:
     int effects = 0;
+    qsizetype outlines = 0;
+    bool emptied = false;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show && dynamic_cast<OutlineWindow*>(watched))
+        auto* o = dynamic_cast<OutlineWindow*>(watched);
+        if (o && event->type() == QEvent::Show) {
             ++effects;
+            outlines = TestSeam::Outlines(*o);
+        } else if (o && event->type() == QEvent::Hide) {
+            emptied = TestSeam::Showing(*o).isEmpty();
+        }
         return false;
     }
 };
@@ -112,6 +121,7 @@ private slots:
         QCOMPARE(at(100, -5000, two), std::nullopt);
         QCOMPARE(at(2000, 100, two), rect(2000, 100));
         QCOMPARE(at(3000, 700, two), rect(3200 - 526, 1024 - 461));
+        QCOMPARE(at(5000, 10, two), rect(1920 - 526, 10)); // off every screen: the first
         QCOMPARE(CentredRect(size_, QRect(0, 0, 640, 480)).topLeft(), QPoint(57, 9));
         QCOMPARE(CentredRect(QSize(701, 481), QRect(0, 0, 640, 480)).topLeft(), QPoint(-30, 0));
     }
@@ -185,6 +195,8 @@ private slots:
         QVERIFY(!outline.isEmpty());
         // Once for one showing, whatever else watches the window.
         QCOMPARE(counter.effects, 1);
+        QCOMPARE(counter.outlines, qsizetype(ExplodeSteps));
+        QVERIFY(counter.emptied);
         for (QWidget* w : QApplication::topLevelWidgets())
             QVERIFY(!dynamic_cast<OutlineWindow*>(w));
     }
