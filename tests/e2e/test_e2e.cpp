@@ -559,7 +559,8 @@ private slots:
                 k << (frame.r < to.r ? "Down" : "Up");
             XDo(k + then);
         };
-        keys({"Tab", "space"}, hinted[0]);
+        keys({"Tab"}, frame); // the arrows go to the board only after it
+        keys({"space"}, hinted[0]);
         keys({"space"}, hinted[1]);
         keys({"space", "Tab"}, hinted[2]); // the frame leaves with the focus
         auto marker = [this] {
