@@ -203,7 +203,8 @@ void KeyboardTest::shortcutsRunTheButtonsHandlers() {
     g.Show();
     auto& f = g.Form();
     auto& s = g.State();
-    zt::GameTestAccess{s}.movedFlag() = true; // so that restart asks
+    const int c = s.selCol() == 0 ? 1 : 0; // a swap, so that restart asks
+    g.ClickCell(c, s.TileAt(c, 0) == 0 ? 0 : 1);
     const zt::Board board = s.board();
     QString seen;
     const bool help = shown.startsWith("help");
