@@ -456,13 +456,15 @@ void NavigationTest::newGameClearsTheProgress() {
 
 void NavigationTest::nextAndPreviousSkipSolvedLevels() {
     uitest::Game g;
-    g.Start(4, NeverFittingRecord());
+    g.Start(5, NeverFittingRecord());
     auto& f = g.Form();
     auto& s = g.State();
     zt::GameTestAccess t{s};
     t.solvedFlags()[0] = t.solvedFlags()[2] = t.solvedFlags()[3] = 1;
     f.levelscroll->setValue(4);
     f.sUpBtn->click();
+    QCOMPARE(f.levelscroll->value(), 5);
+    f.sUpBtn->click(); // past the last: round to the first
     QCOMPARE(f.levelscroll->value(), 2);
     QCOMPARE(f.levelbox->toolTip(), QStringLiteral("Level 2: unsolved"));
     f.levelscroll->setValue(4);
