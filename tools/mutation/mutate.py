@@ -14,6 +14,7 @@ import argparse
 import os
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import time
@@ -117,10 +118,15 @@ def sync_tree(source, copy):
 
 
 def run(cmd, timeout=None, **kw):
+    # In a group of its own: a fault that hangs a test must not leave the
+    # test running on after ctest is given up, eating the cores of the rest.
+    p = subprocess.Popen(cmd, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                         start_new_session=True, **kw)
     try:
-        return subprocess.run(cmd, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                              timeout=timeout, **kw).returncode
+        return p.wait(timeout=timeout)
     except subprocess.TimeoutExpired:
+        os.killpg(p.pid, signal.SIGKILL)
+        p.wait()
         return "timeout"
 
 
