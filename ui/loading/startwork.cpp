@@ -3,9 +3,6 @@
 #include <cstdint>
 #include <exception>
 
-#if defined(__unix__) && !defined(__APPLE__)
-#include <dlfcn.h>
-#endif
 #if defined(__linux__)
 #include <malloc.h>
 #include <sys/mman.h>
@@ -15,20 +12,6 @@
 namespace zt {
 
 namespace {
-
-// The first text Qt measures makes fontconfig read its configuration and
-// caches, several milliseconds that the main thread would otherwise wait for.
-// fontconfig is already loaded with Qt's GUI library and FcInit() may be
-// called from any thread, any number of times; where it is not there,
-// nothing happens.
-void WarmFontConfig() {
-#if defined(__unix__) && !defined(__APPLE__)
-    using FcInitFn = int (*)();
-    if (auto init = reinterpret_cast<FcInitFn>(dlsym(RTLD_DEFAULT, "FcInit"))) {
-        init();
-    }
-#endif
-}
 
 // Once the pictures and sounds exist, neither the packed records nor the
 // work buffers of decoding are needed again. Measured with
@@ -82,7 +65,6 @@ GameMedia DecodeGameMedia() {
 std::future<GameMedia> BeginStartWork() {
     return std::async(std::launch::async, [] {
         GameMedia media = DecodeGameMedia();
-        WarmFontConfig();
         return media;
     });
 }

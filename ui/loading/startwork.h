@@ -1,5 +1,4 @@
-// Start-up work that needs no window: decoding the pictures and sounds and
-// readying the font configuration. It runs on a second thread while the
+// Start-up work that needs no window: decoding the pictures and sounds. It runs on a second thread while the
 // opening effect plays, so the first outline appears sooner.
 #pragma once
 
@@ -19,7 +18,7 @@ struct GameMedia {
 // Decodes the embedded pictures and sounds; never throws. Safe on any thread.
 GameMedia DecodeGameMedia();
 
-// Starts DecodeGameMedia() and then the font warm-up on a thread of their own.
+// Starts DecodeGameMedia() on a thread of its own.
 std::future<GameMedia> BeginStartWork();
 
 } // namespace zt
