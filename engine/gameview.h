@@ -21,8 +21,8 @@ enum class Language : int { NotChosen = -1, English = 0, German = 1 };
 // The two sounds of play.
 enum class Cue : int { Solved = 1, Move = 2 };
 
-// Pages of the message dialog, by their numbers.
-enum class Page : int { Won = 1, Restart = 2, Endgame = 3, Giveup = 4, TooSlow = 5, AllSolved = 6, GameOver = 7 };
+// Pages of the message dialog, by their numbers (5 and 7 are never shown).
+enum class Page : int { Won = 1, Restart = 2, Endgame = 3, Giveup = 4, AllSolved = 6 };
 
 // How a modal dialog ended.
 enum class ModalResult : int { None = 0, Ok, Cancel, Yes, No };

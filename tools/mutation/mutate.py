@@ -176,13 +176,17 @@ def main():
 
     # Which program each test runs: its target has the program's name. ctest
     # names a program only once it is built, so read the test files instead.
+    # A test may start its program through a wrapper (an X server, a session
+    # bus): the program is the last word that lies in the build folder.
     programs = {}
     for root, _dirs, files in os.walk(build):
         if "CTestTestfile.cmake" in files:
             with open(os.path.join(root, "CTestTestfile.cmake"), encoding="utf-8") as f:
-                for name, command in re.findall(r'add_test\(\[=\[(.+?)\]=\] "([^"]+)"',
-                                                f.read()):
-                    programs[name] = os.path.basename(command)
+                for name, words in re.findall(r'add_test\(\[=\[(.+?)\]=\] ((?:"[^"]*" ?)+)\)',
+                                              f.read()):
+                    words = re.findall(r'"([^"]*)"', words)
+                    built = [w for w in words if w.startswith(build + os.sep)]
+                    programs[name] = os.path.basename((built or words)[-1])
     needed = []
     for m in mutants:
         for t in m.tests:
