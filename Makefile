@@ -4,6 +4,10 @@ JOBS ?= $(shell nproc)
 # A compiler cache, where there is one, serves every build folder and clone.
 CCACHE := $(shell command -v ccache 2>/dev/null)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+# Paths inside this clone are hashed relative to it, so a second clone
+# elsewhere (a CI checkout) finds what the first one compiled.
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := true
 
 .PHONY: deps configure build play test stress mutation clean
 

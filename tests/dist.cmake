@@ -17,7 +17,7 @@ if(TARGET ztrn_ui)
 endif()
 if(TARGET test_session AND TARGET zorbly-tarnel)
     add_test(NAME wayland COMMAND ${CMAKE_CURRENT_LIST_DIR}/dist/check-wayland.sh ${CMAKE_BINARY_DIR})
-    set_tests_properties(wayland PROPERTIES TIMEOUT 120 SKIP_RETURN_CODE 77 RUN_SERIAL TRUE)
+    set_tests_properties(wayland PROPERTIES TIMEOUT 120 SKIP_RETURN_CODE 77)
 endif()
 
 # The program as started from a terminal or a desktop: its command line, and
@@ -31,14 +31,14 @@ if(XVFB AND TARGET zorbly-tarnel)
     target_compile_definitions(test_program PRIVATE ZTRN_BUILD_DIR="${CMAKE_BINARY_DIR}")
     add_dependencies(test_program zorbly-tarnel)
     add_test(NAME program COMMAND ${ZTRN_XSERVER} $<TARGET_FILE:test_program>)
-    set_tests_properties(program PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)
+    set_tests_properties(program PROPERTIES TIMEOUT 300)
 endif()
 
-# The Debian package, built, installed and removed (label "package"). It builds
-# the game once more on both cores, so it runs alone, and not with sanitizers.
+# The Debian package, built, installed and removed (label "package"); not with
+# sanitizers.
 find_program(DPKG_BUILDPACKAGE dpkg-buildpackage)
 find_program(LINTIAN lintian)
 if(NOT ZTRN_SANITIZE AND DPKG_BUILDPACKAGE AND LINTIAN AND XVFB_RUN AND DESKTOP_FILE_VALIDATE AND APPSTREAMCLI)
     add_test(NAME package COMMAND ${CMAKE_CURRENT_LIST_DIR}/dist/check-package.sh ${CMAKE_BINARY_DIR} ${PROJECT_VERSION})
-    set_tests_properties(package PROPERTIES LABELS package TIMEOUT 1500 RUN_SERIAL TRUE SKIP_RETURN_CODE 77)
+    set_tests_properties(package PROPERTIES LABELS package TIMEOUT 1500 SKIP_RETURN_CODE 77)
 endif()

@@ -25,14 +25,14 @@ endfunction()
 if(XVFB AND XDOTOOL AND TARGET zorbly-tarnel)
     ztrn_e2e_program(test_e2e)
     add_test(NAME e2e COMMAND ${ZTRN_XSERVER} $<TARGET_FILE:test_e2e>)
-    set_tests_properties(e2e PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)
+    set_tests_properties(e2e PROPERTIES TIMEOUT 600)
     # Once more under a window manager that frames the windows, as on a desktop.
     find_program(OPENBOX openbox)
     find_program(XPROP xprop)
     if(OPENBOX AND XPROP)
         add_test(NAME e2e-openbox COMMAND ${ZTRN_XSERVER} ${CMAKE_CURRENT_LIST_DIR}/e2e/with-openbox.sh
                                           $<TARGET_FILE:test_e2e>)
-        set_tests_properties(e2e-openbox PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)
+        set_tests_properties(e2e-openbox PROPERTIES TIMEOUT 600)
     endif()
 endif()
 
@@ -46,6 +46,6 @@ if(XVFB AND XDOTOOL AND TARGET zorbly-tarnel)
         set(random_actions 250)
     endif()
     add_test(NAME randomplay COMMAND ${ZTRN_XSERVER} $<TARGET_FILE:test_randomplay>)
-    set_tests_properties(randomplay PROPERTIES TIMEOUT 900 RUN_SERIAL TRUE
+    set_tests_properties(randomplay PROPERTIES TIMEOUT 900
                          ENVIRONMENT "ZTRN_RANDOM_ACTIONS=${random_actions}")
 endif()

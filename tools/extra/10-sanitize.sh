@@ -9,7 +9,10 @@ if [ ! -f "$build/build.ninja" ]; then
     if command -v ccache >/dev/null; then
         launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
     fi
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZTRN_SANITIZE=ON "${launcher[@]}"
+    # Assertions on, and -O1 as the sanitizers' makers advise: the suite runs
+    # in a third of the time it takes unoptimised.
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" \
+        -DZTRN_SANITIZE=ON "${launcher[@]}"
 fi
 cmake --build "$build" -j "$(nproc)"
 # Leaks are not what this run looks for: Qt keeps a few caches until exit.
