@@ -364,6 +364,11 @@ private slots:
         QVERIFY(g.levelSolved());
         QCOMPARE(view.cues, (std::vector<Cue>{Cue::Move, Cue::Solved}));
         QCOMPARE(view.pages, (std::vector<Page>{Page::Won, Page::AllSolved}));
+        // A game started with every level solved already says so only once: never again.
+        g.StartUp(1);
+        view.Clear();
+        g.boxMouseDown({g.selCol() == 1 ? 2 : 1, 0});
+        QCOMPARE(view.pages, (std::vector<Page>{Page::Won}));
     }
 
     void equalTileIsAMove() {
