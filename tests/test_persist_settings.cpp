@@ -131,7 +131,7 @@ private slots:
         ini.EraseValue("", "MainFormFont");
         ini.EraseValue("nosuchsection", "x");
         QVERIFY(ini.LastWriteOk());
-        QCOMPARE(ini.ReadText("common", "MainFormColor", "gone"), QString("gone"));
+        QCOMPARE(TCKIniCtrl().ReadText("common", "MainFormColor", "gone"), QString("gone")); // in the file
         QCOMPARE(ini.ReadText("common", "MainFormFont", "gone"), QString("gone"));
         // "#ROOT" is the key itself, apart from every section.
         ini.WriteNumber("#ROOT", "first", 9);
