@@ -117,11 +117,11 @@ def sync_tree(source, copy):
                 os.remove(os.path.join(root, name))
 
 
-def run(cmd, timeout=None, **kw):
+def run(cmd, timeout=None, stdout=subprocess.DEVNULL, **kw):
     # In a group of its own: a fault that hangs a test must not leave the
     # test running on after ctest is given up, eating the cores of the rest.
-    p = subprocess.Popen(cmd, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                         start_new_session=True, **kw)
+    p = subprocess.Popen(cmd, stdout=stdout, stderr=subprocess.STDOUT if stdout != subprocess.DEVNULL
+                         else subprocess.DEVNULL, start_new_session=True, **kw)
     try:
         return p.wait(timeout=timeout)
     except subprocess.TimeoutExpired:
@@ -202,9 +202,10 @@ def main():
     # stack trace, which takes longer than the test and outlives it.
     test_env = dict(os.environ, QTEST_DISABLE_STACK_DUMP="1", QTEST_DISABLE_CORE_DUMP="1")
 
-    def run_test(name, timeout):
+    def run_test(name, timeout, output=subprocess.DEVNULL):
         return run(["ctest", "--test-dir", build, "-R", f"^{re.escape(name)}$",
-                    "--timeout", str(timeout)], timeout=timeout + 30, env=test_env)
+                    "--timeout", str(timeout), "--output-on-failure"],
+                   timeout=timeout + 30, env=test_env, stdout=output)
 
     # Without any fault every covering test must pass, or nothing below means
     # anything. Their times bound the wait for a fault that makes one hang.
@@ -214,8 +215,13 @@ def main():
         if build_target(programs[t]) != 0:
             sys.exit(f"mutation: {programs[t]} does not build without any fault")
         t0 = time.monotonic()
-        if run_test(t, 600) != 0:
-            sys.exit(f"mutation: the test {t} fails without any fault")
+        log_path = os.path.join(work, f"{t}.log")
+        with open(log_path, "w", encoding="utf-8") as log:
+            passed = run_test(t, 600, log) == 0
+        if not passed:
+            with open(log_path, encoding="utf-8", errors="replace") as log:
+                sys.stdout.write("".join(log.readlines()[-60:]))
+            sys.exit(f"mutation: the test {t} fails without any fault (all of it in {log_path})")
         took = time.monotonic() - t0
         timeouts[t] = int(max(30, 5 * took))
         print(f"mutation: {t} passes ({took:.0f} s)", flush=True)
