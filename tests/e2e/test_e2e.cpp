@@ -140,6 +140,7 @@ class EndToEnd : public QObject {
     // wait until it stands where it belongs.
     void StandsOverTheMainWindow(const Window& dialog) {
         QPoint at, expected;
+        QString seen; // what the last look saw, for a failure's message
         WaitFor(
             [&] {
                 Window now;
@@ -157,9 +158,16 @@ class EndToEnd : public QObject {
                                          (main.rect.height() + outer.height()) / 2);
                 at = now.rect.topLeft();
                 expected = frameAt + QPoint(frame.left(), frame.top());
+                seen = QStringLiteral("dialog %1,%2 %3x%4 frame %5/%6/%7/%8, main %9,%10 %11x%12")
+                           .arg(now.rect.x()).arg(now.rect.y()).arg(now.rect.width())
+                           .arg(now.rect.height()).arg(frame.left()).arg(frame.top())
+                           .arg(frame.right()).arg(frame.bottom()).arg(main.rect.x())
+                           .arg(main.rect.y()).arg(main.rect.width()).arg(main.rect.height());
                 return now.valid() && at == expected;
             },
             5000);
+        if (at != expected)
+            qWarning("%s", qPrintable(seen));
         QCOMPARE(at, expected);
     }
 
