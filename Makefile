@@ -8,6 +8,8 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo $(if $(CCACHE),-DCMAKE_CXX_COMP
 # elsewhere (a CI checkout) finds what the first one compiled.
 export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := true
+# Qt Test names the test's folders for QFINDTESTDATA, which no test uses.
+export CCACHE_IGNOREOPTIONS := -DQT_TESTCASE_BUILDDIR=* -DQT_TESTCASE_SOURCEDIR=*
 
 .PHONY: deps configure build play test stress mutation clean
 

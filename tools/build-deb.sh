@@ -29,7 +29,7 @@ if command -v ccache > /dev/null && [ -z "${CMAKE_CXX_COMPILER_LAUNCHER:-}" ]; t
     export CMAKE_CXX_COMPILER_LAUNCHER=ccache
     # Debian's flags map this folder to "." in what the compiler writes, so
     # the mapping's own path need not tell one copy of the sources from another.
-    export CCACHE_IGNOREOPTIONS="-ffile-prefix-map=* -fdebug-prefix-map=*"
+    export CCACHE_IGNOREOPTIONS="${CCACHE_IGNOREOPTIONS:-} -ffile-prefix-map=* -fdebug-prefix-map=*"
 fi
 DEB_BUILD_OPTIONS="parallel=$jobs ${DEB_BUILD_OPTIONS:-}" \
     dpkg-buildpackage --build=binary --no-sign > "$work/build.log" 2>&1 ||
