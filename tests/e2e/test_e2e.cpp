@@ -158,11 +158,8 @@ class EndToEnd : public QObject {
                                          (main.rect.height() + outer.height()) / 2);
                 at = now.rect.topLeft();
                 expected = frameAt + QPoint(frame.left(), frame.top());
-                seen = QStringLiteral("dialog %1,%2 %3x%4 frame %5/%6/%7/%8, main %9,%10 %11x%12")
-                           .arg(now.rect.x()).arg(now.rect.y()).arg(now.rect.width())
-                           .arg(now.rect.height()).arg(frame.left()).arg(frame.top())
-                           .arg(frame.right()).arg(frame.bottom()).arg(main.rect.x())
-                           .arg(main.rect.y()).arg(main.rect.width()).arg(main.rect.height());
+                seen.clear();
+                QDebug(&seen) << "dialog" << now.rect << frame << "main" << main.rect;
                 return now.valid() && at == expected;
             },
             5000);
