@@ -5,8 +5,7 @@ if(TARGET ztrn_art AND TARGET ztrn_glyphs)
         ${CMAKE_CURRENT_LIST_DIR}/test_art_main.cpp
         ${CMAKE_CURRENT_LIST_DIR}/test_art_assets.cpp
         ${CMAKE_CURRENT_LIST_DIR}/test_art_drawing.cpp)
-    target_link_libraries(test_art PRIVATE ztrn_art ztrn_glyphs Qt6::Gui Qt6::Test)
-    target_compile_definitions(test_art PRIVATE ZTRN_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+    target_link_libraries(test_art PRIVATE ztrn_art ztrn_glyphs ztrn_testpaths Qt6::Gui Qt6::Test)
     add_test(NAME art COMMAND test_art)
     set_tests_properties(art PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endif()

@@ -16,9 +16,7 @@ function(ztrn_e2e_program name)
     add_executable(${name} ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/e2e/${name}.cpp
                            ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/e2e/session.cpp
                            ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/e2e/xdriver.cpp)
-    target_link_libraries(${name} PRIVATE ztrn_engine Qt6::Gui Qt6::Test)
-    target_compile_definitions(${name} PRIVATE ZTRN_BUILD_DIR="${CMAKE_BINARY_DIR}"
-                                               ZTRN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+    target_link_libraries(${name} PRIVATE ztrn_engine ztrn_testpaths Qt6::Gui Qt6::Test)
     add_dependencies(${name} zorbly-tarnel)
 endfunction()
 

@@ -2,9 +2,7 @@
 # each.
 if(TARGET ztrn_ui AND TARGET zorbly-tarnel)
     add_executable(test_hostile ${CMAKE_CURRENT_LIST_DIR}/test_hostile.cpp)
-    target_link_libraries(test_hostile PRIVATE ztrn_ui Qt6::Test)
-    target_compile_definitions(test_hostile PRIVATE
-        ZTRN_GAME_DIR="$<TARGET_FILE_DIR:zorbly-tarnel>")
+    target_link_libraries(test_hostile PRIVATE ztrn_ui ztrn_testpaths Qt6::Test)
     add_dependencies(test_hostile zorbly-tarnel ztrn_game_files)
     add_test(NAME hostile COMMAND test_hostile)
     set_tests_properties(hostile PROPERTIES TIMEOUT 600)

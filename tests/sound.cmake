@@ -10,9 +10,8 @@ target_link_libraries(test_sound_module PRIVATE ztrn_sound_loader ztrn_wave Qt6:
                                                 Qt6::Multimedia)
 target_compile_definitions(test_sound_module PRIVATE ZTRN_SOUND_THROUGH_MODULE)
 add_test(NAME sound-module COMMAND test_sound_module)
-get_filename_component(sound_asset_dir "${ZTRN_ASSET_DIR}" ABSOLUTE)
-target_compile_definitions(test_sound PRIVATE ZTRN_ASSET_DIR="${sound_asset_dir}")
-target_compile_definitions(test_sound_module PRIVATE ZTRN_ASSET_DIR="${sound_asset_dir}")
+target_link_libraries(test_sound PRIVATE ztrn_testpaths)
+target_link_libraries(test_sound_module PRIVATE ztrn_testpaths)
 set_tests_properties(sound sound-noserver sound-module PROPERTIES
     TIMEOUT 120 ENVIRONMENT QT_QPA_PLATFORM=offscreen)
 # What is heard depends on the output being fed in time: not beside other tests.

@@ -6,8 +6,10 @@
 #include <QObject>
 #include <QString>
 
+#include "testpaths.h"
+
 inline QByteArray readSourceFile(const QString& relative) {
-    QFile f(QStringLiteral(ZTRN_SOURCE_DIR "/") + relative);
+    QFile f(QString::fromUtf8(zt::testpaths::SourceDir) + u'/' + relative);
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return f.readAll();

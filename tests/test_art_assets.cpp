@@ -309,7 +309,7 @@ void TestArtAssets::waveFiles() {
 void TestArtAssets::desktopIcons() {
     for (int size : {16, 32, 48, 64, 128, 256}) {
         QImage icon;
-        QVERIFY(icon.load(QString(ZTRN_SOURCE_DIR "/assets/icons/zorbly-tarnel-%1.png").arg(size)));
+        QVERIFY(icon.load(QString::fromUtf8(zt::testpaths::SourceDir) + QString("/assets/icons/zorbly-tarnel-%1.png").arg(size)));
         QCOMPARE(icon.size(), QSize(size, size));
         QVERIFY(icon.hasAlphaChannel());
         icon = icon.convertToFormat(QImage::Format_ARGB32);

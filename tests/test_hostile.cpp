@@ -31,6 +31,7 @@
 #include "ckform.h"
 #include "inictrl.h"
 #include "splash.h"
+#include "testpaths.h"
 #include "tonguedlg.h"
 #include "yesnodlg.h"
 
@@ -201,7 +202,7 @@ QString State(const QStringList& lines) {
 
 class HostileFilesTest : public QObject {
     Q_OBJECT
-    QString gameDir_ = QStringLiteral(ZTRN_GAME_DIR);
+    QString gameDir_ = QString::fromUtf8(zt::testpaths::BuildDir);
 
     // One start in a fresh home with a fresh copy of the program's folder.
     void Start(const Case& c) {

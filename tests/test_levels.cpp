@@ -14,6 +14,7 @@
 #include "scenerycheck.h"
 #include "scenerymaker.h"
 #include "test_levels.h"
+#include "testpaths.h"
 #include "tilekinds.h"
 
 using namespace zt;
@@ -81,11 +82,12 @@ void Put(Board& b, int c, int r, int t) {
 } // namespace
 
 void TestLevelLibrary::shippedFileIsSoundAndRises() {
-    const LevelFile file = ReadLevelFile(ZTRN_SOURCE_DIR "/data/ztrn.dat");
+    const std::string shipped = std::string(zt::testpaths::SourceDir) + "/data/ztrn.dat";
+    const LevelFile file = ReadLevelFile(shipped);
     QVERIFY(file.opened);
     QCOMPARE(file.records.size(), std::size_t(MaxLevels));
     const CheckReport report =
-        CheckLevels(file.records, std::filesystem::file_size(ZTRN_SOURCE_DIR "/data/ztrn.dat"));
+        CheckLevels(file.records, std::filesystem::file_size(shipped));
     QVERIFY(report.Clean());
     for (std::size_t i = 0; i < file.records.size(); ++i) {
         const QString broken = BrokenRule(file.records[i]);

@@ -9,6 +9,7 @@
 #include "commands.h"
 #include "game.h"
 #include "test_levels.h"
+#include "testpaths.h"
 
 using namespace zt;
 using namespace zt::levels;
@@ -192,7 +193,7 @@ void TestLevelTool::dealIsTheGamesDeal() {
     // Shipped levels with fixed tiles among the movable ones, and the loop.
     std::vector<LevelRecord> levels;
     for (int n : {1, 200, 250, 320, 490})
-        levels.push_back(ReadLevelFile(ZTRN_SOURCE_DIR "/data/ztrn.dat").records.at(n - 1));
+        levels.push_back(ReadLevelFile(std::string(zt::testpaths::SourceDir) + "/data/ztrn.dat").records.at(n - 1));
     levels.push_back(Loop());
     WriteBytes(path, levels);
     for (int n : {1, 2, 3, 4, 5, 6}) {

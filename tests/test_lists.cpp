@@ -3,6 +3,7 @@
 #include "bmp.h"
 #include "medialists.h"
 #include "mediarecord.h"
+#include "testpaths.h"
 #include "waveplayer.h"
 
 #include <QFile>
@@ -88,7 +89,7 @@ Bytes Record(const Bytes& content, std::uint16_t ident = 0, const std::string& d
 }
 
 Bytes ReadAsset(const char* name) {
-    QFile f(QStringLiteral(ZTRN_ASSET_DIR "/") + QLatin1String(name));
+    QFile f(QString::fromUtf8(zt::testpaths::AssetDir) + u'/' + QLatin1String(name));
     if (!f.open(QIODevice::ReadOnly))
         return {};
     const QByteArray a = f.readAll();

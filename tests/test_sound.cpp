@@ -14,6 +14,7 @@
 #include <cstring>
 
 #include "pulseserver.h"
+#include "testpaths.h"
 #include "wavedata.h"
 #include "waveplayer.h"
 
@@ -53,7 +54,7 @@ Bytes Tone(int rate, double hz, int ms) {
 }
 
 Bytes Asset(const char* name) {
-    QFile f(QStringLiteral(ZTRN_ASSET_DIR "/") + QLatin1String(name));
+    QFile f(QString::fromUtf8(zt::testpaths::AssetDir) + u'/' + QLatin1String(name));
     if (!f.open(QIODevice::ReadOnly))
         return {};
     const QByteArray a = f.readAll();

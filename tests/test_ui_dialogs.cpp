@@ -13,6 +13,7 @@
 #include "helpwindow.h"
 #include "splash.h"
 #include "test_ui.h"
+#include "testpaths.h"
 #include "uifixture.h"
 #include "weblabel.h"
 #include "yesnodlg.h"
@@ -254,7 +255,7 @@ void DialogTest::splashClosesByClickOrTimer() {
 
 void DialogTest::rulesOpenAtTheTopicOfTheLanguage() {
     // Our help file has both topics.
-    QFile shipped(QStringLiteral(ZTRN_SOURCE_DIR "/assets/ZTRN2.HLP"));
+    QFile shipped(QString::fromUtf8(zt::testpaths::SourceDir) + "/assets/ZTRN2.HLP");
     QVERIFY(shipped.open(QIODevice::ReadOnly));
     const QByteArray help = shipped.readAll();
     QVERIFY(help.contains("name=\"Das_Spiel\""));

@@ -9,8 +9,7 @@ if(TARGET ztrn_ui)
         ${CMAKE_CURRENT_LIST_DIR}/test_ui_dialogs.cpp
         ${CMAKE_CURRENT_LIST_DIR}/test_ui_keyboard.cpp)
     target_include_directories(test_ui PRIVATE ${CMAKE_CURRENT_LIST_DIR})
-    target_link_libraries(test_ui PRIVATE ztrn_ui Qt6::Test)
-    target_compile_definitions(test_ui PRIVATE ZTRN_SOURCE_DIR="${CMAKE_CURRENT_LIST_DIR}/..")
+    target_link_libraries(test_ui PRIVATE ztrn_ui ztrn_testpaths Qt6::Test)
     add_test(NAME ui COMMAND test_ui)
     set_tests_properties(ui PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
 

@@ -8,11 +8,12 @@
 #include <QTest>
 
 #include "pulseserver.h"
+#include "testpaths.h"
 #include "xdriver.h"
 
 namespace {
 
-const QString Program = QStringLiteral(ZTRN_BUILD_DIR "/zorbly-tarnel");
+const QString Program = QString::fromUtf8(zt::testpaths::BuildDir) + "/zorbly-tarnel";
 
 zt::test::PulseServer pulse;
 

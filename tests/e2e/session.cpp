@@ -6,6 +6,7 @@
 #include <climits>
 
 #include "catalogue.h"
+#include "testpaths.h"
 
 namespace e2e {
 
@@ -18,7 +19,7 @@ Pictures Pictures::Load(const QString& assetsDir) {
 }
 
 QString InstallGame(const QString& programDir) {
-    const QString build = QStringLiteral(ZTRN_BUILD_DIR);
+    const QString build = QString::fromUtf8(zt::testpaths::BuildDir);
     for (QString f : {"zorbly-tarnel", "ztrn.dat", "ZTRN2.HLP"}) {
         if (!QFile::copy(build + "/" + f, programDir + "/" + f)) {
             return f;
@@ -33,7 +34,7 @@ QString PrepareGame(const QString& programDir, Pictures& pictures, zt::LevelFile
     if (const QString failed = InstallGame(programDir); !failed.isEmpty()) {
         return "could not install " + failed;
     }
-    pictures = Pictures::Load(QStringLiteral(ZTRN_SOURCE_DIR) + "/assets");
+    pictures = Pictures::Load(QString::fromUtf8(zt::testpaths::SourceDir) + "/assets");
     if (pictures.tiles.isNull() || pictures.backdrop.isNull() || pictures.digits.isNull()) {
         return QStringLiteral("the game's pictures could not be read");
     }

@@ -20,6 +20,7 @@
 #include "game.h"
 #include "hint.h"
 #include "session.h"
+#include "testpaths.h"
 
 using namespace e2e;
 
@@ -189,7 +190,7 @@ private slots:
         QVERIFY(!SmilingFace(game_->LevelBox(), pics_));
         QCOMPARE(BlueGaugeRows(game_->BoardArea(), pics_), 0);
         Window m = game_->Main();
-        Screenshot().copy(m.rect).save(QStringLiteral(ZTRN_BUILD_DIR) + "/e2e-first-start.png");
+        Screenshot().copy(m.rect).save(QString::fromUtf8(zt::testpaths::BuildDir) + "/e2e-first-start.png");
     }
 
     void solvingLevelsByClicks() {
@@ -200,7 +201,7 @@ private slots:
         // Two of 500 solved: the gauge's first blue row.
         QVERIFY(BlueGaugeRows(game_->BoardArea(), pics_) >= 1);
         Window m = game_->Main();
-        Screenshot().copy(m.rect).save(QStringLiteral(ZTRN_BUILD_DIR) + "/e2e-solved.png");
+        Screenshot().copy(m.rect).save(QString::fromUtf8(zt::testpaths::BuildDir) + "/e2e-solved.png");
     }
 
     void savingProgress() {
@@ -241,7 +242,7 @@ private slots:
         QTRY_COMPARE(Level(), int(levels_.records.size()));
         Screenshot()
             .copy(game_->Main().rect)
-            .save(QStringLiteral(ZTRN_BUILD_DIR) + "/e2e-last-level.png");
+            .save(QString::fromUtf8(zt::testpaths::BuildDir) + "/e2e-last-level.png");
         Key("Home");
         Key("Right");
         Key("Right");
@@ -521,7 +522,7 @@ private slots:
         QTRY_VERIFY2(FramedCell(game_->BoardArea(), col, row), "no frame after the message");
         Screenshot()
             .copy(game_->Main().rect)
-            .save(QStringLiteral(ZTRN_BUILD_DIR) + "/e2e-keyplay.png");
+            .save(QString::fromUtf8(zt::testpaths::BuildDir) + "/e2e-keyplay.png");
 
         // Ctrl+Q asks first; Enter says yes; Escape leaves the save dialog.
         Key("ctrl+q");
