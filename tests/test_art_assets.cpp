@@ -309,7 +309,8 @@ void TestArtAssets::waveFiles() {
 void TestArtAssets::desktopIcons() {
     for (int size : {16, 32, 48, 64, 128, 256}) {
         QImage icon;
-        QVERIFY(icon.load(QString::fromUtf8(zt::testpaths::SourceDir) + QString("/assets/icons/zorbly-tarnel-%1.png").arg(size)));
+        const QString name = QString("/assets/icons/zorbly-tarnel-%1.png").arg(size);
+        QVERIFY(icon.load(QString::fromUtf8(zt::testpaths::SourceDir) + name));
         QCOMPARE(icon.size(), QSize(size, size));
         QVERIFY(icon.hasAlphaChannel());
         icon = icon.convertToFormat(QImage::Format_ARGB32);

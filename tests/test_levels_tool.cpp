@@ -192,8 +192,9 @@ void TestLevelTool::dealIsTheGamesDeal() {
     const std::string path = dir.filePath("deal.dat").toStdString();
     // Shipped levels with fixed tiles among the movable ones, and the loop.
     std::vector<LevelRecord> levels;
+    const std::string shipped = std::string(zt::testpaths::SourceDir) + "/data/ztrn.dat";
     for (int n : {1, 200, 250, 320, 490})
-        levels.push_back(ReadLevelFile(std::string(zt::testpaths::SourceDir) + "/data/ztrn.dat").records.at(n - 1));
+        levels.push_back(ReadLevelFile(shipped).records.at(n - 1));
     levels.push_back(Loop());
     WriteBytes(path, levels);
     for (int n : {1, 2, 3, 4, 5, 6}) {

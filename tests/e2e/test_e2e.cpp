@@ -26,6 +26,11 @@ using namespace e2e;
 
 namespace {
 
+// A file the run leaves in the build folder, a screenshot to look at.
+QString InBuild(const char* name) {
+    return QString::fromUtf8(zt::testpaths::BuildDir) + u'/' + QLatin1String(name);
+}
+
 // Tool-bar controls (centres, inside the tool-bar panel).
 const QPoint NewGameBtn(16, 16), RestartBtn(44, 16), LoadBtn(72, 16), SaveBtn(100, 16),
     ExitBtn(156, 16), sDownBtn(288, 17), sUpBtn(389, 17), RulesBtn(441, 16);
@@ -190,7 +195,7 @@ private slots:
         QVERIFY(!SmilingFace(game_->LevelBox(), pics_));
         QCOMPARE(BlueGaugeRows(game_->BoardArea(), pics_), 0);
         Window m = game_->Main();
-        Screenshot().copy(m.rect).save(QString::fromUtf8(zt::testpaths::BuildDir) + "/e2e-first-start.png");
+        Screenshot().copy(m.rect).save(InBuild("e2e-first-start.png"));
     }
 
     void solvingLevelsByClicks() {
@@ -201,7 +206,7 @@ private slots:
         // Two of 500 solved: the gauge's first blue row.
         QVERIFY(BlueGaugeRows(game_->BoardArea(), pics_) >= 1);
         Window m = game_->Main();
-        Screenshot().copy(m.rect).save(QString::fromUtf8(zt::testpaths::BuildDir) + "/e2e-solved.png");
+        Screenshot().copy(m.rect).save(InBuild("e2e-solved.png"));
     }
 
     void savingProgress() {
@@ -242,7 +247,7 @@ private slots:
         QTRY_COMPARE(Level(), int(levels_.records.size()));
         Screenshot()
             .copy(game_->Main().rect)
-            .save(QString::fromUtf8(zt::testpaths::BuildDir) + "/e2e-last-level.png");
+            .save(InBuild("e2e-last-level.png"));
         Key("Home");
         Key("Right");
         Key("Right");
@@ -522,7 +527,7 @@ private slots:
         QTRY_VERIFY2(FramedCell(game_->BoardArea(), col, row), "no frame after the message");
         Screenshot()
             .copy(game_->Main().rect)
-            .save(QString::fromUtf8(zt::testpaths::BuildDir) + "/e2e-keyplay.png");
+            .save(InBuild("e2e-keyplay.png"));
 
         // Ctrl+Q asks first; Enter says yes; Escape leaves the save dialog.
         Key("ctrl+q");
