@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs a command on the present X display under the openbox window manager,
 # as players meet the game on a desktop, and stops the manager afterwards.
-# Meant for the test's own X server (xvfb-run -a).
+# Meant for the test's own X server (xserver.sh).
 set -u
 # Debian's own settings, whatever the user running the tests has made.
 openbox --sm-disable --config-file /etc/xdg/openbox/rc.xml >/dev/null 2>&1 &

@@ -3,8 +3,11 @@
 # 24 bits) and stops the server afterwards. The server picks a free display
 # number itself, so tests started side by side never race for one, and it
 # names the number only once it takes clients.
+# Without key repeat (-r): the server repeats a key it sees held for 660 ms,
+# and on a loaded machine a sent key's release can come that late; an arrow
+# key then moved the board's frame twice.
 set -u
-coproc XSERVER { exec Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2> /dev/null; }
+coproc XSERVER { exec Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -r 2> /dev/null; }
 server=$XSERVER_PID
 if ! read -r -t 60 number <&"${XSERVER[0]}"; then
     echo "xserver.sh: Xvfb did not start" >&2

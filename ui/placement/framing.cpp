@@ -64,7 +64,15 @@ QRect CentredRect(QSize size, const QRect& around) {
 
 QMargins KnownFrame(const QWidget* window) {
     const QWindow* handle = window ? window->windowHandle() : nullptr;
-    return handle ? handle->frameMargins() : QMargins();
+    if (!handle)
+        return {};
+    // While the window manager takes a window into its frame, Qt can read the
+    // frame off a frame window not laid out yet, still 1 x 1: margins as
+    // negative as the window is large. That is no frame yet.
+    const QMargins frame = handle->frameMargins();
+    if (frame.left() < 0 || frame.top() < 0 || frame.right() < 0 || frame.bottom() < 0)
+        return {};
+    return frame;
 }
 
 QRect OuterRect(const QWidget* window, QMargins guess) {
@@ -78,11 +86,13 @@ QRect OuterRect(const QWidget* window, QMargins guess) {
 
 void MoveFrameTo(QWidget* window, QPoint topLeft) {
     window->move(topLeft);
-    // move() counts from the frame only once the frame is known. Before,
-    // the window system is told that the position is the frame's (on X11:
-    // north-west gravity instead of static), so the window manager puts the
-    // frame there when it frames the window.
-    if (KnownFrame(window).isNull() && window->windowHandle())
+    // move() counts from the frame Qt has read, which is none before the
+    // window manager has framed the window, and can be a wrong split of the
+    // right one while it frames it (all of it on the right and below, say).
+    // So the window system is also told that the position is the frame's (on
+    // X11: north-west gravity instead of static): the window manager, which
+    // knows its frame, puts the frame there.
+    if (window->windowHandle())
         window->windowHandle()->setFramePosition(topLeft);
 }
 
