@@ -39,8 +39,5 @@ find_program(DPKG_BUILDPACKAGE dpkg-buildpackage)
 find_program(LINTIAN lintian)
 if(NOT ZTRN_SANITIZE AND DPKG_BUILDPACKAGE AND LINTIAN AND XVFB_RUN AND DESKTOP_FILE_VALIDATE AND APPSTREAMCLI)
     add_test(NAME package COMMAND ${CMAKE_CURRENT_LIST_DIR}/dist/check-package.sh ${CMAKE_BINARY_DIR} ${PROJECT_VERSION})
-    # Its build takes both cores for a while: not beside the run under a window
-    # manager, whose placement waits on the manager (e2e.cmake).
-    set_tests_properties(package PROPERTIES LABELS package TIMEOUT 1500 SKIP_RETURN_CODE 77
-                                            RESOURCE_LOCK both-cores)
+    set_tests_properties(package PROPERTIES LABELS package TIMEOUT 1500 SKIP_RETURN_CODE 77)
 endif()

@@ -30,7 +30,7 @@ if(XVFB AND XDOTOOL AND TARGET zorbly-tarnel)
     if(OPENBOX AND XPROP)
         add_test(NAME e2e-openbox COMMAND ${ZTRN_XSERVER} ${CMAKE_CURRENT_LIST_DIR}/e2e/with-openbox.sh
                                           $<TARGET_FILE:test_e2e>)
-        set_tests_properties(e2e-openbox PROPERTIES TIMEOUT 600 RESOURCE_LOCK both-cores)
+        set_tests_properties(e2e-openbox PROPERTIES TIMEOUT 600)
     endif()
 endif()
 
