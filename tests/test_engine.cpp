@@ -128,20 +128,15 @@ private slots:
         QCOMPARE(t.randomSeed(), 3964786223u);
         // Wraps modulo 2^32 and stays below n.
         g.Seed(0xFFFFFFFFu);
-        QCOMPARE(g.RandomBelow(1000), (0xFFFFFFFFu * 134775813u + 1u) * 1000ull >> 32);
+        QCOMPARE(g.RandomBelow(1000), 968u);
         // Seeded with the milliseconds since midnight UTC, taken here between two
-        // looks at the clock (again should midnight fall between them).
-        for (int tries = 0; tries < 3; ++tries) {
-            const int before = QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay();
-            g.SeedFromClock();
-            const int after = QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay();
-            if (after < before) {
-                continue;
-            }
-            QVERIFY2(t.randomSeed() >= std::uint32_t(before) && t.randomSeed() <= std::uint32_t(after),
-                     qPrintable(QString("seed %1 outside %2..%3").arg(t.randomSeed()).arg(before).arg(after)));
-            break;
-        }
+        // looks at the clock; midnight may fall between them.
+        const std::uint32_t before = QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay();
+        g.SeedFromClock();
+        const std::uint32_t after = QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay();
+        const std::uint32_t seed = t.randomSeed();
+        QVERIFY2(before <= after ? seed >= before && seed <= after : seed >= before || seed <= after,
+                 qPrintable(QString("seed %1 outside %2..%3").arg(seed).arg(before).arg(after)));
     }
 
     void dealKeepsFixedTilesAndPicksMarker() {
@@ -223,62 +218,40 @@ private slots:
         QVERIFY(!FindBadTile(Ring()).has_value());
     }
 
-    void solveCheck() {
-        QVERIFY(Fits(Board{}));
-        QVERIFY(Fits(Ring()));
-        // One straight street in the middle runs off nowhere but into grass: no fit.
-        Board b{};
-        b[CellIndex(4, 3)] = 2;
-        QVERIFY(!Fits(b));
-        // A road whose end touches the border does not fit; with dead ends it does.
-        Board line{};
-        line[CellIndex(0, 3)] = 2;
-        line[CellIndex(1, 3)] = 2;
-        line[CellIndex(2, 3)] = 38;  // road on its left side only
-        QVERIFY(!Fits(line));
-        line[CellIndex(0, 3)] = 39;  // road on its right side only
-        QVERIFY(Fits(line));
+    void solveCheck_data() {
+        QTest::addColumn<QList<int>>("tiles");  // column, row, tile; grass elsewhere
+        QTest::addColumn<bool>("fits");
+        QTest::newRow("all grass") << QList<int>{} << true;
+        QTest::newRow("ring") << QList<int>{0, 0, 7, 1, 0, 6, 0, 1, 4, 1, 1, 5} << true;
+        QTest::newRow("street into grass") << QList<int>{4, 3, 2} << false;
+        QTest::newRow("street off the border") << QList<int>{0, 3, 2, 1, 3, 2, 2, 3, 38} << false;
+        QTest::newRow("street between dead ends") << QList<int>{0, 3, 39, 1, 3, 2, 2, 3, 38} << true;
         // Interchangeable tiles never change the result.
-        Board tee{};
-        tee[CellIndex(4, 3)] = 3;   // street crossing
-        tee[CellIndex(5, 3)] = 38;  // dead ends on all four arms
-        tee[CellIndex(3, 3)] = 39;
-        tee[CellIndex(4, 2)] = 41;  // road at its bottom
-        tee[CellIndex(4, 4)] = 40;  // road at its top
-        QVERIFY(Fits(tee));
-        for (int alt : {58}) {
-            Board t2 = tee;
-            t2[CellIndex(4, 3)] = std::uint8_t(alt);
-            QVERIFY(Fits(t2));
+        const QList<int> arms{5, 3, 38, 3, 3, 39, 4, 2, 41, 4, 4, 40};
+        QTest::newRow("crossing, dead ends") << QList<int>{4, 3, 3} + arms << true;
+        QTest::newRow("roundabout, dead ends") << QList<int>{4, 3, 58} + arms << true;
+        QTest::newRow("crossing, other dead ends")
+            << QList<int>{4, 3, 3, 5, 3, 61, 3, 3, 59, 4, 2, 62, 4, 4, 60} << true;
+        QTest::newRow("raised road meets street") << QList<int>{2, 2, 39, 3, 2, 13} << false;
+        // Every border: two dead ends facing each other fit beside it; the
+        // outer one turned round runs off the board there.
+        QTest::newRow("right pair") << QList<int>{7, 3, 39, 8, 3, 38} << true;
+        QTest::newRow("right off") << QList<int>{8, 3, 39} << false;
+        QTest::newRow("left pair") << QList<int>{1, 3, 38, 0, 3, 39} << true;
+        QTest::newRow("left off") << QList<int>{0, 3, 38} << false;
+        QTest::newRow("top pair") << QList<int>{4, 1, 40, 4, 0, 41} << true;
+        QTest::newRow("top off") << QList<int>{4, 0, 40} << false;
+        QTest::newRow("bottom pair") << QList<int>{4, 5, 41, 4, 6, 40} << true;
+        QTest::newRow("bottom off") << QList<int>{4, 6, 41} << false;
+    }
+    void solveCheck() {
+        QFETCH(QList<int>, tiles);
+        QFETCH(bool, fits);
+        Board b{};
+        for (int i = 0; i + 2 < tiles.size(); i += 3) {
+            b[CellIndex(tiles[i], tiles[i + 1])] = std::uint8_t(tiles[i + 2]);
         }
-        Board t3 = tee;
-        t3[CellIndex(5, 3)] = 61;
-        t3[CellIndex(3, 3)] = 59;
-        t3[CellIndex(4, 2)] = 62;
-        t3[CellIndex(4, 4)] = 60;
-        QVERIFY(Fits(t3));
-        // A raised road meeting a street does not fit.
-        Board mixed{};
-        mixed[CellIndex(2, 2)] = 39;  // street to the right
-        mixed[CellIndex(3, 2)] = 13;  // raised road left-right
-        QVERIFY(!Fits(mixed));
-        // Every border: two dead ends facing each other fit beside it; turned
-        // round, the outer one's road runs off the board there.
-        struct Pair {
-            Cell outer, inner;
-            int facing, away;  // the outer cell's tile facing the inner one, and turned away
-            int innerTile;
-        };
-        for (const Pair& p : {Pair{{8, 3}, {7, 3}, 38, 39, 39}, Pair{{0, 3}, {1, 3}, 39, 38, 38},
-                              Pair{{4, 0}, {4, 1}, 41, 40, 40}, Pair{{4, 6}, {4, 5}, 40, 41, 41}}) {
-            Board pair{};
-            pair[CellIndex(p.inner.c, p.inner.r)] = std::uint8_t(p.innerTile);
-            pair[CellIndex(p.outer.c, p.outer.r)] = std::uint8_t(p.facing);
-            QVERIFY(Fits(pair));
-            Board off{};
-            off[CellIndex(p.outer.c, p.outer.r)] = std::uint8_t(p.away);
-            QVERIFY2(!Fits(off), qPrintable(QString("tile %1 at %2, %3").arg(p.away).arg(p.outer.c).arg(p.outer.r)));
-        }
+        QCOMPARE(Fits(b), fits);
     }
 
     void moves() {

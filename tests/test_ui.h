@@ -40,9 +40,8 @@ private slots:
 class NavigationTest : public QObject {
     Q_OBJECT
 private slots:
-    void restartAsksOnlyAfterAMove();
     void newGameClearsTheProgress();
-    void nextAndPreviousSkipSolvedLevels();
+    void nextAndPreviousGoTheirOwnWays();
     void troughClicksPageToTheEnds();
     void languageButtonRenewsEveryText();
 };
