@@ -32,8 +32,8 @@ private slots:
     void moveSwapsTheTwoCellsOnScreen();
     void markerTurnsOnTheSelectedCellOnly();
     void solvingShowsWonThenMarksTheLevel();
-    void fullPaintDrawsEverything();
-    void picturesArrivingLateAreDrawnAtTheFirstShowing();
+    void everythingIsDrawn_data();
+    void everythingIsDrawn();
     void damagedPicturesFoundLateEndTheRunWithAMessage();
 };
 

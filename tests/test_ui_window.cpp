@@ -35,6 +35,9 @@ bool ShowsTile(uitest::Game& g, int c, int r, int tile) {
 
 const char* const EnglishLoadHint = "I want to continue an old game.";
 
+// When the window gets its pictures.
+enum Pictures { ReadAtOnce, HandedOverLater, TakenAtTheShowing };
+
 } // namespace
 
 void FirstStartTest::emptyStoreGivesEnglishLevelOneAndAsksForTheLanguage() {
@@ -196,38 +199,26 @@ void PlayTest::solvingShowsWonThenMarksTheLevel() {
                        g.State().TileAt(g.State().selCol(), g.State().selRow())));
 }
 
-void PlayTest::fullPaintDrawsEverything() {
-    uitest::Game g;
-    g.Start(3, NeverFittingRecord());
-    g.Show();
-    auto& f = g.Form();
-    f.Timer->stop();
-    f.box->Image().fill(Qt::magenta);
-    f.levelbox->Image().fill(Qt::magenta);
-    f.box->repaint(); // as when the window system uncovers it
-    const QImage backdrop = Rgb(zt::TestSeam::Bitmaps(f).Item(1).Bitmap);
-    QCOMPARE(f.box->Image().copy(0, 0, 22, 376), backdrop.copy(0, 0, 22, 376));
-    for (int c = 0; c < 9; ++c) {
-        for (int r = 0; r < 7; ++r) {
-            QVERIFY(ShowsTile(g, c, r, g.State().TileAt(c, r))); // selected one plain
-        }
-    }
-    // Nothing solved: the grey strip over the background's full one.
-    QCOMPARE(f.box->Image().copy(469, 32, 31, 315), backdrop.copy(415, 32, 31, 315));
-    QVERIFY(f.levelbox->Image().pixel(50, 10) != QColor(Qt::magenta).rgb());
+// As the program starts, the window is made without its pictures, which are
+// decoded on another thread and taken when it is first shown; the window
+// made with them is drawn whole again when it is uncovered.
+void PlayTest::everythingIsDrawn_data() {
+    QTest::addColumn<int>("pictures");
+    QTest::newRow("uncovered") << int(ReadAtOnce);
+    QTest::newRow("handed over late") << int(HandedOverLater);
+    QTest::newRow("taken at the first showing") << int(TakenAtTheShowing);
 }
 
-// As the program starts: the window is made without its pictures, which are
-// decoded on another thread and taken when it is first shown.
-void PlayTest::picturesArrivingLateAreDrawnAtTheFirstShowing() {
-    for (bool handedOver : {true, false}) {
-        uitest::Game g;
-        g.WriteLevels({3, NeverFittingRecord()});
-        g.Store().WriteNumber("common", "tongue", 0);
-        g.w = zt::CreateGameWindows(g.Dir(), true);
-        auto& f = g.Form();
-        f.SoundBtn->setChecked(false);
-        f.Timer->stop(); // the turning car would redraw the marked cell in its own time
+void PlayTest::everythingIsDrawn() {
+    QFETCH(int, pictures);
+    uitest::Game g;
+    g.WriteLevels({3, NeverFittingRecord()});
+    g.Store().WriteNumber("common", "tongue", 0);
+    g.w = zt::CreateGameWindows(g.Dir(), pictures != ReadAtOnce);
+    auto& f = g.Form();
+    f.SoundBtn->setChecked(false);
+    f.Timer->stop(); // the turning car would redraw the marked cell in its own time
+    if (pictures != ReadAtOnce) {
         QVERIFY(!f.StartFailed());
         QCOMPARE(zt::TestSeam::Bitmaps(f).Count(), 0);
         // Ticks and drawing calls while hidden find nothing to draw with.
@@ -237,19 +228,26 @@ void PlayTest::picturesArrivingLateAreDrawnAtTheFirstShowing() {
         f.DrawCell(0, 0);
         f.levelboxPaint();
         QCOMPARE(f.box->Image(), before);
-        if (handedOver) {
+        if (pictures == HandedOverLater) {
             f.SetMedia(zt::BeginStartWork());
         }
-        g.Show();
-        QCOMPARE(zt::TestSeam::Bitmaps(f).Count(), 3);
-        for (int c = 0; c < 9; ++c) {
-            for (int r = 0; r < 7; ++r) {
-                QVERIFY(ShowsTile(g, c, r, g.State().TileAt(c, r)));
-            }
-        }
-        const QImage backdrop = Rgb(zt::TestSeam::Bitmaps(f).Item(1).Bitmap);
-        QCOMPARE(f.box->Image().copy(0, 0, 22, 376), backdrop.copy(0, 0, 22, 376));
     }
+    g.Show();
+    if (pictures == ReadAtOnce) {
+        f.box->Image().fill(Qt::magenta);
+        f.levelbox->Image().fill(Qt::magenta);
+        f.box->repaint(); // as when the window system uncovers it
+    }
+    const QImage backdrop = Rgb(zt::TestSeam::Bitmaps(f).Item(1).Bitmap);
+    QCOMPARE(f.box->Image().copy(0, 0, 22, 376), backdrop.copy(0, 0, 22, 376));
+    for (int c = 0; c < 9; ++c) {
+        for (int r = 0; r < 7; ++r) {
+            QVERIFY(ShowsTile(g, c, r, g.State().TileAt(c, r))); // the marked one plain
+        }
+    }
+    // Nothing solved: the grey strip over the background's full one.
+    QCOMPARE(f.box->Image().copy(469, 32, 31, 315), backdrop.copy(415, 32, 31, 315));
+    QVERIFY(f.levelbox->Image().pixel(50, 10) != QColor(Qt::magenta).rgb());
 }
 
 void FirstStartTest::startUpErrorsStandCentredWithTheIcon() {
