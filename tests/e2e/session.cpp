@@ -6,6 +6,7 @@
 #include <climits>
 
 #include "catalogue.h"
+#include "game.h"
 #include "testpaths.h"
 
 namespace e2e {
@@ -192,6 +193,7 @@ SeenBoard ReadBoard(const QImage& area, const Pictures& pics) {
             }
             seen.board[zt::CellIndex(c, r)] = std::uint8_t(best);
             if (!exact) {
+                ++seen.inexact;
                 seen.selCol = c;
                 seen.selRow = r;
             }
@@ -205,7 +207,10 @@ std::vector<zt::Cell> PlanSwaps(SeenBoard seen, const zt::LevelRecord& target) {
     auto same = [](int a, int b) { return zt::EdgeWord(a) == zt::EdgeWord(b); };
     auto& b = seen.board;
     auto wrong = [&](int i) { return !same(b[i], target[i]); };
-    for (int guard = 0; guard < 200; ++guard) {
+    // The game says "won" as soon as every road meets its kind, which can be
+    // before every tile is where the level file has it; a move planned past
+    // that would go to the message.
+    for (int guard = 0; guard < 200 && !zt::Fits(b); ++guard) {
         int s = zt::CellIndex(seen.selCol, seen.selRow);
         int pick = -1;
         if (wrong(s)) {

@@ -75,11 +75,13 @@ struct SeenBoard {
     zt::Board board{};
     int selCol = -1;
     int selRow = -1;
+    int inexact = 0; // cells that match no tile to the pixel: the marked one, or some not drawn yet
 };
 SeenBoard ReadBoard(const QImage& boardArea, const Pictures& pics);
 
 // The clicks (cells) that turn the dealt board into the target layout, moving
-// the marker as the game does. Tiles with the same edge codes count as equal.
+// the marker as the game does, up to the move that solves the level. Tiles
+// with the same edge codes count as equal.
 std::vector<zt::Cell> PlanSwaps(SeenBoard seen, const zt::LevelRecord& target);
 
 // The level number and face in the level display, read against the digit strip.

@@ -106,6 +106,24 @@ class EndToEnd : public QObject {
         QTRY_COMPARE(Level(), level);
     }
 
+    // The board once it is drawn whole, every cell a tile to the pixel but
+    // the marked one: right after a window over it has gone, part of it can
+    // still show what that window left until the game has drawn it again.
+    SeenBoard DrawnBoard(QImage* picture = nullptr) {
+        SeenBoard seen;
+        QImage area;
+        WaitFor(
+            [&] {
+                area = game_->BoardArea();
+                seen = ReadBoard(area, pics_);
+                return seen.inexact == 1;
+            },
+            5000);
+        if (picture)
+            *picture = area;
+        return seen;
+    }
+
     int SelectedCell() {
         const SeenBoard seen = ReadBoard(game_->BoardArea(), pics_);
         return seen.selCol * zt::Rows + seen.selRow;
@@ -113,7 +131,7 @@ class EndToEnd : public QObject {
 
     // Solves the level in play by reading the board and clicking the swaps.
     void SolveLevelInPlay(int level) {
-        SeenBoard seen = ReadBoard(game_->BoardArea(), pics_);
+        SeenBoard seen = DrawnBoard();
         QVERIFY2(seen.selCol >= 0, "no marker seen on the board");
         const auto& target = levels_.records.at(level - 1);
         auto sorted = [](zt::Board b) {
@@ -255,7 +273,7 @@ private slots:
     }
 
     void restartAsksAfterAMove() {
-        SeenBoard seen = ReadBoard(game_->BoardArea(), pics_);
+        SeenBoard seen = DrawnBoard();
         // Any movable cell other than the selected one makes a move.
         int target = -1;
         for (int i = 0; i < zt::CellCount && target < 0; ++i) {
@@ -267,7 +285,7 @@ private slots:
         QVERIFY(target >= 0);
         game_->ClickCell(target / zt::Rows, target % zt::Rows);
         QTRY_COMPARE(SelectedCell(), target);
-        const SeenBoard moved = ReadBoard(game_->BoardArea(), pics_);
+        const SeenBoard moved = DrawnBoard();
 
         // The first showing of the message dialog stands where later ones do.
         game_->ClickToolBar(RestartBtn.x(), RestartBtn.y());
@@ -492,7 +510,7 @@ private slots:
         QVERIFY(FocusOn(game_->Main()));
 
         // Read the deal before the frame is on the board.
-        const SeenBoard seen = ReadBoard(game_->BoardArea(), pics_);
+        const SeenBoard seen = DrawnBoard();
         QVERIFY2(seen.selCol >= 0, "no marker seen on the board");
         QVERIFY(!FramedCell(game_->BoardArea(), seen.selCol, seen.selRow));
         const auto moves = PlanSwaps(seen, levels_.records.at(0));
@@ -556,8 +574,8 @@ private slots:
         const int last = int(levels_.records.size());
         Key("End");
         QTRY_COMPARE_WITH_TIMEOUT(Level(), last, 5000);
-        const QImage dealt = game_->BoardArea(); // no keyboard frame yet
-        const SeenBoard seen = ReadBoard(dealt, pics_);
+        QImage dealt; // no keyboard frame yet
+        const SeenBoard seen = DrawnBoard(&dealt);
         const zt::LevelRecord& record = levels_.records.at(last - 1);
         QVERIFY(std::is_permutation(seen.board.begin(), seen.board.end(), record.begin()));
         zt::Cell frame{seen.selCol, seen.selRow};
