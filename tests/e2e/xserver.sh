@@ -5,7 +5,7 @@
 # names the number only once it takes clients.
 # Without key repeat (-r): the server repeats a key it sees held for 660 ms,
 # and on a loaded machine a sent key's release can come that late; an arrow
-# key then moved the board's frame twice.
+# key would then move the board's frame one cell too far.
 set -u
 coproc XSERVER { exec Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -r 2> /dev/null; }
 server=$XSERVER_PID
