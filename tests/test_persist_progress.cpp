@@ -20,6 +20,7 @@
 #include "fakeview.h"
 #include "progress.h"
 #include "progressflow.h"
+#include "records.h"
 
 using namespace zt;
 
@@ -413,6 +414,74 @@ private slots:
                      QString("Cannot save game new.ztn. Drive full or not writable."));
             QCOMPARE(path_, Path("fixed/keep.ztn"));
         }
+    }
+
+    // The records file: what is not a records file of ours is moved out of
+    // the way whole, and the records start empty.
+    void damagedRecords_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("random bytes") << QByteArray("\x93\xfe\x01{\x00\x7f[", 8);
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("folder") << QByteArray("/");
+        QTest::newRow("other JSON") << QByteArray(R"({"levels":[]})");
+        QTest::newRow("newer") << QByteArray(
+            R"({"format":"zorbly-tarnel-records","version":2,"played":0,"levels":[]})");
+        QTest::newRow("level 501") << QByteArray(R"({"format":"zorbly-tarnel-records","version":1,)"
+            R"("played":0,"levels":[{"level":501,"swaps":1,"hint":1,"ms":1,"hints":false}]})");
+        QTest::newRow("twice") << QByteArray(R"({"format":"zorbly-tarnel-records","version":1,)"
+            R"("played":5,"levels":[{"level":2,"swaps":1,"hint":1,"ms":1,"hints":false},)"
+            R"({"level":2,"swaps":1,"hint":1,"ms":1,"hints":false}]})");
+        QTest::newRow("minus") << QByteArray(R"({"format":"zorbly-tarnel-records","version":1,)"
+            R"("played":0,"levels":[{"level":2,"swaps":-1,"hint":1,"ms":1,"hints":false}]})");
+    }
+    void damagedRecords() {
+        QFETCH(QByteArray, content);
+        const QString path = Path("data/records.json");
+        QDir().mkpath(content == "/" ? path : Path("data"));
+        if (content != "/")
+            WriteFile(path, content);
+        WriteFile(path + ".damaged", "older"); // an older one stays
+        Records records(path);
+        QCOMPARE(records.Open(), Records::Opened::SetAside);
+        QCOMPARE(records.SetAsidePath(), path + ".damaged-2");
+        QCOMPARE(QFileInfo(path + ".damaged-2").isDir(), content == "/");
+        if (content != "/")
+            QCOMPARE(ReadFile(path + ".damaged-2"), content);
+        QCOMPARE(records.PlayTime(), 0);
+        QVERIFY(!records.Best(2) && !records.Best(500));
+        // The game goes on: the next record makes a fresh file.
+        QVERIFY(records.Note(3, {4, 5, 6, false}) && records.Save());
+        QCOMPARE(Records(path).Open(), Records::Opened::Read);
+        QCOMPARE(ReadFile(path + ".damaged"), QByteArray("older"));
+    }
+
+    // Each level keeps its fewest swaps and shortest time; one solve on one's
+    // own puts aside every solve with hints; the file gives back what it was given.
+    void recordsKeepTheBest() {
+        const QString path = Path("data/records.json");
+        Records records(path);
+        QCOMPARE(records.Open(), Records::Opened::Fresh);
+        QVERIFY(records.Note(7, {20, 12, 9000, true}));
+        QVERIFY(records.Note(7, {10, 12, 9500, true}));
+        QCOMPARE(*records.Best(7), (Solve{10, 12, 9000, true}));
+        QVERIFY(records.Note(7, {30, 14, 60000, false}));
+        QVERIFY(!records.Note(7, {5, 14, 100, true}));
+        QVERIFY(!records.Note(7, {31, 10, 60001, false}));
+        QVERIFY(records.Note(7, {31, 10, 50000, false}));
+        QVERIFY(records.Note(7, {14, 14, 70000, false}));
+        QVERIFY(!records.Note(7, {14, 20, 80000, false})); // as few swaps: the first stays
+        QCOMPARE(*records.Best(7), (Solve{14, 14, 50000, false}));
+        QVERIFY(records.Note(500, {3, 2, 1, false}));
+        QVERIFY(!records.Note(501, {3, 2, 1, false}) && !records.Note(0, {3, 2, 1, false}));
+        QCOMPARE(records.AtHintCountCount(), 1);
+        records.AddPlayTime(123456789012);
+        QVERIFY(records.Save());
+        Records again(path);
+        QCOMPARE(again.Open(), Records::Opened::Read);
+        QCOMPARE(*again.Best(7), *records.Best(7));
+        QCOMPARE(*again.Best(500), (Solve{3, 2, 1, false}));
+        QVERIFY(!again.Best(8));
+        QCOMPARE(again.PlayTime(), 123456789012);
     }
 };
 
