@@ -253,7 +253,6 @@ void Game::FinishLevel() {
     if (solvedFlags_[currentLevel_ - 1] == 0) {
         solvedFlags_[currentLevel_ - 1] = 1;
     }
-    view_.PaintLevelBox();
     view_.UpdateCaption();
     view_.DrawGauge();
     if (!allSolved_) {

@@ -98,7 +98,7 @@ bool WriteProgressFile(const QString& path, const SolvedFlags& flags) {
         return oldWritable && WriteInPlace(path, flags);
     const qint64 size = qint64(flags.size());
     if (file.write(reinterpret_cast<const char*>(flags.data()), size) != size ||
-        file.error() != QFileDevice::NoError || file.size() != size) {
+        file.error() != QFileDevice::NoError) {
         file.cancelWriting();
         return false;
     }

@@ -8,7 +8,7 @@
 
 #include "ckform.h"
 #include "framing.h"
-#include "inictrl.h"
+#include "settingsstore.h"
 #include "outline.h"
 
 namespace zt {

@@ -29,7 +29,7 @@
 #include "appwindows.h"
 #include "uiseam.h"
 #include "ckform.h"
-#include "inictrl.h"
+#include "settingsstore.h"
 #include "splash.h"
 #include "testpaths.h"
 #include "tonguedlg.h"

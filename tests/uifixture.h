@@ -17,7 +17,7 @@
 #include "appwindows.h"
 #include "game.h"
 #include "gametestaccess.h"
-#include "inictrl.h"
+#include "settingsstore.h"
 #include "paintbox.h"
 #include "uiseam.h"
 

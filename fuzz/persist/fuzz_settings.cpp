@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "ckform.h"
-#include "inictrl.h"
+#include "settingsstore.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static QTemporaryDir home;

@@ -20,6 +20,9 @@ import sys
 import time
 from dataclasses import dataclass, field
 
+# The share of faults the tests must notice, equivalent ones left aside.
+KILL_SHARE = 0.95
+
 
 @dataclass
 class Mutant:
@@ -288,7 +291,16 @@ def main():
         print(f"list line {m.line}: {where}: the fault does not compile; fix the list")
     minutes, seconds = divmod(int(time.monotonic() - started), 60)
     print(f"time: {minutes} min {seconds} s")
-    print(f"mutants: {counted}, killed: {killed}")
+    # A survivor noted as equivalent shows code without effect: it is
+    # counted apart, and the code it shows is better deleted.
+    equivalent = sum(1 for m, _where in survivors if m.notes and
+                     m.notes[0].lower().startswith("equivalent"))
+    judged = counted - equivalent
+    share = killed / judged if judged else 1.0
+    print(f"mutants: {counted}, killed: {killed}, equivalent: {equivalent}, "
+          f"killed of the rest: {share:.1%} (at least {KILL_SHARE:.0%} wanted)")
+    if share < KILL_SHARE or stale or broken:
+        sys.exit(1)
 
 
 if __name__ == "__main__":

@@ -10,7 +10,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "inictrl.h"
+#include "settingsstore.h"
 
 namespace zt {
 

@@ -10,7 +10,7 @@
 #include <cmath>
 
 #include "framing.h"
-#include "inictrl.h"
+#include "settingsstore.h"
 #include "outline.h"
 
 namespace zt {

@@ -17,7 +17,7 @@
 #include <memory>
 
 #include "game.h"
-#include "inictrl.h"
+#include "settingsstore.h"
 #include "medialists.h"
 #include "progress.h"
 #include "progressflow.h"

@@ -1,13 +1,11 @@
-#include "inictrl.h"
+#include "settingsstore.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
-#include <QTemporaryFile>
 #include <QVariant>
 #include <memory>
 
@@ -70,18 +68,6 @@ bool Readable(const QSettings& store) {
     return store.status() != QSettings::AccessError;
 }
 
-// Letters, digits and underscores only, at least one. Checked by hand: a
-// regular expression would bring the PCRE library's pages and JIT memory into
-// every start for two tiny patterns.
-bool PlainName(QStringView text) {
-    if (text.isEmpty())
-        return false;
-    for (QChar c : text)
-        if (!(c.unicode() < 128 && (c.isLetterOrNumber() || c == QLatin1Char('_'))))
-            return false;
-    return true;
-}
-
 // A stored value as the text it holds. An INI value with unquoted commas comes
 // back as a list; it was one text when it was written.
 std::optional<QString> StoredText(const QVariant& value) {
@@ -100,127 +86,6 @@ std::optional<QString> StoredText(const QVariant& value) {
         text.truncate(zero);
     return text;
 }
-
-#ifndef Q_OS_WIN
-// Rewrites only one section of the INI file and copies the rest as it
-// stands: another program's thousands of keys are neither parsed nor written
-// anew, which makes a close with a bloated file as quick as with a small
-// one. The section itself is written by the settings code, from the old
-// section, so its texts are those it always writes. Nothing when the file
-// holds anything this cannot be sure to read as the settings code does; the
-// caller then goes the ordinary way.
-template <typename Change>
-std::optional<bool> RewriteSection(const QString& path, const std::vector<Change>& changes) {
-    QString group;
-    for (const Change& change : changes) {
-        const qsizetype slash = change.key.indexOf(QLatin1Char('/'));
-        if (slash < 0 || !PlainName(QStringView(change.key).left(slash)) ||
-            !PlainName(QStringView(change.key).mid(slash + 1)))
-            return std::nullopt;
-        const QString own = change.key.section(QLatin1Char('/'), 0, 0);
-        if (!group.isEmpty() && own != group)
-            return std::nullopt;
-        group = own;
-    }
-    if (group.isEmpty() || group.compare(QLatin1String("general"), Qt::CaseInsensitive) == 0)
-        return std::nullopt;
-    const QFileInfo info(path);
-    if (info.isSymLink() || !info.isFile() || !info.isWritable())
-        return std::nullopt;
-    // The lock the settings code takes for its own writes.
-    QLockFile lock(path + QStringLiteral(".lock"));
-    if (!lock.tryLock(5000))
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray all = file.readAll();
-    file.close();
-    // Lines end in "\n" alone here; "\r" ends lines too for the settings code.
-    if (all.contains('\r') || all.contains('\0'))
-        return std::nullopt;
-
-    // A section begins with a line whose first character after blanks is
-    // "[", unless the line before ends in a backslash, which joins the two.
-    const QByteArray header = '[' + group.toLatin1() + ']';
-    qsizetype begin = -1;
-    qsizetype end = all.size();
-    bool joined = false;
-    for (qsizetype pos = 0; pos < all.size();) {
-        qsizetype eol = all.indexOf('\n', pos);
-        if (eol < 0)
-            eol = all.size();
-        qsizetype first = pos;
-        while (first < eol && (all[first] == ' ' || all[first] == '\t'))
-            ++first;
-        if (!joined && first < eol && all[first] == '[') {
-            if (begin >= 0 && end == all.size())
-                end = pos;
-            const QByteArray line = all.mid(first, eol - first).trimmed();
-            const qsizetype close = line.indexOf(']');
-            if (close < 0)
-                return std::nullopt; // a whole rewrite mends it
-            const QByteArray name = line.mid(1, close - 1).trimmed();
-            if (name.contains('%') || name.compare(group.toLatin1(), Qt::CaseInsensitive) == 0) {
-                // Ours, once and plainly written, or something to leave to
-                // the settings code.
-                if (line != header || begin >= 0)
-                    return std::nullopt;
-                begin = pos;
-            }
-        }
-        joined = eol > pos && all[eol - 1] == '\\';
-        pos = eol + 1;
-    }
-
-    QTemporaryFile scratch;
-    if (!scratch.open())
-        return std::nullopt;
-    if (begin >= 0)
-        scratch.write(all.mid(begin, end - begin));
-    scratch.close();
-    {
-        QSettings section(scratch.fileName(), QSettings::IniFormat);
-        for (const Change& change : changes) {
-            if (change.text)
-                section.setValue(change.key, *change.text);
-            else
-                section.remove(change.key);
-        }
-        section.sync();
-        if (section.status() != QSettings::NoError)
-            return std::nullopt;
-    }
-    // Written anew under the same name: read by that name, not the old handle.
-    QFile written(scratch.fileName());
-    if (!written.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray fresh = written.readAll();
-
-    QByteArray out;
-    out.reserve(all.size() + fresh.size() + 2);
-    if (begin >= 0) {
-        out += all.left(begin);
-        out += fresh;
-        if (end < all.size()) {
-            if (!fresh.isEmpty())
-                out += '\n';
-            out += all.mid(end);
-        }
-    } else {
-        out = all;
-        if (!out.isEmpty() && !out.endsWith('\n'))
-            out += '\n';
-        if (!out.isEmpty() && !fresh.isEmpty())
-            out += '\n';
-        out += fresh;
-    }
-    QSaveFile save(path);
-    if (!save.open(QIODevice::WriteOnly) || save.write(out) != out.size())
-        return false;
-    return save.commit();
-}
-#endif
 
 } // namespace
 
@@ -271,12 +136,6 @@ std::optional<QString> TCKIniCtrl::ReadStored(const QString& section, const QStr
 }
 
 bool TCKIniCtrl::Apply(const std::vector<Change>& changes) const {
-#ifndef Q_OS_WIN
-    if (changes.size() > 1) {
-        if (const std::optional<bool> done = RewriteSection(IniPathFor(regPath_), changes))
-            return *done;
-    }
-#endif
     auto store = OpenStore(regPath_);
     if (!store || !Readable(*store) || !store->isWritable())
         return false;
@@ -347,8 +206,10 @@ void TCKIniCtrl::RemoveLeftovers() const {
     auto leftoverName = [&prefix](const QString& name) {
         if (name.size() != prefix.size() + 6 || !name.startsWith(prefix))
             return false;
-        const QStringView tail = QStringView(name).mid(prefix.size());
-        return PlainName(tail) && !tail.contains(QLatin1Char('_'));
+        for (QChar c : QStringView(name).mid(prefix.size()))
+            if (!(c.unicode() < 128 && c.isLetterOrNumber()))
+                return false;
+        return true;
     };
     QStringList leftovers;
     const QStringList candidates =

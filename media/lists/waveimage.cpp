@@ -8,7 +8,8 @@ namespace zt {
 
 namespace {
 
-// The header is read field by field as the original player's loader did.
+// Checked when loaded: a damaged wave is reported with the other media at
+// start, not found out when its cue is first due.
 void CheckWaveHeader(std::span<const std::uint8_t> content) {
     const WaveStartFault fault = CheckWaveStart(content);
     if (fault.kind == WaveStartFault::Truncated)
