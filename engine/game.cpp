@@ -159,6 +159,7 @@ void Game::MoveMarkerTo(Cell to) {
     view_.PlayCue(Cue::Move);
     view_.DrawCell(selCol_, selRow_);
     view_.DrawCell(old.c, old.r);
+    view_.MarkerMoved(old, to);
     movedFlag_ = true;
     if (IsSolved()) {
         FinishLevel();

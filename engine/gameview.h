@@ -40,6 +40,9 @@ public:
 
     // Draws the tile of cell (c, r) without the marker.
     virtual void DrawCell(int c, int r) = 0;
+    // The marked tile went from `from` to `to` by a click, undo or redo, and
+    // both cells are drawn; the solve check comes after.
+    virtual void MarkerMoved(Cell /*from*/, Cell /*to*/) {}
     // Sounds only while the sound switch is on.
     virtual void PlayCue(Cue cue) = 0;
     // Shows a page of the message dialog modally and returns how it was closed.

@@ -31,6 +31,17 @@ if(XVFB AND XDOTOOL AND TARGET zorbly-tarnel)
         add_test(NAME e2e-openbox COMMAND ${ZTRN_XSERVER} ${CMAKE_CURRENT_LIST_DIR}/e2e/with-openbox.sh
                                           $<TARGET_FILE:test_e2e>)
         set_tests_properties(e2e-openbox PROPERTIES TIMEOUT 600)
+        # The board read over the desktop's accessibility bus, as a screen
+        # reader reads it (Debian's at-spi2-core and python3-pyatspi).
+        find_program(ATSPI_BUS_LAUNCHER at-spi-bus-launcher PATHS /usr/libexec)
+        if(ATSPI_BUS_LAUNCHER AND EXISTS /usr/lib/python3/dist-packages/pyatspi
+           AND TARGET ztrn-levels)
+            add_test(NAME screenreader
+                     COMMAND ${ZTRN_XSERVER} ${CMAKE_CURRENT_LIST_DIR}/e2e/with-openbox.sh
+                             /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/e2e/screenreader.py
+                             ${CMAKE_BINARY_DIR})
+            set_tests_properties(screenreader PROPERTIES TIMEOUT 300)
+        endif()
     endif()
 endif()
 

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "catalogue.h"
+#include "cellfacts.h"
 #include "fakeview.h"
 #include "game.h"
 
@@ -252,6 +253,48 @@ private slots:
             b[CellIndex(tiles[i], tiles[i + 1])] = std::uint8_t(tiles[i + 2]);
         }
         QCOMPARE(Fits(b), fits);
+    }
+
+    // What a screen reader reads for cell (4, 3), grass elsewhere unless listed.
+    void cellWords_data() {
+        QTest::addColumn<QList<int>>("tiles"); // column, row, tile; (4, 3) first
+        QTest::addColumn<bool>("marked");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("street, one end met")
+            << QList<int>{4, 3, 2, 3, 3, 39} << true
+            << "street, right street open, left street meets, movable, marked";
+        QTest::newRow("ramp met by a street only")
+            << QList<int>{4, 3, 8, 4, 2, 41, 4, 4, 40} << false
+            << "raised road, top street meets, bottom raised road open, movable";
+        QTest::newRow("raised road over a street")
+            << QList<int>{4, 3, 15, 5, 3, 13} << false
+            << "bridge, top street open, right raised road meets, bottom street open, "
+               "left raised road open, movable";
+        QTest::newRow("junction") << QList<int>{4, 3, 63} << false
+                                  << "junction, top street open, right street open, left street open, movable";
+        QTest::newRow("small road") << QList<int>{4, 3, 30} << false
+                                    << "small road, top small road open, bottom small road open, movable";
+        QTest::newRow("house with a driveway") << QList<int>{4, 3, 140, 4, 2, 30} << false
+                                               << "building, top small road meets, fixed";
+        QTest::newRow("lake") << QList<int>{4, 3, 110} << false << "water, fixed";
+        QTest::newRow("railway") << QList<int>{4, 3, 192} << false << "railway, fixed";
+        QTest::newRow("movable grass") << QList<int>{4, 3, 0} << false << "grass, movable";
+        QTest::newRow("park") << QList<int>{4, 3, 166} << false << "grass, fixed";
+    }
+    void cellWords() {
+        QFETCH(QList<int>, tiles);
+        QFETCH(bool, marked);
+        QFETCH(QString, words);
+        Board b{};
+        for (int i = 0; i + 2 < tiles.size(); i += 3) {
+            b[CellIndex(tiles[i], tiles[i + 1])] = std::uint8_t(tiles[i + 2]);
+        }
+        const Cell cell{4, 3};
+        const auto english = [](const char* w) { return std::string(w); };
+        QCOMPARE(QString::fromStdString(DescribeCell(
+                     FactsOf(b, cell, marked ? std::optional(cell) : std::optional(Cell{0, 0})),
+                     english)),
+                 words);
     }
 
     void moves() {

@@ -210,6 +210,14 @@ void TestLevelTool::dealIsTheGamesDeal() {
             const auto swaps = Lines(h.out.substr(r.out.size()));
             QVERIFY(h.code == 0 && h.out.starts_with(r.out) && swaps.size() > 1);
             QCOMPARE(swaps.back(), std::to_string(swaps.size() - 1) + " swaps");
+            // And the cells of the same deal in words, the marked one said so.
+            const Result d =
+                Run(RunDescribe, {path, std::to_string(n), "--seed", std::to_string(seed)});
+            const auto cells = Lines(d.out.substr(r.out.size()));
+            const std::string marked = r.out.substr(r.out.rfind("selected ") + 9);
+            QVERIFY(d.code == 0 && d.out.starts_with(r.out) && cells.size() == 63);
+            QVERIFY(cells[std::stoi(marked.substr(2)) * 9 + std::stoi(marked)].ends_with(
+                ", movable, marked"));
         }
     }
     // A level without any tile for the marker is still dealt, and ends.

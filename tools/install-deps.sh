@@ -14,6 +14,9 @@ packages=(
     # end-to-end, sound and desktop tests
     xvfb xauth xdotool x11-apps x11-utils imagemagick pulseaudio pulseaudio-utils sox openbox
     dbus-daemon
+    # the board read as a screen reader reads it: the accessibility bus and
+    # its Python client
+    at-spi2-core python3-pyatspi
     appstream desktop-file-utils time
     # a Wayland session without a screen, with and without XWayland
     weston qt6-wayland xwayland

@@ -1,5 +1,6 @@
 #include "commands.h"
 
+#include "cellfacts.h"
 #include "difficulty.h"
 #include "game.h"
 #include "generator.h"
@@ -145,6 +146,32 @@ int RunDeal(const Args& args, std::ostream& out, std::ostream& err) {
     if (!DealLevel(args[0], n, seed, game, err))
         return 1;
     PrintDeal(game, out);
+    return 0;
+}
+
+int RunDescribe(const Args& args, std::ostream& out, std::ostream& err) {
+    unsigned long long n = 0, seed = 0;
+    if (args.size() != 4 || args[2] != "--seed" || !ParseUnsigned(args[1], MaxLevels, n) ||
+        !ParseUnsigned(args[3], 0xFFFFFFFFull, seed)) {
+        err << "usage: ztrn-levels describe FILE N --seed S   (N a level number, S "
+               "0..4294967295)\n";
+        return 2;
+    }
+    SilentView view;
+    Game game(view);
+    if (!DealLevel(args[0], n, seed, game, err))
+        return 1;
+    PrintDeal(game, out);
+    // In the words a screen reader reads for each cell, row by row.
+    std::optional<Cell> marked;
+    if (game.hasSelection())
+        marked = Cell{game.selCol(), game.selRow()};
+    const auto english = [](const char* word) { return std::string(word); };
+    for (int r = 0; r < Rows; ++r) {
+        for (int c = 0; c < Columns; ++c)
+            out << c << " " << r << ": "
+                << DescribeCell(FactsOf(game.board(), {c, r}, marked), english) << "\n";
+    }
     return 0;
 }
 

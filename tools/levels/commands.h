@@ -16,6 +16,8 @@ int RunCheck(const Args& args, std::ostream& out, std::ostream& err);
 // Scenery that does not run on as the scenery table says, level by level.
 int RunScenery(const Args& args, std::ostream& out, std::ostream& err);
 int RunDeal(const Args& args, std::ostream& out, std::ostream& err);
+// The deal, then each cell in the words a screen reader reads for it.
+int RunDescribe(const Args& args, std::ostream& out, std::ostream& err);
 // The deal, then the swaps the game's hints lead through to a fitting board.
 int RunHints(const Args& args, std::ostream& out, std::ostream& err);
 int RunGenerate(const Args& args, std::ostream& out, std::ostream& err);

@@ -15,6 +15,7 @@ void Usage() {
     std::cerr << "usage: ztrn-levels check FILE\n"
                  "       ztrn-levels scenery FILE\n"
                  "       ztrn-levels deal FILE N --seed S\n"
+                 "       ztrn-levels describe FILE N --seed S\n"
                  "       ztrn-levels hints FILE N [--seed S]\n"
                  "       ztrn-levels generate --seed S --count N OUT\n"
                  "       ztrn-levels stats FILE\n"
@@ -37,6 +38,7 @@ int main(int argc, char** argv) {
         {"check", RunCheck},
         {"scenery", RunScenery},
         {"deal", RunDeal},
+        {"describe", RunDescribe},
         {"hints", RunHints},
         {"generate", RunGenerate},
         {"stats", RunStats}};

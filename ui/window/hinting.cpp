@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "boardaccessible.h"
 #include "mainform.h"
 #include "paintbox.h"
 
@@ -94,6 +95,7 @@ void TMainForm::ShowHint() {
                         : QStringLiteral("swap with column %1, row %2"))
             .arg(cell->c + 1)
             .arg(cell->r + 1));
+    boardAccess_->Hinted(*cell); // screen reader
 }
 
 void TMainForm::HintBlink() {

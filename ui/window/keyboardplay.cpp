@@ -6,6 +6,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "boardaccessible.h"
 #include "mainform.h"
 #include "paintbox.h"
 #include "render.h"
@@ -26,6 +27,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
         switch (event->type()) {
         case QEvent::FocusIn:
             ShowFocusFrame(true);
+            boardAccess_->FocusEntered(); // screen reader
             break;
         case QEvent::FocusOut:
             ShowFocusFrame(false);
@@ -76,6 +78,7 @@ void TMainForm::PlaceFocusFrame(int c, int r) {
     const int oldRow = frameRow_;
     frameCol_ = c;
     frameRow_ = r;
+    boardAccess_->FrameMoved(); // screen reader
     if (frameShown_) {
         RedrawCell(oldCol, oldRow);
         RedrawCell(c, r);
@@ -105,6 +108,9 @@ void TMainForm::LevelSolvedChanged() {
     // starts on the new marked cell.
     if (!game_.levelSolved() && !game_.movedFlag() && game_.hasSelection()) {
         PlaceFocusFrame(game_.selCol(), game_.selRow());
+    }
+    if (!game_.levelSolved() && !game_.movedFlag()) {
+        boardAccess_->Dealt(); // screen reader
     }
     ApplyLanguage();
 }

@@ -32,6 +32,7 @@ class QToolButton;
 
 namespace zt {
 
+class BoardAccessibility;
 class HelpWindow;
 class PaintBox;
 class TAboutBox;
@@ -66,6 +67,7 @@ public:
 
     // What the engine asks of the window.
     void DrawCell(int c, int r) override;
+    void MarkerMoved(Cell from, Cell to) override;
     void PlayCue(Cue cue) override;
     ModalResult ShowPage(Page page) override;
     void LevelSolvedChanged() override;
@@ -155,6 +157,10 @@ private:
     void DescribeControl(QWidget* control, const QString& hint);
     void DescribeLevel(const QString& hint);
 
+    // The board for a screen reader (boardaccess.cpp): made with the board,
+    // before anything asks for its interface.
+    void AttachBoardAccessibility();
+
     // Playing the board from the keyboard (keyboardplay.cpp).
     void BuildBoardKeys();
     // Moves the keyboard's frame, redrawing the cell it leaves and the one it
@@ -231,6 +237,7 @@ private:
     int frameCol_ = 0;
     int frameRow_ = 0;
     bool frameShown_ = false;
+    BoardAccessibility* boardAccess_ = nullptr; // a child of box
     std::optional<Cell> hintCell_; // the hinted cell, until the next key or click
     bool hintLit_ = false;
     int hintSteps_ = 0;

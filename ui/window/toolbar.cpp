@@ -211,6 +211,7 @@ void TMainForm::BuildToolBar() {
     box->setObjectName(QStringLiteral("box"));
     box->move(0, ToolPanel->height());
     box->onFullPaint = [this] { boxPaint(); };
+    AttachBoardAccessibility();
     box->onMouseDown = [this](int x, int y) {
         if (const auto cell = render::CellAt({x, y})) {
             game_.boxMouseDown(*cell);

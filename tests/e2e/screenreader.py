@@ -1,0 +1,129 @@
+#!/usr/bin/python3
+"""The board read over the desktop's accessibility bus as a screen reader
+reads it: a table of 9 x 7 named cells, the focus on the framed cell, the
+names after a swap, and the hints followed until "solved" is said.
+Run on an X server of its own under a window manager and a session bus;
+argument: the build folder."""
+import os
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+build = os.path.abspath(sys.argv[1])
+events = []  # (kind, source, description then) as they come
+
+
+def wait(what, condition, seconds=30):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        while GLib.MainContext.default().iteration(False):
+            pass
+        result = condition()
+        if result:
+            return result
+        time.sleep(0.02)
+    sys.exit(f"FAIL: {what}; said: {[t for k, _, t in events if k == 'said'][-3:]}")
+
+
+def xdo(*args):
+    return subprocess.run(["xdotool", *args], capture_output=True, text=True).stdout
+
+
+def heard(event):
+    if event.type.endswith("focused") and event.detail1:
+        events.append(("focused", event.source, None))
+    elif event.type.endswith("description"):
+        events.append(("said", event.source, event.source.description))
+
+
+def level_with_kinds():
+    """The first level whose deal shows a street, a raised road and a building."""
+    for n in range(1, 501):
+        out = subprocess.run([f"{build}/ztrn-levels", "describe", f"{build}/ztrn.dat", str(n),
+                              "--seed", "1"], capture_output=True, text=True).stdout
+        kinds = {line.split(": ", 1)[1].split(",")[0] for line in out.splitlines() if ": " in line}
+        if {"street", "raised road", "building"} <= kinds:
+            return n
+    sys.exit("FAIL: no level shows a street, a raised road and a building")
+
+
+# The bus, its daemon and the registry in a process group of their own, ended together.
+bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
+config = tempfile.mkdtemp()
+os.makedirs(f"{config}/ZorblyGames")
+with open(f"{config}/ZorblyGames/ZorblyTarnel-V2.ini", "w") as ini:
+    ini.write(f"[common]\ntongue=0\nlevel={level_with_kinds()}\n")
+game = subprocess.Popen([f"{build}/zorbly-tarnel"], cwd=build, env=dict(
+    os.environ, XDG_CONFIG_HOME=config, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+try:
+    pyatspi.Registry.registerEventListener(heard, "object:state-changed:focused",
+                                           "object:property-change:accessible-description")
+
+    def the_board():
+        for app in pyatspi.Registry.getDesktop(0):
+            if app and app.get_process_id() == game.pid:
+                return pyatspi.findDescendant(app, lambda a: a.getRole() == pyatspi.ROLE_TABLE)
+    board = wait("the game's board is a table on the bus", the_board)
+    table = board.queryTable()
+    assert (table.nRows, table.nColumns, board.childCount) == (7, 9, 63), "not 9 x 7 cells"
+    cells = [board.getChildAtIndex(i) for i in range(63)]
+    names = lambda: [cell.name for cell in cells]
+    assert all(names()), "a cell without a name"
+    seen = {name.split(",")[0]: name for name in names()}
+    assert len({seen["street"], seen["raised road"], seen["building"]}) == 3, seen
+
+    # The splash goes with Escape; Tab brings the focus and the frame to the board.
+    def window(size):
+        for wid in xdo("search", "--onlyvisible", "--pid", str(game.pid), "").split():
+            if size in xdo("getwindowgeometry", wid):
+                return wid
+    splash = lambda: window("200x150")
+    xdo("windowfocus", "--sync", wait("the splash is shown", splash), "key", "Escape")
+    wait("the splash is gone", lambda: not splash())
+    main = xdo("search", "--sync", "--onlyvisible", "--pid", str(game.pid), "--name",
+               "^Zorbly Tarnel V2.2").split()[0]
+    focused = lambda: [cells.index(src) for kind, src, _ in events
+                       if kind == "focused" and src in cells][-1:]
+    xdo("windowfocus", "--sync", main, "key", "Tab")
+    marked = wait("the framed cell has the focus after Tab", focused)[0]
+    assert names()[marked].endswith(", marked"), names()[marked]
+
+    # An arrow to a movable neighbour, then Space swaps it with the marked tile.
+    c, r = marked % 9, marked // 9
+    for key, dc, dr in (("Right", 1, 0), ("Left", -1, 0), ("Down", 0, 1), ("Up", 0, -1)):
+        near = (r + dr) * 9 + c + dc
+        if 0 <= c + dc < 9 and 0 <= r + dr < 7 and ", movable" in names()[near]:
+            break
+    else:
+        sys.exit("FAIL: the marked tile has no movable neighbour")
+    before = names()
+    xdo("key", key)
+    wait("the focus follows the arrow to the framed cell", lambda: focused() == [near])
+    xdo("key", "space")
+    wait("the swapped cells are named anew",
+         lambda: names()[near] != before[near] and names()[marked] != before[marked])
+    assert names()[near].endswith(", marked") and not names()[marked].endswith(", marked")
+
+    # The hints lead to the solved board; the last swap says so.
+    said = lambda: [text for kind, src, text in events if kind == "said" and src in cells]
+    for _ in range(63):
+        count = len(said())
+        xdo("key", "h")
+        wait("the hint is said", lambda: len(said()) > count and said()[-1].startswith("hint:"))
+        xdo("key", "space")
+        wait("the swap is said", lambda: "changed places" in said()[-1])
+        if said()[-1].endswith(", solved"):
+            break
+    else:
+        sys.exit("FAIL: no swap said the level is solved")
+    wait("the won message comes with the solving swap", lambda: window("261x103"))
+    print("the board read as a table of 63 named cells; focus, swap and solving said")
+finally:
+    game.kill()
+    os.killpg(bus.pid, signal.SIGTERM)

@@ -1,0 +1,362 @@
+#include "boardaccessible.h"
+
+#include <QAccessible>
+#include <QAccessibleTableInterface>
+#include <QAccessibleWidget>
+#include <QCoreApplication>
+#include <QMetaObject>
+#include <QPointer>
+#include <QWidget>
+#include <array>
+#include <cstring>
+
+namespace zt {
+
+namespace {
+
+// German for the words below until the German catalogue carries them: looked
+// up only when the catalogue has no translation.
+struct GermanWord {
+    const char* english;
+    const char* german;
+};
+constexpr GermanWord GermanWords[] = {
+    {"street", "Straße"},
+    {"raised road", "Hochstraße"},
+    {"small road", "Weg"},
+    {"junction", "Kreuzung"},
+    {"bridge", "Brücke"},
+    {"water", "Wasser"},
+    {"railway", "Bahnlinie"},
+    {"building", "Gebäude"},
+    {"grass", "Wiese"},
+    {"right", "rechts"},
+    {"top", "oben"},
+    {"left", "links"},
+    {"bottom", "unten"},
+    {"meets", "passt"},
+    {"open", "offen"},
+    {"movable", "beweglich"},
+    {"fixed", "fest"},
+    {"marked", "markiert"},
+    {"%1 and %2 changed places", "%1 und %2 haben die Plätze getauscht"},
+    {"solved", "gelöst"},
+    {"hint: column %1, row %2, %3", "Tipp: Spalte %1, Zeile %2, %3"},
+    {"column %1", "Spalte %1"},
+    {"row %1", "Zeile %1"},
+};
+
+QString Said(const char* context, const char* english, bool german) {
+    const QString text = QCoreApplication::translate(context, english);
+    if (german && text == QLatin1String(english)) {
+        for (const GermanWord& w : GermanWords) {
+            if (std::strcmp(w.english, english) == 0) {
+                return QString::fromUtf8(w.german);
+            }
+        }
+    }
+    return text;
+}
+
+QString Said(const char* english, bool german) {
+    return Said("BoardAccessibility", english, german);
+}
+
+// Assistive technology counts a table's children row by row.
+int ChildIndex(Cell cell) { return cell.r * Columns + cell.c; }
+Cell CellOfChild(int index) { return {index % Columns, index / Columns}; }
+
+class BoardTable;
+
+class CellInterface : public QAccessibleInterface, public QAccessibleTableCellInterface {
+public:
+    CellInterface(BoardTable* table, Cell cell) : table_(table), cell_(cell) {}
+
+    bool isValid() const override;
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override;
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override;
+    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::State state() const override;
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        return t == QAccessible::TableCellInterface
+                   ? static_cast<QAccessibleTableCellInterface*>(this)
+                   : nullptr;
+    }
+
+    bool isSelected() const override;
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return cell_.c; }
+    int rowIndex() const override { return cell_.r; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface* table() const override { return parent(); }
+
+private:
+    BoardTable* table_;
+    Cell cell_;
+};
+
+class BoardTable : public QAccessibleWidget, public QAccessibleTableInterface {
+public:
+    BoardTable(QWidget* board, BoardAccessibility* access)
+        : QAccessibleWidget(board, QAccessible::Table), access_(access) {}
+    ~BoardTable() override {
+        for (QAccessible::Id id : cells_) {
+            if (id) {
+                QAccessible::deleteAccessibleInterface(id);
+            }
+        }
+    }
+
+    BoardAccessibility* Access() const { return access_; }
+    QWidget* Board() const { return widget(); }
+    bool Framed(Cell cell) const { return access_ && access_->Reading().framedCell() == cell; }
+    bool Focused(Cell cell) const { return widget()->hasFocus() && Framed(cell); }
+
+    bool isValid() const override { return access_ && QAccessibleWidget::isValid(); }
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::TableInterface) {
+            return static_cast<QAccessibleTableInterface*>(this);
+        }
+        return QAccessibleWidget::interface_cast(t);
+    }
+    int childCount() const override { return CellCount; }
+    QAccessibleInterface* child(int index) const override {
+        if (index < 0 || index >= CellCount) {
+            return nullptr;
+        }
+        // Made when first asked for, and kept with the table.
+        if (!cells_[index]) {
+            cells_[index] = QAccessible::registerAccessibleInterface(
+                new CellInterface(const_cast<BoardTable*>(this), CellOfChild(index)));
+        }
+        return QAccessible::accessibleInterface(cells_[index]);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        if (const auto* cell = const_cast<QAccessibleInterface*>(child)->tableCellInterface()) {
+            if (cell->table() == this) {
+                return ChildIndex({cell->columnIndex(), cell->rowIndex()});
+            }
+        }
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        for (int i = 0; i < CellCount; ++i) {
+            if (child(i)->rect().contains(x, y)) {
+                return child(i);
+            }
+        }
+        return nullptr;
+    }
+    QAccessibleInterface* focusChild() const override {
+        if (!access_ || !widget()->hasFocus()) {
+            return nullptr;
+        }
+        return child(ChildIndex(access_->Reading().framedCell()));
+    }
+
+    QAccessibleInterface* caption() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return nullptr; }
+    QAccessibleInterface* cellAt(int row, int column) const override {
+        if (row < 0 || row >= Rows || column < 0 || column >= Columns) {
+            return nullptr;
+        }
+        return child(ChildIndex({column, row}));
+    }
+    // The marked tile's cell is the selected one.
+    int selectedCellCount() const override { return int(selectedCells().size()); }
+    QList<QAccessibleInterface*> selectedCells() const override {
+        QList<QAccessibleInterface*> marked;
+        for (int i = 0; access_ && i < CellCount; ++i) {
+            if (access_->Reading().facts(CellOfChild(i)).marked) {
+                marked.append(child(i));
+            }
+        }
+        return marked;
+    }
+    QString columnDescription(int column) const override {
+        return Said("column %1", German()).arg(column + 1);
+    }
+    QString rowDescription(int row) const override {
+        return Said("row %1", German()).arg(row + 1);
+    }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    int columnCount() const override { return Columns; }
+    int rowCount() const override { return Rows; }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int) const override { return false; }
+    bool selectRow(int) override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent*) override {}
+
+private:
+    bool German() const { return access_ && access_->Reading().german(); }
+
+    QPointer<BoardAccessibility> access_;
+    mutable std::array<QAccessible::Id, CellCount> cells_{};
+};
+
+bool CellInterface::isValid() const { return table_->isValid(); }
+QWindow* CellInterface::window() const { return table_->window(); }
+QAccessibleInterface* CellInterface::parent() const { return table_; }
+
+QString CellInterface::text(QAccessible::Text t) const {
+    BoardAccessibility* access = table_->Access();
+    if (!access) {
+        return {};
+    }
+    switch (t) {
+    case QAccessible::Name:
+        return access->CellName(cell_);
+    case QAccessible::Description:
+        // What was said last stays with the frame until it moves on.
+        return table_->Framed(cell_) ? access->Announcement() : QString();
+    default:
+        return {};
+    }
+}
+
+QRect CellInterface::rect() const {
+    BoardAccessibility* access = table_->Access();
+    if (!access) {
+        return {};
+    }
+    const QRect r = access->Reading().cellRect(cell_);
+    return {table_->Board()->mapToGlobal(r.topLeft()), r.size()};
+}
+
+QAccessible::State CellInterface::state() const {
+    QAccessible::State s;
+    s.focusable = true;
+    s.focused = table_->Focused(cell_);
+    s.selectable = true;
+    s.selected = isSelected();
+    return s;
+}
+
+bool CellInterface::isSelected() const {
+    BoardAccessibility* access = table_->Access();
+    return access && access->Reading().facts(cell_).marked;
+}
+
+QAccessibleInterface* BoardFactory(const QString&, QObject* object) {
+    if (!object || !object->isWidgetType()) {
+        return nullptr;
+    }
+    auto* access = object->findChild<BoardAccessibility*>(QString(), Qt::FindDirectChildrenOnly);
+    return access ? new BoardTable(static_cast<QWidget*>(object), access) : nullptr;
+}
+
+} // namespace
+
+BoardAccessibility::BoardAccessibility(QWidget* board, BoardReading reading)
+    : QObject(board), reading_(std::move(reading)) {
+    static const bool installed = [] {
+        QAccessible::installFactory(BoardFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+QWidget* BoardAccessibility::Board() const { return static_cast<QWidget*>(parent()); }
+
+QString BoardAccessibility::CellName(Cell cell) const {
+    const bool german = reading_.german();
+    return QString::fromStdString(DescribeCell(reading_.facts(cell), [german](const char* w) {
+        return Said(CellWordsContext, w, german).toStdString();
+    }));
+}
+
+QString BoardAccessibility::KindName(Cell cell) const {
+    return Said(CellWordsContext, KindWord(reading_.facts(cell).kind), reading_.german());
+}
+
+void BoardAccessibility::FrameMoved() {
+    announcement_.clear();
+    if (!QAccessible::isActive() || !Board()->hasFocus()) {
+        return;
+    }
+    QAccessibleEvent event(Board(), QAccessible::Focus);
+    event.setChild(ChildIndex(reading_.framedCell()));
+    QAccessible::updateAccessibility(&event);
+}
+
+void BoardAccessibility::FocusEntered() {
+    // Qt tells of the board's own focus after its focus-in event: the cell
+    // comes after that.
+    if (QAccessible::isActive()) {
+        QMetaObject::invokeMethod(this, &BoardAccessibility::FrameMoved, Qt::QueuedConnection);
+    }
+}
+
+void BoardAccessibility::Exchanged(Cell from, Cell to, bool fits) {
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    // Both cells and their neighbours: whether a road meets changes there.
+    for (const Cell cell : {from, to}) {
+        for (const Cell step : {Cell{0, 0}, Cell{1, 0}, Cell{-1, 0}, Cell{0, 1}, Cell{0, -1}}) {
+            const Cell near{cell.c + step.c, cell.r + step.r};
+            if (OnBoard(near)) {
+                NameChanged(near);
+            }
+        }
+    }
+    const bool german = reading_.german();
+    QString text = Said("%1 and %2 changed places", german).arg(KindName(to), KindName(from));
+    if (fits) {
+        text += QStringLiteral(", ") + Said("solved", german);
+    }
+    Announce(text);
+}
+
+void BoardAccessibility::Dealt() {
+    announcement_.clear();
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    for (int i = 0; i < CellCount; ++i) {
+        NameChanged(CellOfChild(i));
+    }
+}
+
+void BoardAccessibility::Hinted(Cell cell) {
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    Announce(Said("hint: column %1, row %2, %3", reading_.german())
+                 .arg(cell.c + 1)
+                 .arg(cell.r + 1)
+                 .arg(CellName(cell)));
+}
+
+void BoardAccessibility::Announce(const QString& text) {
+    announcement_ = text;
+    QAccessibleEvent event(Board(), QAccessible::DescriptionChanged);
+    if (Board()->hasFocus()) {
+        event.setChild(ChildIndex(reading_.framedCell()));
+    }
+    QAccessible::updateAccessibility(&event);
+}
+
+void BoardAccessibility::NameChanged(Cell cell) const {
+    QAccessibleEvent event(Board(), QAccessible::NameChanged);
+    event.setChild(ChildIndex(cell));
+    QAccessible::updateAccessibility(&event);
+}
+
+} // namespace zt

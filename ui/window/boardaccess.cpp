@@ -1,0 +1,31 @@
+// The board for a screen reader: what the table of cells reads of the game,
+// and the engine's moves handed on to it.
+#include "boardaccessible.h"
+#include "mainform.h"
+#include "paintbox.h"
+
+namespace zt {
+
+void TMainForm::AttachBoardAccessibility() {
+    BoardReading reading;
+    reading.facts = [this](Cell cell) {
+        std::optional<Cell> marked;
+        if (game_.hasSelection()) {
+            marked = Cell{game_.selCol(), game_.selRow()};
+        }
+        return FactsOf(game_.board(), cell, marked);
+    };
+    reading.framedCell = [this] { return Cell{frameCol_, frameRow_}; };
+    reading.cellRect = [](Cell cell) {
+        return QRect(render::CellOrigin(cell.c, cell.r), QSize(render::CellSize, render::CellSize));
+    };
+    reading.german = [this] { return game_.German(); };
+    // Before anything asks for the board's interface, which Qt keeps once made.
+    boardAccess_ = new BoardAccessibility(box, std::move(reading));
+}
+
+void TMainForm::MarkerMoved(Cell from, Cell to) {
+    boardAccess_->Exchanged(from, to, game_.IsSolved());
+}
+
+} // namespace zt
