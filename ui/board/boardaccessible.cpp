@@ -68,9 +68,10 @@ Cell CellOfChild(int index) { return {index % Columns, index / Columns}; }
 
 class BoardTable;
 
-class CellInterface : public QAccessibleInterface, public QAccessibleTableCellInterface {
+// A part of the board without parts of its own: a cell, or what was said.
+class BoardPart : public QAccessibleInterface {
 public:
-    CellInterface(BoardTable* table, Cell cell) : table_(table), cell_(cell) {}
+    explicit BoardPart(BoardTable* table) : table_(table) {}
 
     bool isValid() const override;
     QObject* object() const override { return nullptr; }
@@ -80,8 +81,17 @@ public:
     QAccessibleInterface* child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QString text(QAccessible::Text t) const override;
     void setText(QAccessible::Text, const QString&) override {}
+
+protected:
+    BoardTable* table_;
+};
+
+class CellInterface : public BoardPart, public QAccessibleTableCellInterface {
+public:
+    CellInterface(BoardTable* table, Cell cell) : BoardPart(table), cell_(cell) {}
+
+    QString text(QAccessible::Text t) const override;
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override;
@@ -101,9 +111,25 @@ public:
     QAccessibleInterface* table() const override { return parent(); }
 
 private:
-    BoardTable* table_;
     Cell cell_;
 };
+
+// What was said last: a notification after the cells, shown anew each time.
+class AnnouncementInterface : public BoardPart {
+public:
+    using BoardPart::BoardPart;
+
+    QString text(QAccessible::Text t) const override;
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        s.invisible = text(QAccessible::Name).isEmpty();
+        return s;
+    }
+};
+
+constexpr int AnnouncementIndex = CellCount;
 
 class BoardTable : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
@@ -129,19 +155,25 @@ public:
         }
         return QAccessibleWidget::interface_cast(t);
     }
-    int childCount() const override { return CellCount; }
+    int childCount() const override { return CellCount + 1; }
     QAccessibleInterface* child(int index) const override {
-        if (index < 0 || index >= CellCount) {
+        if (index < 0 || index > AnnouncementIndex) {
             return nullptr;
         }
         // Made when first asked for, and kept with the table.
         if (!cells_[index]) {
+            auto* table = const_cast<BoardTable*>(this);
             cells_[index] = QAccessible::registerAccessibleInterface(
-                new CellInterface(const_cast<BoardTable*>(this), CellOfChild(index)));
+                index == AnnouncementIndex
+                    ? static_cast<QAccessibleInterface*>(new AnnouncementInterface(table))
+                    : new CellInterface(table, CellOfChild(index)));
         }
         return QAccessible::accessibleInterface(cells_[index]);
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
+        if (child->role() == QAccessible::Notification) {
+            return AnnouncementIndex;
+        }
         if (const auto* cell = const_cast<QAccessibleInterface*>(child)->tableCellInterface()) {
             if (cell->table() == this) {
                 return ChildIndex({cell->columnIndex(), cell->rowIndex()});
@@ -207,27 +239,24 @@ private:
     bool German() const { return access_ && access_->Reading().german(); }
 
     QPointer<BoardAccessibility> access_;
-    mutable std::array<QAccessible::Id, CellCount> cells_{};
+    mutable std::array<QAccessible::Id, CellCount + 1> cells_{};
 };
 
-bool CellInterface::isValid() const { return table_->isValid(); }
-QWindow* CellInterface::window() const { return table_->window(); }
-QAccessibleInterface* CellInterface::parent() const { return table_; }
+bool BoardPart::isValid() const { return table_->isValid(); }
+QWindow* BoardPart::window() const { return table_->window(); }
+QAccessibleInterface* BoardPart::parent() const { return table_; }
+
+QString AnnouncementInterface::text(QAccessible::Text t) const {
+    BoardAccessibility* access = table_->Access();
+    return access && t == QAccessible::Name ? access->Announcement() : QString();
+}
 
 QString CellInterface::text(QAccessible::Text t) const {
     BoardAccessibility* access = table_->Access();
     if (!access) {
         return {};
     }
-    switch (t) {
-    case QAccessible::Name:
-        return access->CellName(cell_);
-    case QAccessible::Description:
-        // What was said last stays with the frame until it moves on.
-        return table_->Framed(cell_) ? access->Announcement() : QString();
-    default:
-        return {};
-    }
+    return t == QAccessible::Name ? access->CellName(cell_) : QString();
 }
 
 QRect CellInterface::rect() const {
@@ -286,7 +315,6 @@ QString BoardAccessibility::KindName(Cell cell) const {
 }
 
 void BoardAccessibility::FrameMoved() {
-    announcement_.clear();
     if (!QAccessible::isActive() || !Board()->hasFocus()) {
         return;
     }
@@ -325,7 +353,6 @@ void BoardAccessibility::Exchanged(Cell from, Cell to, bool fits) {
 }
 
 void BoardAccessibility::Dealt() {
-    announcement_.clear();
     if (!QAccessible::isActive()) {
         return;
     }
@@ -346,11 +373,14 @@ void BoardAccessibility::Hinted(Cell cell) {
 
 void BoardAccessibility::Announce(const QString& text) {
     announcement_ = text;
-    QAccessibleEvent event(Board(), QAccessible::DescriptionChanged);
-    if (Board()->hasFocus()) {
-        event.setChild(ChildIndex(reading_.framedCell()));
+    // Renamed, then hidden and shown again: a screen reader speaks a
+    // notification as it comes into view, and reads its name afresh.
+    for (const auto type :
+         {QAccessible::NameChanged, QAccessible::ObjectHide, QAccessible::ObjectShow}) {
+        QAccessibleEvent event(Board(), type);
+        event.setChild(AnnouncementIndex);
+        QAccessible::updateAccessibility(&event);
     }
-    QAccessible::updateAccessibility(&event);
 }
 
 void BoardAccessibility::NameChanged(Cell cell) const {

@@ -2,11 +2,13 @@
 // the player's language for what a player sees there, the keyboard's frame
 // as the focused cell, and what a move changed said out loud.
 //
-// Qt 6.4 has no announcement event (it came with 6.8). What is said goes into
-// the framed cell's description with a description change: Orca speaks a
-// description change of the object that has the focus, and passes over name
-// changes of table cells as repeats. The changed cells send name changes too,
-// for clients that read the board again.
+// Qt 6.4 has no announcement event (it came with 6.8), and its description
+// and name changes reach a screen reader without the new text: Orca speaks
+// the text such an event carries, and passes over name changes of table
+// cells. What is said is therefore a notification, a child of the table
+// after its cells, hidden and shown again with the new text: Orca speaks a
+// notification as it comes into view. The changed cells send name changes
+// too, for clients that read the board again.
 #pragma once
 
 #include <QObject>
