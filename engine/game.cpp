@@ -120,6 +120,9 @@ void Game::StartLevel(int n) {
     const LevelRecord& record = levels_[n - 1];
     Deal(record);
     history_->Clear();
+    dealt_ = board_;
+    dealtMarker_ = {selCol_, selRow_};
+    hintUsed_ = false;
 
     for (int c = 0; c < Columns; ++c) {
         for (int r = 0; r < Rows; ++r) {
@@ -184,12 +187,25 @@ void Game::Redo() {
     }
 }
 
-std::optional<Cell> Game::Hint() const {
+std::optional<Cell> Game::Hint() {
     if (levelSolved_ || !hasSelection_ || IsSolved() || currentLevel_ < 1 ||
         currentLevel_ > LevelCount()) {
         return std::nullopt;
     }
-    return zt::Hint(board_, Record(currentLevel_), {selCol_, selRow_});
+    const std::optional<Cell> cell = zt::Hint(board_, Record(currentLevel_), {selCol_, selRow_});
+    hintUsed_ = hintUsed_ || cell.has_value();
+    return cell;
+}
+
+int Game::SwapsStanding() const {
+    return static_cast<int>(history_->Done());
+}
+
+int Game::DealHintCount() const {
+    if (!hasSelection_ || currentLevel_ < 1 || currentLevel_ > LevelCount()) {
+        return 0;
+    }
+    return static_cast<int>(HintedSwaps(dealt_, Record(currentLevel_), dealtMarker_).size());
 }
 
 void Game::SetLevelSolved(bool solved) {

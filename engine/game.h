@@ -97,8 +97,20 @@ public:
     void Undo();
     void Redo();
     // The cell to swap with the marked tile, one swap nearer the level's own
-    // arrangement; nothing on a solved level or a board that fits.
-    std::optional<Cell> Hint() const;
+    // arrangement; nothing on a solved level or a board that fits. A hint
+    // given counts for the deal (HintUsed).
+    std::optional<Cell> Hint();
+
+    // --- the deal, for the player's records ---
+    // Every deal reports LevelSolvedChanged with levelSolved() false, every
+    // solve with it true.
+    // The swaps standing on the board (those taken back do not count).
+    int SwapsStanding() const;
+    // A hint was given since the level was dealt.
+    bool HintUsed() const { return hintUsed_; }
+    // The hint's count for the deal as it was dealt: the swaps that following
+    // every hint from the deal takes.
+    int DealHintCount() const;
 
     // --- level library ---
     // Reads the level file; reports a missing or empty file and failures.
@@ -139,6 +151,9 @@ private:
     Language language_ = Language::NotChosen;
     std::vector<bool> damagedReported_;
     std::unique_ptr<History> history_; // the swaps of this deal
+    Board dealt_{};                    // the board and marker as dealt
+    Cell dealtMarker_{};
+    bool hintUsed_ = false;
 };
 
 }  // namespace zt

@@ -250,6 +250,27 @@ private slots:
         QVERIFY(!f.game.Hint());
     }
 
+    // What a solve tells the records: the swaps standing, the hint's count as
+    // dealt and whether a hint was given, each anew with every deal.
+    void dealAsTheRecordsSeeIt() {
+        Fixture f(2);
+        f.game.StartUp(2);
+        const int count = f.game.DealHintCount();
+        QVERIFY(count > 1 && !f.game.HintUsed());
+        f.game.boxMouseDown(*f.game.Hint());
+        QVERIFY(f.game.HintUsed());
+        QCOMPARE(f.game.DealHintCount(), count);
+        while (!f.game.levelSolved())
+            f.game.boxMouseDown(*f.game.Hint());
+        QCOMPARE(f.game.SwapsStanding(), count);
+        f.game.RestartLevel();
+        QVERIFY(!f.game.HintUsed() && f.game.DealHintCount() > 2);
+        f.game.boxMouseDown(*f.game.Hint());
+        f.game.boxMouseDown(*f.game.Hint());
+        f.game.Undo();
+        QCOMPARE(f.game.SwapsStanding(), 1);
+    }
+
     void selectorDealsAtOnce() {
         Fixture f(10);
         f.game.StartUp(1);
