@@ -57,6 +57,8 @@ private slots:
     void splashClosesByClickOrTimer();
     void rulesOpenAtTheTopicOfTheLanguage();
     void failedWebLinkIsNotTriedAgain();
+    void levelBrowserShowsRecordsAndPlaysTheLevelTyped();
+    void damagedRecordsAreToldOnceInTheLanguage();
 };
 
 class ClosingTest : public QObject {

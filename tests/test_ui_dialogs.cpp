@@ -2,7 +2,10 @@
 // small windows around it.
 #include <QDir>
 #include <QFile>
+#include <QCheckBox>
 #include <QLabel>
+#include <QListView>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
@@ -10,6 +13,10 @@
 #include <QToolButton>
 
 #include "aboutbox.h"
+#include "fakeview.h"
+#include "levelmodel.h"
+#include "levelpictures.h"
+#include "recordkeeper.h"
 #include "helpwindow.h"
 #include "splash.h"
 #include "test_ui.h"
@@ -291,4 +298,86 @@ void DialogTest::failedWebLinkIsNotTriedAgain() {
     f.ZorblyBtn->click();
     QCOMPARE(opened.size(), 3);
     QVERIFY(!QApplication::activeModalWidget());
+}
+
+// A level solved with a hint shows whole with its record; an unsolved one
+// only its fixed tiles; typing a number and Enter plays that level as the
+// selector does, and the solve is in the file for the next start.
+void DialogTest::levelBrowserShowsRecordsAndPlaysTheLevelTyped() {
+    uitest::Game g;
+    g.Start(30, FittingRecord());
+    g.Show();
+    auto& f = g.Form();
+    g.OneMoveFromSolved();
+    QVERIFY(g.State().Hint());
+    const int hintCount = g.State().DealHintCount();
+    uitest::Answer({"Btn0101"});
+    g.ClickCell(1, 0);
+    QTRY_VERIFY(g.State().IsLevelSolved(1));
+    const QString seen = QStringLiteral("Level 1, solved: 1 swap, hint %1, 0:0").arg(hintCount);
+    QString text1, text2, shownFirst;
+    QImage solved, unsolved;
+    int shown = 0;
+    WhenModal([&](QWidget* w) {
+        auto* view = w->findChild<QListView*>("levels");
+        QCOMPARE(view->currentIndex().row(), 0);
+        text1 = view->model()->index(0, 0).data(Qt::AccessibleTextRole).toString();
+        text2 = view->model()->index(1, 0).data(Qt::AccessibleTextRole).toString();
+        zt::LevelPictures pictures;
+        pictures.SetTiles(zt::TestSeam::Pictures(f));
+        solved = pictures.Picture(1, FittingRecord(), true);
+        unsolved = pictures.Picture(2, FittingRecord(), false);
+        QCOMPARE(unsolved, pictures.Picture(3, zt::LevelRecord{}, true));
+        w->findChild<QCheckBox*>("unsolvedOnly")->setChecked(true);
+        shown = view->model()->rowCount();
+        shownFirst = view->currentIndex().data().toString();
+        QTest::keyClicks(view, "25");
+        QTest::keyClick(view, Qt::Key_Return);
+    });
+    QTest::mouseClick(f.levelbox, Qt::LeftButton);
+    QVERIFY2(text1.startsWith(seen) && text1.endsWith(", with hints"), qPrintable(text1));
+    QCOMPARE(text2, QStringLiteral("Level 2, unsolved"));
+    QVERIFY(solved != unsolved);
+    QCOMPARE(shown, 29);
+    QCOMPARE(shownFirst, QStringLiteral("2"));
+    QCOMPARE(g.State().currentLevel(), 25);
+    QCOMPARE(f.levelscroll->value(), 25);
+    // Ctrl+L opens it too; Escape closes it and plays nothing.
+    WhenModal([](QWidget* w) { QTest::keyClick(w->focusWidget(), Qt::Key_Escape); });
+    QTest::keyClick(&f, Qt::Key_L, Qt::ControlModifier);
+    QCOMPARE(g.State().currentLevel(), 25);
+    zt::Records next(zt::Records::DefaultPath());
+    QCOMPARE(next.Open(), zt::Records::Opened::Read);
+    QCOMPARE(next.Best(1)->hintCount, hintCount);
+}
+
+// The records file of another program: the game says so once, when the
+// window is first active, and keeps going.
+void DialogTest::damagedRecordsAreToldOnceInTheLanguage() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("records.json");
+    QFile junk(path);
+    QVERIFY(junk.open(QIODevice::WriteOnly));
+    junk.write("PK\3\4");
+    junk.close();
+    QWidget window;
+    FakeView view;
+    zt::Game game(view);
+    game.SetLanguage(zt::Language::German);
+    zt::RecordKeeper keeper(&window, game, {}, {}, path);
+    QStringList texts;
+    WhenModal([&](QWidget* w) {
+        texts << static_cast<QMessageBox*>(w)->text();
+        w->close();
+    });
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTRY_COMPARE(texts.size(), 1);
+    QCOMPARE(texts[0], QStringLiteral("Die Rekorddatei %1 war nicht lesbar. Sie wurde als "
+                                      "%1.damaged beiseitegelegt, und die Rekorde beginnen neu.")
+                           .arg(path));
+    window.activateWindow();
+    QTRY_VERIFY(QApplication::activeWindow() == &window);
+    QVERIFY(QFile::exists(path + ".damaged"));
 }

@@ -158,8 +158,11 @@ struct Game {
     zt::Game& State() { return w.MainForm->game(); }
     zt::TCKIniCtrl Store() const { return zt::TCKIniCtrl(); }
 
-    // The settings store lives in this game's folder from here on.
-    Game() { qputenv("XDG_CONFIG_HOME", (dir.path() + "/config").toLocal8Bit()); }
+    // The settings store and the player's records live in this game's folder from here on.
+    Game() {
+        qputenv("XDG_CONFIG_HOME", (dir.path() + "/config").toLocal8Bit());
+        qputenv("XDG_DATA_HOME", (dir.path() + "/data").toLocal8Bit());
+    }
     ~Game() {
         const QObjectList watches = PendingWatches().children();
         qDeleteAll(watches);

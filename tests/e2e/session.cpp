@@ -61,6 +61,7 @@ Session::~Session() {
 bool Session::Start() {
     auto env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_CONFIG_HOME", configDir_);
+    env.insert("XDG_DATA_HOME", configDir_ + QStringLiteral("/data"));
     env.insert("QT_QPA_PLATFORM", "xcb");
     env.remove("QT_QPA_PLATFORMTHEME");
     process_.setProcessEnvironment(env);

@@ -9,6 +9,7 @@
 #include "boardaccessible.h"
 #include "mainform.h"
 #include "paintbox.h"
+#include "recordkeeper.h"
 #include "render.h"
 
 namespace zt {
@@ -113,6 +114,9 @@ void TMainForm::LevelSolvedChanged() {
         boardAccess_->Dealt(); // screen reader
     }
     ApplyLanguage();
+    if (records_) {
+        records_->LevelSolvedChanged();
+    }
 }
 
 } // namespace zt

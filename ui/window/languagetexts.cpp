@@ -6,6 +6,7 @@
 
 #include "mainform.h"
 #include "paintbox.h"
+#include "recordtexts.h"
 
 namespace zt {
 
@@ -70,7 +71,8 @@ void TMainForm::UpdateCaption() {
 void TMainForm::DescribeLevel(const QString& hint) {
     if (levelbox->accessibleName() != hint) {
         levelbox->setAccessibleName(hint);
-        levelbox->setAccessibleDescription(hint);
+        levelbox->setAccessibleDescription(hint + QStringLiteral(". ") +
+                                           recordtexts::BrowserKey(game_.German()));
         box->setAccessibleDescription(hint);
     }
 }

@@ -35,6 +35,7 @@ namespace zt {
 class BoardAccessibility;
 class HelpWindow;
 class PaintBox;
+class RecordKeeper;
 class TAboutBox;
 class TCKForm;
 class TCKSimpleLabel;
@@ -246,6 +247,9 @@ private:
     bool firstTime_ = true;
     bool startFailed_ = false;
     bool closing_ = false;
+    // The player's records and the level browser: told of every deal and
+    // solve (LevelSolvedChanged), opened by the level display and Ctrl+L.
+    std::unique_ptr<RecordKeeper> records_;
 };
 
 } // namespace zt

@@ -21,6 +21,7 @@
 #include "helpwindow.h"
 #include "msgbox.h"
 #include "paintbox.h"
+#include "recordkeeper.h"
 #include "splash.h"
 #include "startwork.h"
 #include "tonguedlg.h"
@@ -124,6 +125,10 @@ bool TMainForm::FormCreate() {
     progress_.StartUpRead();
     game_.LoadLevelLibrary((programDir_ + QStringLiteral("ztrn.dat")).toStdString());
     helpFile_ = programDir_ + QStringLiteral("ZTRN2.HLP");
+    // Before the first deal, which it times.
+    records_ = std::make_unique<RecordKeeper>(
+        this, game_, [this] { return pictures_; },
+        [this](int level) { SetSelectorPosition(level); });
     game_.StartUp(storedLevel);
     SoundBtn->setChecked(ini_.ReadFlag(Common, QStringLiteral("sound"), true));
     ApplyLanguage();

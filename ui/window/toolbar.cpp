@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QProxyStyle>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
 #include <algorithm>
@@ -15,6 +16,7 @@
 #include "glyphs.h"
 #include "mainform.h"
 #include "paintbox.h"
+#include "recordkeeper.h"
 #include "render.h"
 #include "weblabel.h"
 
@@ -176,6 +178,11 @@ void TMainForm::BuildToolBar() {
     levelbox->setObjectName(QStringLiteral("levelbox"));
     levelbox->move(212, 7);
     levelbox->onFullPaint = [this] { levelboxPaint(); };
+    levelbox->onMouseDown = [this](int, int) {
+        if (records_) {
+            records_->OpenBrowser();
+        }
+    };
 
     sDownBtn = SpeedButton(p, "sDownBtn", {280, 7, 16, 20}, "sdown.bmp", 2, {15, 15});
     levelscroll = new QScrollBar(Qt::Horizontal, p);
@@ -252,6 +259,13 @@ void TMainForm::BuildToolBarKeys() {
     for (const auto& [button, key] : keys) {
         button->setShortcut(key);
     }
+    // The level browser, as a click on the level display opens it.
+    auto* browse = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
+    connect(browse, &QShortcut::activated, this, [this] {
+        if (records_) {
+            records_->OpenBrowser();
+        }
+    });
 }
 
 void TMainForm::SetSelectorRange(int maximum) {
