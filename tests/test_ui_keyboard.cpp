@@ -239,7 +239,8 @@ void KeyboardTest::screenReaderNamesFollowTheLanguage_data() {
                                             "Select level",
                                             "levelbox",
                                             "Level 1: unsolved",
-                                            "Level 1: unsolved",
+                                            "Level 1: unsolved. Click or Ctrl+L: all levels at "
+                                            "a glance",
                                             "box",
                                             "Board",
                                             "Level 1: unsolved"};
@@ -256,7 +257,8 @@ void KeyboardTest::screenReaderNamesFollowTheLanguage_data() {
                                            "I don't speak german.",
                                            "levelbox",
                                            "Stufe 1: ungelöst",
-                                           "Stufe 1: ungelöst",
+                                           "Stufe 1: ungelöst. Klick oder Strg+L: alle Stufen "
+                                           "auf einen Blick",
                                            "box",
                                            "Spielfeld",
                                            "Stufe 1: ungelöst"};

@@ -74,8 +74,10 @@ LevelBrowser::LevelBrowser(const Game& game, const Records& records,
                           cell.height() * RowsInSight + 2 * view_->frameWidth());
     grid->goTo = [this](int level) {
         const int row = model_->RowOf(level);
-        if (row >= 0)
+        if (row >= 0) {
             view_->setCurrentIndex(model_->index(row));
+            view_->scrollTo(model_->index(row), QAbstractItemView::PositionAtCenter);
+        }
     };
 
     auto* layout = new QVBoxLayout(this);
