@@ -1,11 +1,14 @@
 #include "settingsstore.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTemporaryFile>
 #include <QVariant>
 #include <memory>
 
@@ -67,6 +70,38 @@ std::unique_ptr<QSettings> OpenStore(const QString& regPath) {
 bool Readable(const QSettings& store) {
     return store.status() != QSettings::AccessError;
 }
+
+#ifndef Q_OS_WIN
+// Qt writes an INI file through a buffered save file, and a flush that fails
+// as that file closes still puts the cut file in place of the old one: a full
+// disk would cost the player every setting. So the store's next contents are
+// first written beside it and read back; only when every value comes back
+// whole is the store itself written.
+bool WritesWhole(const QString& path, const QVariantMap& values) {
+    QTemporaryFile trial(path + QStringLiteral(".XXXXXX"));
+    if (!trial.open())
+        return false;
+    trial.close();
+    {
+        // Written as it closes; what fails shows in the reading back.
+        QSettings written(trial.fileName(), QSettings::IniFormat);
+        for (auto it = values.cbegin(); it != values.cend(); ++it)
+            written.setValue(it.key(), it.value());
+    }
+    // Qt keeps a file it parsed while its time and size stay: another time
+    // makes it read the trial from the disk.
+    QFile file(trial.fileName());
+    if (!file.open(QIODevice::ReadWrite) ||
+        !file.setFileTime(QDateTime::fromSecsSinceEpoch(1), QFileDevice::FileModificationTime))
+        return false;
+    file.close();
+    const QSettings back(trial.fileName(), QSettings::IniFormat);
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        if (back.value(it.key()) != it.value())
+            return false;
+    return true;
+}
+#endif
 
 // A stored value as the text it holds. An INI value with unquoted commas comes
 // back as a list; it was one text when it was written.
@@ -139,6 +174,20 @@ bool TCKIniCtrl::Apply(const std::vector<Change>& changes) const {
     auto store = OpenStore(regPath_);
     if (!store || !Readable(*store) || !store->isWritable())
         return false;
+#ifndef Q_OS_WIN
+    QVariantMap after;
+    for (const QString& key : store->allKeys())
+        if (const QVariant value = store->value(key); value.isValid())
+            after.insert(key, value);
+    for (const Change& change : changes) {
+        if (change.text)
+            after.insert(change.key, *change.text);
+        else
+            after.remove(change.key);
+    }
+    if (!WritesWhole(store->fileName(), after))
+        return false;
+#endif
     bool changed = false;
     for (const Change& change : changes) {
         if (change.text) {

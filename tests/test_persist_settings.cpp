@@ -8,7 +8,9 @@
 #include <QTest>
 #include <atomic>
 #include <memory>
+#include <csignal>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -167,6 +169,19 @@ private slots:
         TCKIniCtrl ini;
         ini.WriteNumber("common", "level", 17);
         QVERIFY(ini.LastWriteOk());
+        // A full disk fails the write itself: it is not kept either.
+        signal(SIGXFSZ, SIG_IGN);
+        rlimit old {}, full {};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &old) == 0);
+        full = old;
+        full.rlim_cur = 512;
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &full) == 0);
+        ini.WriteText("common", "save", QString(4096, 'x'));
+        const bool written = ini.LastWriteOk();
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &old) == 0);
+        QVERIFY(!written);
+        QCOMPARE(ini.ReadText("common", "save", "none"), QString("none"));
+        QCOMPARE(ini.ReadNumber("common", "level", 1), 17);
     }
 
     void malformedLineLosesNothing_data() {
