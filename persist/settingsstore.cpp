@@ -174,6 +174,11 @@ bool TCKIniCtrl::Apply(const std::vector<Change>& changes) const {
     auto store = OpenStore(regPath_);
     if (!store || !Readable(*store) || !store->isWritable())
         return false;
+    bool changed = false;
+    for (const Change& change : changes)
+        changed = changed || change.text || store->contains(change.key);
+    if (!changed)
+        return true; // nothing to erase: no write, no error
 #ifndef Q_OS_WIN
     QVariantMap after;
     for (const QString& key : store->allKeys())
@@ -188,18 +193,12 @@ bool TCKIniCtrl::Apply(const std::vector<Change>& changes) const {
     if (!WritesWhole(store->fileName(), after))
         return false;
 #endif
-    bool changed = false;
     for (const Change& change : changes) {
-        if (change.text) {
+        if (change.text)
             store->setValue(change.key, *change.text);
-            changed = true;
-        } else if (store->contains(change.key)) {
+        else
             store->remove(change.key);
-            changed = true;
-        }
     }
-    if (!changed)
-        return true; // nothing to erase: no write, no error
     store->sync();
     return Readable(*store);
 }
