@@ -301,7 +301,10 @@ void Game::NewGame() {
     if (LevelCount() == 0) {
         return;
     }
-    if (!levelSolved_ && view_.ShowPage(Page::Giveup) == ModalResult::No) {
+    // A solved level in play has nothing to give up, but the flags it clears
+    // may be all the player has: asked then too, unless none is set.
+    if ((!levelSolved_ || SolvedCount() > 0) &&
+        view_.ShowPage(Page::Giveup) == ModalResult::No) {
         return;
     }
     currentLevel_ = 1;

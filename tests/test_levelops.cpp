@@ -155,7 +155,7 @@ private slots:
         QVERIFY(!f.game.levelSolved());  // the new deal is unsolved again
     }
 
-    void newGameAsksUnlessSolved() {
+    void newGameAsksWhileAnythingIsToLose() {
         Fixture f(5);
         f.state.solvedFlags()[1] = 1;
         f.state.solvedFlags()[499] = 1;  // above the level count: kept
@@ -177,12 +177,23 @@ private slots:
         QCOMPARE(f.game.solvedFlags()[1], 0);
         QCOMPARE(f.game.solvedFlags()[499], 1);
 
+        // A solved level in play with another level's flag set: asked, and
+        // No keeps the flag; with none set among the levels, not asked.
         f.OneMoveFromSolved();
         f.SolvingMove();
+        f.state.solvedFlags()[0] = 0;
+        f.state.solvedFlags()[2] = 1;
+        f.view.Clear();
+        f.view.answers = {ModalResult::No};
+        f.game.NewGame();
+        QCOMPARE(f.view.pages, (std::vector<Page>{Page::Giveup}));
+        QCOMPARE(f.game.solvedFlags()[2], 1);
+        QVERIFY(f.game.levelSolved());
+        f.state.solvedFlags()[2] = 0;
         f.view.Clear();
         f.game.NewGame();
         QVERIFY(f.view.pages.empty());
-        QCOMPARE(f.game.solvedFlags()[0], 0);
+        QVERIFY(!f.game.levelSolved());
     }
 
     void finishLevelAndAllSolvedOnce() {

@@ -7,6 +7,7 @@
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -45,6 +46,7 @@ struct Seen {
     QString kind; // "open", "save", "error", "warning"
     QString caption, text, folder, fileName;
     QStringList buttons;
+    QString defaultButton;
 };
 
 // Answers the modal dialogs as they come up, one scripted answer each: a path
@@ -83,6 +85,7 @@ protected:
             s.text = box->text();
             for (QAbstractButton* b : box->buttons())
                 s.buttons << b->text();
+            s.defaultButton = box->defaultButton()->text();
             for (QAbstractButton* b : box->buttons())
                 if (b->text() == answer)
                     b->click();
@@ -217,12 +220,14 @@ private slots:
     void startUpAndLoading() {
         Player player;
         flow_.StartUpRead(); // no file: no message
-        WriteFile(path_, QByteArray("\1\0\1", 3));
+        WriteFile(path_, QByteArray("\0\1\1", 3));
         flow_.StartUpRead();
-        QCOMPARE(Bytes(game_->solvedFlags()).left(4), QByteArray("\1\0\1\0", 4));
+        QCOMPARE(Bytes(game_->solvedFlags()).left(4), QByteArray("\0\1\1\0", 4));
         QVERIFY(player.seen.empty());
+        QVERIFY(!flow_.UnsavedSolves());
 
         GameTestAccess{*game_}.solvedFlags().fill(1);
+        QVERIFY(flow_.UnsavedSolves());
         WriteFile(Path("three.ztn"), QByteArray("\1\0\1", 3));
         player.answers = {Path("three.ztn"), "", Path("newgame.ztn"), ""};
         flow_.LoadProgress();
@@ -232,6 +237,7 @@ private slots:
         QCOMPARE(Bytes(game_->solvedFlags()).left(4), QByteArray("\1\0\1\0", 4)); // cleared first
         QCOMPARE(path_, Path("three.ztn"));
         QCOMPARE(std::pair(captions_, gauges_), std::pair(1, 1));
+        QVERIFY(!flow_.UnsavedSolves());
         flow_.LoadProgress(); // cancelled: nothing changes
         QCOMPARE(path_, Path("three.ztn"));
         QCOMPARE(captions_, 1);
@@ -240,6 +246,7 @@ private slots:
         const SolvedFlags before = game_->solvedFlags();
         flow_.LoadProgress();
         QVERIFY(game_->solvedFlags() == before);
+        QVERIFY(flow_.UnsavedSolves()); // the new file holds none of them
         QCOMPARE(path_, Path("newgame.ztn"));
         QCOMPARE(std::pair(captions_, gauges_), std::pair(2, 2));
         flow_.SaveProgress();
@@ -282,6 +289,12 @@ private slots:
     void savingAndOverwriting() {
         Player player;
         GameTestAccess{*game_}.solvedFlags()[4] = 1;
+        player.answers = {"&Nein"};
+        QVERIFY(!flow_.QuitDespiteUnsavedSolves());
+        QCOMPARE(player.seen[0].text, QString("The levels solved since the last save will be "
+                                              "lost. Quit anyway?"));
+        QCOMPARE(player.seen[0].defaultButton, QString("&Nein"));
+        player.seen.clear();
         WriteFile(Path("level5.ztn"), "old");
         // level5.txt means level5.ztn, which exists: No, then a fresh name.
         player.answers = {Path("level5.txt"), "&Nein", Path("fresh")};
@@ -296,6 +309,10 @@ private slots:
         QCOMPARE(ReadFile(Path("fresh.ztn")), Bytes(game_->solvedFlags()));
         QCOMPARE(path_, Path("fresh.ztn"));
         QCOMPARE(captions_, 1);
+        QVERIFY(flow_.QuitDespiteUnsavedSolves()); // saved: nothing asked
+        QCOMPARE(player.seen.size(), std::size_t(3));
+        GameTestAccess{*game_}.solvedFlags()[4] = 0; // cleared: nothing to lose
+        QVERIFY(!flow_.UnsavedSolves());
         // The current file exists: the dialog starts on it. Yes overwrites.
         game_->SetLanguage(Language::German);
         player.answers = {Path("level5.txt"), "&Ja"};
@@ -307,10 +324,14 @@ private slots:
         QCOMPARE(ReadFile(Path("level5.ztn")), Bytes(game_->solvedFlags()));
         QCOMPARE(path_, Path("level5.ztn"));
         // Closing and cancelling: nothing written, nothing changed.
-        player.answers = {""};
+        GameTestAccess{*game_}.solvedFlags()[5] = 1;
+        player.answers = {"", "&Ja"};
         flow_.SaveProgress();
         QCOMPARE(path_, Path("level5.ztn"));
         QCOMPARE(captions_, 2);
+        QVERIFY(flow_.QuitDespiteUnsavedSolves());
+        QCOMPARE(player.seen.back().text, QString("Die seit dem letzten Speichern gelösten "
+                                                  "Stufen gehen verloren. Trotzdem beenden?"));
     }
 
     void failedSavesKeepTheOldFile() {

@@ -21,6 +21,7 @@ private slots:
     void languageDialogClosedKeepsAskingAtTheNextStart();
     void storedLevelIsBroughtIntoRange();
     void missingProgressFileIsNamedWithoutAMessage();
+    void givenProgressFileIsReadInsteadOfTheRemembered();
     void startUpErrorsStandCentredWithTheIcon();
     void levelReportsAreWordedInTheLanguage_data();
     void levelReportsAreWordedInTheLanguage();
@@ -66,6 +67,7 @@ class ClosingTest : public QObject {
 private slots:
     void answeredNoKeepsPlaying();
     void answeredYesWritesTheSettingsEvenWhenSaveIsCancelled();
+    void unsavedSolvesAreAskedForWhenSaveIsCancelled();
 };
 
 class KeyboardTest : public QObject {

@@ -1,5 +1,6 @@
 // The main window as the player meets it: first start, moves, solving,
 // the level operations of the tool bar and closing.
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
@@ -10,6 +11,7 @@
 #include <QWindow>
 #include <future>
 
+#include "cmdline.h"
 #include "helpwindow.h"
 #include "levelreports.h"
 #include "paintbox.h"
@@ -125,6 +127,19 @@ void FirstStartTest::missingProgressFileIsNamedWithoutAMessage() {
     g.Show();
     QCOMPARE(g.Form().windowHandle()->title(),
              QStringLiteral("Zorbly Tarnel V2.2 - Game old[*]game.ztn"));
+}
+
+void FirstStartTest::givenProgressFileIsReadInsteadOfTheRemembered() {
+    uitest::Game g;
+    g.WriteLevels({3, NeverFittingRecord()});
+    QFile given(g.Dir() + "given.ztn");
+    QVERIFY(given.open(QIODevice::WriteOnly) && given.write("\0\1", 2) == 2);
+    given.close();
+    g.w = zt::CreateGameWindows(g.Dir(), false, g.Dir() + "given.ztn");
+    QCOMPARE(zt::ReadCommandLine({"zorbly-tarnel", "given.ztn"}).progressFile,
+             QDir::current().absoluteFilePath("given.ztn"));
+    QCOMPARE(g.State().SolvedCount(), 1);
+    QCOMPARE(g.Form().windowTitle(), QStringLiteral("Zorbly Tarnel V2.2 - Game given.ztn"));
 }
 
 void PlayTest::moveSwapsTheTwoCellsOnScreen() {
@@ -462,4 +477,23 @@ void ClosingTest::answeredYesWritesTheSettingsEvenWhenSaveIsCancelled() {
     // The position is remembered when the window goes.
     g.w.MainForm.reset();
     QVERIFY(store.ReadText("common", "MainForm", "").startsWith("200,"));
+}
+
+// Leaving the save dialog with a level solved that the file does not hold:
+// only yes to the question ends the game; staying changes nothing.
+void ClosingTest::unsavedSolvesAreAskedForWhenSaveIsCancelled() {
+    uitest::Game g;
+    g.Start(3, NeverFittingRecord());
+    g.Show();
+    auto& f = g.Form();
+    zt::GameTestAccess{g.State()}.solvedFlags()[1] = 1;
+    f.RulesBtn->click();
+    for (const QString answer : {"&Nein", "close", "&Ja"}) {
+        Answer({"Btn0301", "close", answer});
+        f.ExitBtn->click();
+        QCOMPARE(f.isVisible(), answer != "&Ja");
+        QCOMPARE(zt::TestSeam::Help(f)->isVisible(), answer != "&Ja");
+        QCOMPARE(g.Store().ReadNumber("common", "level", -99), answer == "&Ja" ? 1 : -99);
+    }
+    QVERIFY(!QFile::exists(g.Dir() + "noname.ztn"));
 }

@@ -129,7 +129,7 @@ inline void WhenModal(std::function<void(QWidget*)> act) {
 }
 
 // Answers the next modal dialogs in order by pressing the button with that
-// object name, or closing the dialog ("close").
+// object name (or else that text), or closing the dialog ("close").
 inline void Answer(std::vector<QString> names) {
     if (names.empty()) {
         return;
@@ -137,9 +137,12 @@ inline void Answer(std::vector<QString> names) {
     QString first = names.front();
     names.erase(names.begin());
     WhenModal([first, names](QWidget* w) {
+        auto* b = w->findChild<QAbstractButton*>(first);
+        for (auto* other : w->findChildren<QAbstractButton*>())
+            b = b ? b : other->text() == first ? other : nullptr;
         if (first == QLatin1String("close")) {
             w->close();
-        } else if (auto* b = w->findChild<QAbstractButton*>(first)) {
+        } else if (b) {
             b->click();
         } else {
             qWarning("no button %s on %s", qPrintable(first), qPrintable(w->objectName()));

@@ -82,8 +82,8 @@ void ProgramTest::commandLine_data() {
     QTest::newRow("version short") << QStringList{"-v"} << 0 << version << QString();
     QTest::newRow("version after a Qt option")
         << QStringList{"-platform", "offscreen", "--version"} << 0 << version << QString();
-    QTest::newRow("help") << QStringList{"--help"} << 0 << "*Usage: zorbly-tarnel [options]\n"
-                          << QString();
+    QTest::newRow("help") << QStringList{"--help"} << 0
+                          << "*Usage: zorbly-tarnel [options] [file]\n" << QString();
     QTest::newRow("help lists Qt's options") << QStringList{"-h"} << 0 << "*--platform <name"
                                              << QString();
     QTest::newRow("help lists the version") << QStringList{"--help"} << 0 << "*-v, --version"
@@ -93,7 +93,7 @@ void ProgramTest::commandLine_data() {
                                          << "'x'";
     QTest::newRow("Qt option without its value") << QStringList{"-platform"} << 2 << QString()
                                                  << "platform'";
-    QTest::newRow("a file") << QStringList{"old.ztn"} << 2 << QString() << "'old.ztn'";
+    QTest::newRow("two files") << QStringList{"a.ztn", "b.ztn"} << 2 << QString() << "'b.ztn'";
 }
 
 void ProgramTest::commandLine() {

@@ -58,7 +58,7 @@ Session::~Session() {
     }
 }
 
-bool Session::Start() {
+bool Session::Start(const QStringList& arguments) {
     auto env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_CONFIG_HOME", configDir_);
     env.insert("XDG_DATA_HOME", configDir_ + QStringLiteral("/data"));
@@ -66,7 +66,7 @@ bool Session::Start() {
     env.remove("QT_QPA_PLATFORMTHEME");
     process_.setProcessEnvironment(env);
     process_.setWorkingDirectory(programDir_);
-    process_.start(programDir_ + "/zorbly-tarnel", {});
+    process_.start(programDir_ + "/zorbly-tarnel", arguments);
     return process_.waitForStarted(5000);
 }
 

@@ -36,7 +36,8 @@ public:
     Session(const QString& programDir, const QString& configDir);
     ~Session();
 
-    bool Start();
+    // arguments: the command line, run in the program folder.
+    bool Start(const QStringList& arguments = {});
     qint64 Pid() const { return process_.processId(); }
     // Whether the process still runs, as of now: its state is otherwise
     // brought up to date only by an event loop, and the driver runs none.

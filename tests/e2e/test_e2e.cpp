@@ -71,10 +71,11 @@ class EndToEnd : public QObject {
     QRect placeBeforeClose_;
     QMargins frameBeforeClose_;
 
-    void Start() {
+    void Start(const QStringList& arguments = {}) {
         game_ = std::make_unique<Session>(programDir_.path(), configDir_.path());
-        QVERIFY(game_->Start());
+        QVERIFY(game_->Start(arguments));
     }
+
 
     // Whether the window is there and has taken the keyboard focus.
     static bool FocusOn(const Window& w) {
@@ -225,6 +226,13 @@ private slots:
         QVERIFY(BlueGaugeRows(game_->BoardArea(), pics_) >= 1);
         Window m = game_->Main();
         Screenshot().copy(m.rect).save(InBuild("e2e-solved.png"));
+        // A new game on the solved level asks too; Escape keeps the progress.
+        game_->ClickToolBar(NewGameBtn.x(), NewGameBtn.y());
+        QVERIFY2(FocusOn(game_->MessageDialog(5000)), "no \"giveup\" on a solved level");
+        Key("Escape");
+        QVERIFY(game_->NoDialog(3000));
+        QCOMPARE(Level(), 2);
+        QVERIFY(BlueGaugeRows(game_->BoardArea(), pics_) >= 1);
     }
 
     void savingProgress() {
@@ -427,8 +435,12 @@ private slots:
             return bytes;
         };
         const QByteArray before = files();
+        // Named on the second start's command line: the running game loads it.
+        QFile evening(programDir_.filePath("evening.ztn"));
+        QVERIFY(evening.open(QIODevice::WriteOnly) && evening.write(QByteArray(500, 1)) == 500);
+        evening.close();
         Session second(programDir_.path(), configDir_.path());
-        QVERIFY(second.Start());
+        QVERIFY(second.Start({"evening.ztn"}));
         QVERIFY2(second.WaitForExit(5000), "a second game kept running");
         QCOMPARE(second.ExitCode(), 0);
         const Window main = game_->Main();
@@ -450,6 +462,8 @@ private slots:
             };
             QTRY_VERIFY_WITH_TIMEOUT(stackedAbove(), 3000);
         }
+        QTRY_COMPARE(Caption(), QStringLiteral("Zorbly Tarnel V2.2 - Game evening.ztn"));
+        QTRY_VERIFY(BlueGaugeRows(game_->BoardArea(), pics_) > 300);
         QCOMPARE(files(), before);
         // Escape closes the rules.
         Focus(rules);
@@ -557,6 +571,11 @@ private slots:
         QVERIFY2(save.valid(), "no save dialog at close");
         QVERIFY(FocusOn(save));
         Key("Escape");
+        // The solve is not saved: asked whether to quit; J (for "&Ja") quits.
+        QVERIFY(FocusOn(WaitForWindow(
+            game_->Pid(), [](const Window& w) { return w.name == "Warnung"; }, 5000)));
+        Screenshot().save(InBuild("e2e-losing-question.png"));
+        Key("j");
         QVERIFY2(game_->WaitForExit(10000), "the game did not end");
         QSettings settings(configDir.filePath("ZorblyGames/ZorblyTarnel-V2.ini"),
                            QSettings::IniFormat);
@@ -567,10 +586,12 @@ private slots:
     // Keys alone on a level far above 100: three swaps taken back and made
     // again to the pixel, then the hints followed until the level is won.
     void undoRedoAndHintsWithKeys() {
-        Start();
+        // Named on the command line, not there yet: no word, the caption names it.
+        Start({"fresh.ztn"});
         QVERIFY(FocusOn(game_->Splash(10000)));
         Key("Escape");
         QVERIFY(game_->NoDialog(3000) && FocusOn(game_->Main()));
+        QCOMPARE(Caption(), QStringLiteral("Zorbly Tarnel V2.2 - Game fresh.ztn"));
         const int last = int(levels_.records.size());
         Key("End");
         QTRY_COMPARE_WITH_TIMEOUT(Level(), last, 5000);

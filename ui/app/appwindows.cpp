@@ -7,9 +7,10 @@
 
 namespace zt {
 
-GameWindows CreateGameWindows(const QString& programDir, bool picturesLater) {
+GameWindows CreateGameWindows(const QString& programDir, bool picturesLater,
+                              const QString& progressFile) {
     GameWindows w;
-    w.MainForm = std::make_unique<TMainForm>(programDir, picturesLater);
+    w.MainForm = std::make_unique<TMainForm>(programDir, picturesLater, progressFile);
     if (w.MainForm->StartFailed()) {
         return w;
     }

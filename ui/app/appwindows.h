@@ -18,7 +18,8 @@ struct GameWindows {
 };
 
 // When the main window's start-up fails, only MainForm is made (and reports
-// StartFailed()). picturesLater as for TMainForm.
-GameWindows CreateGameWindows(const QString& programDir, bool picturesLater = false);
+// StartFailed()). picturesLater and progressFile as for TMainForm.
+GameWindows CreateGameWindows(const QString& programDir, bool picturesLater = false,
+                              const QString& progressFile = {});
 
 } // namespace zt

@@ -1,6 +1,7 @@
 #include "cmdline.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFileInfo>
 
 namespace zt {
@@ -45,6 +46,12 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
                                      QStringLiteral("Shows the version and ends."));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addPositionalArgument(
+        QStringLiteral("file"),
+        QStringLiteral("A progress file (.ztn) to play with instead of the remembered one: "
+                       "its solved levels are read, and it is the file saved to. When the "
+                       "game runs already, it loads the file."),
+        QStringLiteral("[file]"));
     for (const QtOption& o : QtOptions) {
         parser.addOption(QCommandLineOption(QString::fromLatin1(o.name),
                                             QString::fromLatin1(o.description),
@@ -64,16 +71,22 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
         // The usage line names the program as it was called.
         QString text = parser.helpText();
         const qsizetype eol = text.indexOf(u'\n');
-        result.text = QStringLiteral("Usage: ") + program + QStringLiteral(" [options]") +
+        result.text = QStringLiteral("Usage: ") + program + QStringLiteral(" [options] [file]") +
                       (eol < 0 ? QString() : text.mid(eol));
     } else if (parser.isSet(version)) {
         result.action = CommandLine::Action::ShowVersion;
         result.text = QStringLiteral("Zorbly Tarnel V" ZTRN_VERSION "\n");
-    } else if (!parser.positionalArguments().isEmpty()) {
-        // The game opens no files named on the command line.
+    } else if (parser.positionalArguments().size() > 1) {
+        // One game plays with one progress file.
         result.action = CommandLine::Action::Refuse;
-        result.text = program + QStringLiteral(": unexpected argument '") +
-                      parser.positionalArguments().first() + QStringLiteral("'. See --help.");
+        result.text = program + QStringLiteral(": one progress file at most, not also '") +
+                      parser.positionalArguments().at(1) + QStringLiteral("'. See --help.");
+    } else if (!parser.positionalArguments().isEmpty()) {
+        // Relative to the folder the program was started in; a game already
+        // running elsewhere is given the whole path.
+        const QString name = parser.positionalArguments().first();
+        if (!name.isEmpty())
+            result.progressFile = QDir::toNativeSeparators(QFileInfo(name).absoluteFilePath());
     }
     return result;
 }

@@ -1,5 +1,5 @@
-// What the program accepts on its command line: --version, --help and the
-// options Qt itself understands. Read before the application object exists,
+// What the program accepts on its command line: --version, --help, the
+// options Qt itself understands and one progress file to play with. Read before the application object exists,
 // so that --version and --help answer without a display.
 #pragma once
 
@@ -14,6 +14,8 @@ struct CommandLine {
     // For ShowVersion and ShowHelp the text for standard output; for Refuse the
     // one line for standard error.
     QString text;
+    // For Play: the progress file named, as a full path; empty when none was.
+    QString progressFile;
     // The process's exit code when the game is not played.
     int ExitCode() const { return action == Action::Refuse ? 2 : 0; }
 };

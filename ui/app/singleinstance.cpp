@@ -58,7 +58,7 @@ void BringGameToFront() {
 
 // The running game's side: holds the lock and answers a later start on the
 // session bus, the desktop's own way for one program to call another.
-class Claim : public QObject {
+class Claim : public GameClaim {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "io.github.zorblygames.ZorblyTarnel")
 public:
@@ -82,11 +82,17 @@ public:
 
 public slots:
     Q_SCRIPTABLE void Activate() { BringGameToFront(); }
+    // Loaded after the call has been answered: a failure's message box must
+    // not keep the later start waiting.
+    Q_SCRIPTABLE void OpenProgressFile(const QString& path) {
+        BringGameToFront();
+        QTimer::singleShot(0, this, [this, path] { emit ProgressFileGiven(path); });
+    }
 };
 
 } // namespace
 
-std::unique_ptr<QObject> ClaimTheGame() {
+std::unique_ptr<GameClaim> ClaimTheGame(const QString& progressFile) {
     const QString key = PlayerKey();
     auto claim = std::make_unique<Claim>(LockFolder() + QLatin1Char('/') + QStringLiteral("zorbly-tarnel-")
                                          + key + QStringLiteral(".lock"));
@@ -105,9 +111,12 @@ std::unique_ptr<QObject> ClaimTheGame() {
     // session bus, or in its first moment, it cannot).
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (bus.isConnected()) {
-        bus.call(QDBusMessage::createMethodCall(BusName(key), QStringLiteral("/"),
-                                                QLatin1String(Interface), QStringLiteral("Activate")),
-                 QDBus::Block, 2000);
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            BusName(key), QStringLiteral("/"), QLatin1String(Interface),
+            progressFile.isEmpty() ? QStringLiteral("Activate") : QStringLiteral("OpenProgressFile"));
+        if (!progressFile.isEmpty())
+            call << progressFile;
+        bus.call(call, QDBus::Block, 2000);
     }
     return nullptr;
 }

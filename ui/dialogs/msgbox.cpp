@@ -61,11 +61,11 @@ void ErrorBox(QWidget* parent, const QString& text) {
     box.exec();
 }
 
-bool WarningYesNo(QWidget* parent, const QString& text) {
+bool WarningYesNo(QWidget* parent, const QString& text, bool yesByDefault) {
     GameBox box(QMessageBox::Warning, QStringLiteral("Warnung"), text, parent);
     QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
-    box.setDefaultButton(yes);
+    box.setDefaultButton(yesByDefault ? yes : no);
     box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes;

@@ -18,7 +18,8 @@ void SetBoxIconSource(QIcon (*source)());
 // Error sign, caption "Fehler", one button "OK".
 void ErrorBox(QWidget* parent, const QString& text);
 // Warning sign, caption "Warnung", buttons "&Ja" and "&Nein". True only for
-// "&Ja"; "&Nein", Escape and the close box all answer no.
-bool WarningYesNo(QWidget* parent, const QString& text);
+// "&Ja"; "&Nein", Escape and the close box all answer no. Enter answers
+// "&Ja" unless yesByDefault is false.
+bool WarningYesNo(QWidget* parent, const QString& text, bool yesByDefault = true);
 
 } // namespace zt

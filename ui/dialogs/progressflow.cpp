@@ -1,5 +1,6 @@
 #include "progressflow.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -65,12 +66,15 @@ QString ProgressFlow::ShowDialog(bool save, const QString& folder, const QString
 }
 
 void ProgressFlow::StartUpRead() {
+    // Whatever was read, even in part, is all that can be known of the file.
+    fileFlags = game->solvedFlags();
     if (!ProgressFileExists(*progressPath))
         return;
     QString error;
     SolvedFlags flags = game->solvedFlags();
     const ProgressRead read = ReadProgressFile(*progressPath, flags, &error);
     game->RestoreSolvedFlags(flags);
+    fileFlags = flags;
     if (read == ProgressRead::Failed)
         ErrorBox(parent, LoadFailureBoxText(game->German(), *progressPath, error));
 }
@@ -80,6 +84,10 @@ void ProgressFlow::LoadProgress() {
     const QString chosen = ShowDialog(false, FolderPart(*progressPath), QString());
     if (chosen.isEmpty())
         return;
+    LoadFile(chosen);
+}
+
+void ProgressFlow::LoadFile(const QString& chosen) {
     // A file that cannot be read changes nothing: the progress in play and
     // the file it will be saved to stay, so a slip in the dialog costs no
     // solved level. Only a name with nothing under it becomes the new file.
@@ -91,6 +99,9 @@ void ProgressFlow::LoadProgress() {
             return;
         }
         game->RestoreSolvedFlags(loaded);
+        fileFlags = loaded;
+    } else {
+        fileFlags = {};
     }
     *progressPath = chosen;
     if (updateCaption)
@@ -131,6 +142,7 @@ void ProgressFlow::SaveProgress() {
     }
     if (WriteProgressFile(name, game->solvedFlags())) {
         *progressPath = name;
+        fileFlags = game->solvedFlags();
     } else {
         const QString text =
             german
@@ -142,6 +154,29 @@ void ProgressFlow::SaveProgress() {
     }
     if (updateCaption)
         updateCaption();
+}
+
+bool ProgressFlow::UnsavedSolves() const {
+    const SolvedFlags& flags = game->solvedFlags();
+    for (std::size_t i = 0; i < flags.size(); ++i) {
+        if (flags[i] != 0 && fileFlags[i] == 0)
+            return true;
+    }
+    return false;
+}
+
+bool ProgressFlow::QuitDespiteUnsavedSolves() {
+    if (!UnsavedSolves())
+        return true;
+    const char* const english =
+        "The levels solved since the last save will be lost. Quit anyway?";
+    QString text = QCoreApplication::translate("ProgressFlow", english);
+    // German until the game's catalogue holds it.
+    if (game->German() && text == QLatin1String(english))
+        text = QStringLiteral("Die seit dem letzten Speichern gelösten Stufen gehen verloren. "
+                              "Trotzdem beenden?");
+    // No by default: Enter right after leaving the save dialog keeps them.
+    return WarningYesNo(parent, text, false);
 }
 
 } // namespace zt

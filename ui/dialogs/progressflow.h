@@ -29,9 +29,22 @@ struct ProgressFlow {
 
     void StartUpRead(); // the remembered file at start-up
     void LoadProgress();
+    // Loads the file of that name as the open dialog's choice would be.
+    void LoadFile(const QString& chosen);
     void SaveProgress();
 
+    // A level counts as solved in play that the progress file does not hold
+    // solved: quitting now would lose it.
+    bool UnsavedSolves() const;
+    // Asks whether to quit all the same while UnsavedSolves(); true when
+    // nothing is unsaved or the player says yes.
+    bool QuitDespiteUnsavedSolves();
+
 private:
+    // The flags as the progress file holds them (none solved for a name
+    // without a file), as of the last read, load or save.
+    SolvedFlags fileFlags{};
+
     // The open or save dialog; the chosen path, empty when cancelled.
     QString ShowDialog(bool save, const QString& folder, const QString& fileName);
 };

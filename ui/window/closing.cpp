@@ -1,5 +1,6 @@
-// Closing the main window: the question, then the save dialog and the
-// settings written in one go.
+// Closing the main window: the question, then the save dialog (and, when it
+// saved nothing, the question about levels solved since the last save) and
+// the settings written in one go.
 #include <QCloseEvent>
 #include <QToolButton>
 
@@ -19,7 +20,11 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         return;
     }
     closing_ = true;
-    FormClose();
+    if (!FormClose()) {
+        closing_ = false;
+        event->ignore();
+        return;
+    }
     event->accept();
     emit Closed();
 }
@@ -28,11 +33,20 @@ bool TMainForm::FormCloseQuery() {
     return ShowPage(Page::Endgame) == ModalResult::Yes;
 }
 
-void TMainForm::FormClose() {
+bool TMainForm::FormClose() {
+    const bool helpOpen = help_ && help_->isVisible();
     if (help_) {
         help_->close();
     }
     progress_.SaveProgress();
+    // A save dialog left without saving must not take solved levels along
+    // unasked: the player may still stay and save them.
+    if (!progress_.QuitDespiteUnsavedSolves()) {
+        if (helpOpen) {
+            help_->show();
+        }
+        return false;
+    }
     // One rewrite of the store for all that closing remembers, the window's
     // position included: a large settings file would otherwise be written
     // out once per value.
@@ -46,6 +60,7 @@ void TMainForm::FormClose() {
         ckForm_->SavePlacement();
     }
     ini_.EndUpdate();
+    return true;
 }
 
 } // namespace zt

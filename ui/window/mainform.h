@@ -56,7 +56,10 @@ public:
     // pictures, sounds and fonts are then readied on a second thread (unless
     // SetMedia() handed them over) and taken when the window is first shown,
     // and the window and its buttons get their pictures.
-    explicit TMainForm(const QString& programDir, bool picturesLater = false);
+    // progressFile: a progress file the player named when starting the game,
+    // read and used instead of the remembered one.
+    explicit TMainForm(const QString& programDir, bool picturesLater = false,
+                       const QString& progressFile = {});
     ~TMainForm() override;
 
     // Start-up could not go on (the pictures or the off-screen cell); the
@@ -88,6 +91,9 @@ public:
     void boxPaint();
 
     Game& game() { return game_; }
+    // A progress file named by a later start of the game: loaded as the open
+    // dialog's choice would be.
+    void OpenProgressFile(const QString& path) { progress_.LoadFile(path); }
 
     // A request to show the window opens it through CKForm1: placed, then
     // the opening effect, then shown.
@@ -197,7 +203,8 @@ private:
 
     // Closing (closing.cpp).
     bool FormCloseQuery();
-    void FormClose();
+    // False when the player chose to stay after all: nothing is written.
+    bool FormClose();
 
     // What the tool bar's controls do (toolbar.cpp).
     void NewGameBtnClick();

@@ -37,8 +37,9 @@ enum class StartPoint { Made, FirstTurn, Shown };
 
 } // namespace
 
-TMainForm::TMainForm(const QString& programDir, bool picturesLater)
-    : game_(*this), picturesLater_(picturesLater), programDir_(programDir) {
+TMainForm::TMainForm(const QString& programDir, bool picturesLater, const QString& progressFile)
+    : game_(*this), picturesLater_(picturesLater), programDir_(programDir),
+      progressPath_(progressFile) {
     RunStartSteps(int(StartPoint::Made));
     if (picturesLater_ && !startFailed_) {
         QTimer::singleShot(0, this, [this] { RunStartSteps(int(StartPoint::FirstTurn)); });
@@ -120,8 +121,10 @@ bool TMainForm::FormCreate() {
     // A stored path is kept as it is, even one into the program's folder.
     const QString defaultProgress = DefaultProgressPath(programDir_);
     progress_.programDir = FolderWithSeparator(defaultProgress);
-    progressPath_ = UsableProgressPath(
-        ini_.ReadText(Common, QStringLiteral("save"), defaultProgress), defaultProgress);
+    if (progressPath_.isEmpty()) { // else the file named at the start
+        progressPath_ = UsableProgressPath(
+            ini_.ReadText(Common, QStringLiteral("save"), defaultProgress), defaultProgress);
+    }
     progress_.StartUpRead();
     game_.LoadLevelLibrary((programDir_ + QStringLiteral("ztrn.dat")).toStdString());
     helpFile_ = programDir_ + QStringLiteral("ZTRN2.HLP");
