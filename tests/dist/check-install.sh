@@ -31,9 +31,11 @@ for size in 16 32 48 64 128 256; do
 done
 appstreamcli validate --no-net "$root/share/metainfo/io.github.zorblygames.ZorblyTarnel.metainfo.xml" > /dev/null || fail "AppStream description does not validate"
 
-# Start the game the way the menu does, from the entry's Exec line (by name).
+# Start the game the way the menu does without a file, from the entry's Exec
+# line (by name); a file opened from a file manager takes the place of %f.
 exec_line=$(sed -n 's/^Exec=//p' "$desktop")
-program=$(PATH="$bin" command -v "$exec_line") || fail "Exec line names no program in $bin: $exec_line"
+[ "${exec_line#* }" = "%f" ] || fail "Exec line takes no file: $exec_line"
+program=$(PATH="$bin" command -v "${exec_line%% *}") || fail "Exec line names no program in $bin: $exec_line"
 config=$(mktemp -d)
 trap 'rm -rf "$dest" "$config"' EXIT
 cat > "$config/start.sh" <<EOS
