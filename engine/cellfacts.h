@@ -23,7 +23,7 @@ enum class TileKind : std::uint8_t {
     Water,
     Railway,
     Building,
-    Grass,    // open ground, parks and gardens too
+    Grass, // open ground, parks and gardens too
 };
 
 struct SideFacts {

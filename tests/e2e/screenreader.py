@@ -38,9 +38,11 @@ def xdo(*args):
 
 
 def heard(event):
-    """Focus, and a notification coming into view: what Orca speaks."""
+    """Focus, a name changed, and a notification coming into view."""
     if event.detail1 and event.type.endswith("focused"):
         events.append(("focused", event.source, None))
+    elif event.type.endswith("accessible-name"):
+        events.append(("renamed", event.source, None))
     elif event.detail1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
         events.append(("said", event.source.parent, event.source.name))
 
@@ -56,7 +58,8 @@ game = subprocess.Popen([program], cwd=os.path.dirname(program), env=dict(
     os.environ, XDG_CONFIG_HOME=config, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
 try:
     pyatspi.Registry.registerEventListener(heard, "object:state-changed:focused",
-                                           "object:state-changed:showing")
+                                           "object:state-changed:showing",
+                                           "object:property-change:accessible-name")
 
     def the_board():
         for app in pyatspi.Registry.getDesktop(0):
@@ -101,9 +104,12 @@ try:
     before = names()
     xdo("key", key)
     wait("the focus follows the arrow to the framed cell", lambda: focused() == [near])
+    seen_before = len(events)
+    renamed = lambda: {cells.index(src) for kind, src, _ in events[seen_before:]
+                       if kind == "renamed" and src in cells}
     xdo("key", "space")
-    wait("the swapped cells are named anew",
-         lambda: names()[near] != before[near] and names()[marked] != before[marked])
+    wait("the swapped cells are named anew", lambda: {near, marked} <= renamed()
+         and names()[near] != before[near] and names()[marked] != before[marked])
     assert names()[near].endswith(", marked") and not names()[marked].endswith(", marked")
 
     # The hints lead to the solved board; the last swap says so.

@@ -63,8 +63,12 @@ QString Said(const char* english, bool german) {
 }
 
 // Assistive technology counts a table's children row by row.
-int ChildIndex(Cell cell) { return cell.r * Columns + cell.c; }
-Cell CellOfChild(int index) { return {index % Columns, index / Columns}; }
+int ChildIndex(Cell cell) {
+    return cell.r * Columns + cell.c;
+}
+Cell CellOfChild(int index) {
+    return {index % Columns, index / Columns};
+}
 
 class BoardTable;
 
@@ -216,10 +220,10 @@ public:
         return marked;
     }
     QString columnDescription(int column) const override {
-        return Said("column %1", German()).arg(column + 1);
+        return Said(QT_TRANSLATE_NOOP("BoardAccessibility", "column %1"), German()).arg(column + 1);
     }
     QString rowDescription(int row) const override {
-        return Said("row %1", German()).arg(row + 1);
+        return Said(QT_TRANSLATE_NOOP("BoardAccessibility", "row %1"), German()).arg(row + 1);
     }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }
@@ -242,9 +246,15 @@ private:
     mutable std::array<QAccessible::Id, CellCount + 1> cells_{};
 };
 
-bool BoardPart::isValid() const { return table_->isValid(); }
-QWindow* BoardPart::window() const { return table_->window(); }
-QAccessibleInterface* BoardPart::parent() const { return table_; }
+bool BoardPart::isValid() const {
+    return table_->isValid();
+}
+QWindow* BoardPart::window() const {
+    return table_->window();
+}
+QAccessibleInterface* BoardPart::parent() const {
+    return table_;
+}
 
 QString AnnouncementInterface::text(QAccessible::Text t) const {
     BoardAccessibility* access = table_->Access();
@@ -301,7 +311,9 @@ BoardAccessibility::BoardAccessibility(QWidget* board, BoardReading reading)
     Q_UNUSED(installed);
 }
 
-QWidget* BoardAccessibility::Board() const { return static_cast<QWidget*>(parent()); }
+QWidget* BoardAccessibility::Board() const {
+    return static_cast<QWidget*>(parent());
+}
 
 QString BoardAccessibility::CellName(Cell cell) const {
     const bool german = reading_.german();
@@ -345,9 +357,11 @@ void BoardAccessibility::Exchanged(Cell from, Cell to, bool fits) {
         }
     }
     const bool german = reading_.german();
-    QString text = Said("%1 and %2 changed places", german).arg(KindName(to), KindName(from));
+    QString text = Said(QT_TRANSLATE_NOOP("BoardAccessibility", "%1 and %2 changed places"), german)
+                       .arg(KindName(to), KindName(from));
     if (fits) {
-        text += QStringLiteral(", ") + Said("solved", german);
+        text +=
+            QStringLiteral(", ") + Said(QT_TRANSLATE_NOOP("BoardAccessibility", "solved"), german);
     }
     Announce(text);
 }
@@ -365,7 +379,8 @@ void BoardAccessibility::Hinted(Cell cell) {
     if (!QAccessible::isActive()) {
         return;
     }
-    Announce(Said("hint: column %1, row %2, %3", reading_.german())
+    Announce(Said(QT_TRANSLATE_NOOP("BoardAccessibility", "hint: column %1, row %2, %3"),
+                  reading_.german())
                  .arg(cell.c + 1)
                  .arg(cell.r + 1)
                  .arg(CellName(cell)));

@@ -25,9 +25,9 @@ namespace zt {
 // What the table reads of the game, asked afresh each time.
 struct BoardReading {
     std::function<CellFacts(Cell)> facts;
-    std::function<Cell()> framedCell;      // the keyboard's frame
-    std::function<QRect(Cell)> cellRect;   // in the board widget's pixels
-    std::function<bool()> german;          // the player's language
+    std::function<Cell()> framedCell;    // the keyboard's frame
+    std::function<QRect(Cell)> cellRect; // in the board widget's pixels
+    std::function<bool()> german;        // the player's language
 };
 
 // Lives as a child of the board widget; the table's interface finds it there.
