@@ -58,6 +58,7 @@ Cell Game::RandomCell() {
 
 void Game::Deal(const LevelRecord& record) {
     board_ = record;
+    hintGoal_.reset();
     int movable = 0;
     int eligible = 0;
     for (auto& t : board_) {
@@ -192,7 +193,13 @@ std::optional<Cell> Game::Hint() {
         currentLevel_ > LevelCount()) {
         return std::nullopt;
     }
-    const std::optional<Cell> cell = zt::Hint(board_, Record(currentLevel_), {selCol_, selRow_});
+    const Cell marked{selCol_, selRow_};
+    const auto aim = AimHints(board_, Record(currentLevel_), marked, hintGoal_ ? &*hintGoal_ : nullptr);
+    if (!aim) {
+        return std::nullopt;
+    }
+    hintGoal_ = aim->goal;
+    const std::optional<Cell> cell = HintToward(board_, aim->goal, marked);
     hintUsed_ = hintUsed_ || cell.has_value();
     return cell;
 }

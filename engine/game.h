@@ -96,8 +96,8 @@ public:
     // moves like a click, sound and solving included. Nothing on a solved level.
     void Undo();
     void Redo();
-    // The cell to swap with the marked tile, one swap nearer the level's own
-    // arrangement; nothing on a solved level or a board that fits. A hint
+    // The cell to swap with the marked tile, one swap nearer the nearest fitting
+    // board; nothing on a solved level or a board that fits. A hint
     // given counts for the deal (HintUsed).
     std::optional<Cell> Hint();
 
@@ -154,6 +154,9 @@ private:
     Board dealt_{};                    // the board and marker as dealt
     Cell dealtMarker_{};
     bool hintUsed_ = false;
+    // The board the last hint of this deal led to: the next hint keeps to it
+    // unless a nearer one turns up, so that following the hints never turns back.
+    std::optional<Board> hintGoal_;
 };
 
 }  // namespace zt

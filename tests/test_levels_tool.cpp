@@ -204,12 +204,13 @@ void TestLevelTool::dealIsTheGamesDeal() {
             QCOMPARE(r.code, 0);
             QCOMPARE(r.out, DealByTheRules(levels[n - 1], seed));
             QVERIFY(r.err.empty());
-            // The hints start from the same deal and are counted.
+            // The hints start from the same deal; the board they lead to, then their count.
             const Result h =
                 Run(RunHints, {path, std::to_string(n), "--seed", std::to_string(seed)});
             const auto swaps = Lines(h.out.substr(r.out.size()));
-            QVERIFY(h.code == 0 && h.out.starts_with(r.out) && swaps.size() > 1);
-            QCOMPARE(swaps.back(), std::to_string(swaps.size() - 1) + " swaps");
+            QVERIFY(h.code == 0 && h.out.starts_with(r.out) && swaps.size() > Rows + 2);
+            QCOMPARE(swaps[swaps.size() - Rows - 2], std::string("target"));
+            QCOMPARE(swaps.back(), std::to_string(swaps.size() - Rows - 2) + " swaps");
             // And the cells of the same deal in words, the marked one said so.
             const Result d =
                 Run(RunDescribe, {path, std::to_string(n), "--seed", std::to_string(seed)});

@@ -199,6 +199,13 @@ int RunHints(const Args& args, std::ostream& out, std::ostream& err) {
         std::swap(board[CellIndex(marked.c, marked.r)], board[CellIndex(to.c, to.r)]);
         marked = to;
     }
+    // The board they lead to: the level's arrangement, or another that fits nearer.
+    out << "target\n";
+    for (int r = 0; r < Rows; ++r) {
+        for (int c = 0; c < Columns; ++c)
+            out << (c ? " " : "") << static_cast<int>(board[CellIndex(c, r)]);
+        out << "\n";
+    }
     out << swaps.size() << " swaps\n";
     // A level author needs to hear of a deal that no swaps can solve: a record
     // that does not fit, or no tile to carry the marker.
