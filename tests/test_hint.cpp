@@ -1,5 +1,6 @@
 // Hints and the swap history: the hint count against a search of every way on
-// small boards, hints on the game's boards, undo and redo.
+// small boards and of every fitting board on small fields, hints on the game's
+// boards, undo and redo.
 #include <QtTest>
 #include <deque>
 #include <map>
@@ -55,6 +56,72 @@ Tiles Loop(std::vector<std::pair<Cell, Cell>> swaps = {}) {
     return t;
 }
 
+// Fixed grass (tile 179) but for a field of movable cells from (c, r), `width`
+// wide, filled row by row; a fixed road end (tile 112, a street to its right) at
+// the field's left on the row `roadEnd` when that is not -1.
+Tiles Field(int c, int r, int width, const Tiles& tiles, int roadEnd = -1) {
+    Tiles t(CellCount, 179);
+    for (int i = 0; i < int(tiles.size()); ++i)
+        t[CellIndex(c + i % width, r + i / width)] = tiles[i];
+    if (roadEnd >= 0)
+        t[CellIndex(c - 1, roadEnd)] = 112;
+    return t;
+}
+
+// Each arrangement of a board's movable tiles with the marker on each tile that
+// can carry it, and the fewest swaps from there to any board that fits: a search
+// backwards from every fitting one, since a swap undoes itself.
+std::vector<std::pair<std::pair<Tiles, int>, int>> FitDistances(const Tiles& board) {
+    std::vector<int> cells;
+    Tiles kinds;
+    for (int i = 0; i < CellCount; ++i)
+        if (board[i] <= 90)
+            cells.push_back(i), kinds.push_back(board[i]);
+    std::map<std::pair<Tiles, int>, int> seen;
+    std::deque<std::pair<Tiles, int>> queue;
+    std::sort(kinds.begin(), kinds.end());
+    do {
+        Board b;
+        std::copy(board.begin(), board.end(), b.begin());
+        for (int j = 0; j < int(cells.size()); ++j)
+            b[cells[j]] = kinds[j];
+        for (int j = 0; j < int(cells.size()) && Fits(b); ++j)
+            if (kinds[j] > 0 && seen.emplace(std::pair{kinds, j}, 0).second)
+                queue.emplace_back(kinds, j);
+    } while (std::next_permutation(kinds.begin(), kinds.end()));
+    for (; !queue.empty(); queue.pop_front()) {
+        auto [k, m] = queue.front();
+        const int d = seen[{k, m}] + 1;
+        for (int q = 0; q < int(k.size()); ++q) {
+            Tiles next = k;
+            std::swap(next[m], next[q]);
+            if (seen.emplace(std::pair{next, q}, d).second)
+                queue.emplace_back(next, q);
+        }
+    }
+    std::vector<std::pair<std::pair<Tiles, int>, int>> all;
+    for (auto [state, d] : seen) {
+        Tiles b = board;
+        for (int j = 0; j < int(cells.size()); ++j)
+            b[cells[j]] = state.first[j];
+        all.push_back({{b, cells[state.second]}, d});
+    }
+    return all;
+}
+
+// The swaps the game's hints lead through from a board; -1 when they end on a
+// board that does not fit.
+int GameHints(const Tiles& tiles, const Tiles& goal, int marked) {
+    Board board, record;
+    std::copy(tiles.begin(), tiles.end(), board.begin());
+    std::copy(goal.begin(), goal.end(), record.begin());
+    Cell cell{marked / Rows, marked % Rows};
+    const auto swaps = HintedSwaps(board, record, cell);
+    for (Cell to : swaps)
+        ExchangeTiles(board, {cell, to}), cell = to;
+    return Fits(board) ? int(swaps.size()) : -1;
+}
+
 } // namespace
 
 class HintTest : public QObject {
@@ -72,35 +139,43 @@ private slots:
             << T{0, 5, 150, 0, 6, 5} << T{5, 0, 150, 6, 5, 0} << 1 << 4;
         QTest::newRow("marker on its own place")
             << Loop({{{4, 2}, {3, 3}}}) << Loop() << CellIndex(3, 2) << 3;
-        QTest::newRow("full of grass: only the right grass will do")
+        QTest::newRow("full of grass")
             << Loop({{{3, 2}, {0, 0}}, {{4, 2}, {8, 6}}}) << Loop() << CellIndex(0, 0) << 3;
         QTest::newRow("fits") << Loop() << Loop() << CellIndex(3, 2) << 0;
+        // Small fields, every arrangement of their tiles against every board that fits.
+        QTest::newRow("a road across the field fits on either row")
+            << Field(3, 2, 3, {0, 39, 0, 2, 38, 0}) << Field(3, 2, 3, {39, 2, 38, 0, 0, 0})
+            << CellIndex(4, 3) << 3;
+        QTest::newRow("twin road ends pair either way")
+            << Field(3, 2, 2, {59, 0, 38, 39, 61, 0}) << Field(3, 2, 2, {39, 38, 59, 61, 0, 0})
+            << CellIndex(3, 2) << 4;
+        QTest::newRow("a fixed road end takes its piece")
+            << Field(3, 2, 2, {39, 2, 0, 38, 38, 0}, 3) << Field(3, 2, 2, {39, 38, 2, 38, 0, 0}, 3)
+            << CellIndex(3, 2) << 4;
     }
     void boards() {
         QFETCH(Tiles, tiles);
         QFETCH(Tiles, goal);
         QFETCH(int, marked);
         QFETCH(int, fewest);
-        QCOMPARE(FewestSwaps(tiles, goal, marked), fewest);
-        QCOMPARE(FollowHints(tiles, goal, marked), fewest);
-        if (tiles.size() < CellCount) { // and so on every board of these tiles, marker anywhere
-            for (std::sort(tiles.begin(), tiles.end());
-                 std::next_permutation(tiles.begin(), tiles.end());) {
-                for (int m = 0; m < int(tiles.size()); ++m) {
-                    const int search = goal[m] <= 90 ? SearchFewest(tiles, goal, m) : -1;
-                    QCOMPARE(FewestSwaps(tiles, goal, m), search);
-                    QCOMPARE(FollowHints(tiles, goal, m), search);
-                }
-            }
+        if (tiles.size() == CellCount) { // the nearest fitting board, not the goal as such
+            QCOMPARE(GameHints(tiles, goal, marked), fewest);
+            if (std::count_if(tiles.begin(), tiles.end(), [](int t) { return t <= 90; }) < 8)
+                for (const auto& [state, search] : FitDistances(tiles))
+                    QCOMPARE(GameHints(state.first, goal, state.second), search);
             return;
         }
-        Board board, record;
-        std::copy(tiles.begin(), tiles.end(), board.begin());
-        std::copy(goal.begin(), goal.end(), record.begin());
-        Cell cell{marked / Rows, marked % Rows};
-        for (Cell to : HintedSwaps(board, record, cell))
-            ExchangeTiles(board, {cell, to}), cell = to, --fewest;
-        QVERIFY(fewest == 0 && Fits(board));
+        QCOMPARE(FewestSwaps(tiles, goal, marked), fewest);
+        QCOMPARE(FollowHints(tiles, goal, marked), fewest);
+        // And so on every board of these tiles, marker anywhere.
+        for (std::sort(tiles.begin(), tiles.end());
+             std::next_permutation(tiles.begin(), tiles.end());) {
+            for (int m = 0; m < int(tiles.size()); ++m) {
+                const int search = goal[m] <= 90 ? SearchFewest(tiles, goal, m) : -1;
+                QCOMPARE(FewestSwaps(tiles, goal, m), search);
+                QCOMPARE(FollowHints(tiles, goal, m), search);
+            }
+        }
     }
 
     void historyTakesBackAndRedoes() {
