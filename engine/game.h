@@ -78,7 +78,10 @@ public:
     int SolvedCount() const;  // among levels 1..LevelCount
     bool IsSolved() const { return Fits(board_); }
 
-    void SetLanguage(Language language) { language_ = language; }
+    void SetLanguage(Language language) {
+        language_ = language;
+        view_.LanguageChanged(language);
+    }
     // The flags of a progress file, as read: levels beyond the library included.
     void RestoreSolvedFlags(const SolvedFlags& flags) { solvedFlags_ = flags; }
 

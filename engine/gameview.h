@@ -63,6 +63,9 @@ public:
     // The level file at path could not give the levels; error is the system's
     // error number for ReadFailed.
     virtual void LevelFileFailed(LevelFileFault fault, const std::string& path, int error) = 0;
+    // The game speaks another language from now on; what shows already
+    // changes when the window next renews its texts.
+    virtual void LanguageChanged(Language /*language*/) {}
 };
 
 }  // namespace zt

@@ -77,7 +77,7 @@ int RunGame(int argc, char** argv, const QString& programDir) {
                 Report(QStringLiteral("state tongue=%1 level=%2 sound=%3 caption=%4 %5 save=%6")
                            .arg(static_cast<int>(g.language()))
                            .arg(g.currentLevel())
-                           .arg(form->SoundBtn->isChecked() ? 1 : 0)
+                           .arg(Controls(*form).SoundBtn->isChecked() ? 1 : 0)
                            .arg(form->windowTitle().size())
                            .arg(form->windowTitle().left(40) + form->windowTitle().right(40))
                            .arg(save.size() > 400 ? QStringLiteral("(long)") : save));

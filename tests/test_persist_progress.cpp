@@ -22,6 +22,7 @@
 #include "progress.h"
 #include "progressflow.h"
 #include "records.h"
+#include "texts.h"
 
 using namespace zt;
 
@@ -159,10 +160,15 @@ private:
 
 } // namespace
 
+// Speaks the game's language, as the window does.
+struct SpeakingView : FakeView {
+    void LanguageChanged(Language language) override { SpeakLanguage(language); }
+};
+
 class ProgressTest : public QObject {
     Q_OBJECT
     std::unique_ptr<QTemporaryDir> dir_;
-    FakeView view_;
+    SpeakingView view_;
     std::unique_ptr<Game> game_;
     QString path_;
     ProgressFlow flow_;

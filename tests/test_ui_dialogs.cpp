@@ -218,7 +218,7 @@ void DialogTest::dialogsStandOverTheMainWindow() {
         about = w->frameGeometry();
         w->close();
     });
-    f.InfoBtn->click();
+    Controls(f).InfoBtn->click();
     QTRY_VERIFY(about.isValid());
     QVERIFY(std::abs(about.center().x() - main.center().x()) <= 1);
     const QRect reckoned(main.left(), main.bottom() + 1 - client.height(), main.width(),
@@ -254,27 +254,27 @@ void DialogTest::rulesOpenAtTheTopicOfTheLanguage() {
     g.Start(1, FittingRecord(), -1);
     QVERIFY(QFile::copy(shipped.fileName(), g.Dir() + "ZTRN2.HLP"));
     auto& f = g.Form();
-    f.RulesBtn->click();
+    Controls(f).RulesBtn->click();
     QCOMPARE(zt::TestSeam::Help(f)->Topic(), QStringLiteral("The_game"));
     QVERIFY(zt::TestSeam::Help(f)->toPlainText().contains("Zorbly Tarnel - The game"));
     g.State().SetLanguage(zt::Language::German);
-    f.RulesBtn->click();
+    Controls(f).RulesBtn->click();
     QCOMPARE(zt::TestSeam::Help(f)->Topic(), QStringLiteral("Das_Spiel"));
     QVERIFY(zt::TestSeam::Help(f)->verticalScrollBar()->value() > 0); // the German part comes second
     // Without the file: the window says so in the current language and names
     // the file; no message box.
     QFile::remove(g.Dir() + "ZTRN2.HLP");
-    f.RulesBtn->click();
+    Controls(f).RulesBtn->click();
     QVERIFY(zt::TestSeam::Help(f)->isVisible());
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(zt::TestSeam::Help(f)->toPlainText().contains("Die Spielregeln fehlen: Die Hilfedatei ist nicht da."));
     QVERIFY(zt::TestSeam::Help(f)->toPlainText().contains(g.Dir() + "ZTRN2.HLP"));
     g.State().SetLanguage(zt::Language::English);
-    f.RulesBtn->click();
+    Controls(f).RulesBtn->click();
     QVERIFY(zt::TestSeam::Help(f)->toPlainText().contains("The rules are missing: the help file is not there."));
     // Something that is no file stands in its place: it cannot be read.
     QVERIFY(QDir(g.Dir()).mkdir("ZTRN2.HLP"));
-    f.RulesBtn->click();
+    Controls(f).RulesBtn->click();
     QVERIFY(zt::TestSeam::Help(f)->toPlainText().contains("The help file with the rules cannot be read."));
     zt::TestSeam::Help(f)->close();
 }
@@ -285,17 +285,17 @@ void DialogTest::failedWebLinkIsNotTriedAgain() {
     auto& f = g.Form();
     QStringList opened;
     bool works = true;
-    f.ZGLLabel->opener = [&](const QString& address) {
+    Controls(f).ZGLLabel->opener = [&](const QString& address) {
         opened << address;
         return works;
     };
-    f.ZorblyBtn->click();
-    f.ZorblyBtn->click();
+    Controls(f).ZorblyBtn->click();
+    Controls(f).ZorblyBtn->click();
     QCOMPARE(opened, QStringList({zt::ZorblyWebAddress(), zt::ZorblyWebAddress()}));
     works = false;
-    f.ZorblyBtn->click();
-    f.ZorblyBtn->click();
-    f.ZorblyBtn->click();
+    Controls(f).ZorblyBtn->click();
+    Controls(f).ZorblyBtn->click();
+    Controls(f).ZorblyBtn->click();
     QCOMPARE(opened.size(), 3);
     QVERIFY(!QApplication::activeModalWidget());
 }

@@ -31,10 +31,10 @@ void DrawingTest::gaugeRowsFollowTheShareOfSolvedLevels() {
     g.Start(count, uitest::NeverFittingRecord());
     std::fill_n(zt::GameTestAccess{g.State()}.solvedFlags().begin(), solved, 1);
     auto& f = g.Form();
-    f.box->Image().fill(Qt::white); // so that a row left undrawn shows
+    Controls(f).box->Image().fill(Qt::white); // so that a row left undrawn shows
     f.DrawGauge();
     const QImage back = Rgb(zt::TestSeam::Bitmaps(f).Item(1).Bitmap);
-    const QImage& box = f.box->Image();
+    const QImage& box = Controls(f).box->Image();
     // Grey from the top, blue from the bottom, nothing beside the strip.
     QCOMPARE(box.copy(469, 32, 31, 315 - blue), back.copy(415, 32, 31, 315 - blue));
     QCOMPARE(box.copy(469, 347 - blue, 31, blue), back.copy(469, 347 - blue, 31, blue));
@@ -83,10 +83,10 @@ void DrawingTest::levelDisplayBlanksOnlyLeadingZeros() {
     const QImage strip = Rgb(zt::TestSeam::Bitmaps(f).Item(2).Bitmap);
     for (int i = 0; i < 3; ++i) {
         const int d = digits[i] == '_' ? 10 : digits[i].digitValue();
-        QCOMPARE(f.levelbox->Image().copy(13 * i, 0, 11, 20), strip.copy(zt::render::DigitRect(d)));
+        QCOMPARE(Controls(f).levelbox->Image().copy(13 * i, 0, 11, 20), strip.copy(zt::render::DigitRect(d)));
     }
-    QCOMPARE(f.levelbox->Image().copy(42, 0, 13, 20), strip.copy(zt::render::FaceRect(solved)));
-    QCOMPARE(f.levelbox->toolTip(), hint);
+    QCOMPARE(Controls(f).levelbox->Image().copy(42, 0, 13, 20), strip.copy(zt::render::FaceRect(solved)));
+    QCOMPARE(Controls(f).levelbox->toolTip(), hint);
 }
 
 void DrawingTest::boardPointsFallInCells_data() {

@@ -72,11 +72,11 @@ void KeyboardTest::frameIsDrawnOnlyWhileTheBoardHasTheFocus() {
     g.Show();
     auto& f = g.Form();
     auto& s = g.State();
-    f.Timer->stop(); // the marker stands still, so pictures can be compared
+    Controls(f).Timer->stop(); // the marker stands still, so pictures can be compared
     f.DrawSelectedCell();
     Activate(f);
-    QTRY_VERIFY2(f.levelscroll->hasFocus(), qPrintable(FocusOwner()));
-    const QImage plain = f.box->Image().copy();
+    QTRY_VERIFY2(Controls(f).levelscroll->hasFocus(), qPrintable(FocusOwner()));
+    const QImage plain = Controls(f).box->Image().copy();
     const QPoint marked(s.selCol(), s.selRow());
     const QImage tile = uitest::Rgb(zt::TestSeam::Bitmaps(f).Item(0).Bitmap)
                             .copy(zt::render::TileRect(s.TileAt(marked.x(), marked.y())));
@@ -84,42 +84,42 @@ void KeyboardTest::frameIsDrawnOnlyWhileTheBoardHasTheFocus() {
     QVERIFY2(plain.copy(at.x(), at.y(), 48, 48) != tile, "no marker on the marked cell");
 
     // Tab: the frame comes onto the marked cell, over its marker.
-    QTest::keyClick(f.levelscroll, Qt::Key_Tab);
-    QVERIFY(f.box->hasFocus());
+    QTest::keyClick(Controls(f).levelscroll, Qt::Key_Tab);
+    QVERIFY(Controls(f).box->hasFocus());
     QCOMPARE(zt::TestSeam::FocusFrameCell(f), marked);
-    CheckFrameOn(plain, f.box->Image(), marked);
+    CheckFrameOn(plain, Controls(f).box->Image(), marked);
     // The tick redraws the marked cell with its frame.
     f.TimerTimer();
     f.TimerTimer();
-    QCOMPARE(f.box->Image().pixel(at + QPoint(2, 2)) & 0xffffff, 0xffffffu);
+    QCOMPARE(Controls(f).box->Image().pixel(at + QPoint(2, 2)) & 0xffffff, 0xffffffu);
     for (int i = 0; i < 6; ++i) {
         f.TimerTimer(); // back to the frame of the plain picture
     }
 
     // One step aside: the frame on a plain tile, the marked cell as before.
     const QPoint aside(marked.x() < 8 ? marked.x() + 1 : marked.x() - 1, marked.y());
-    QTest::keyClick(f.box, marked.x() < 8 ? Qt::Key_Right : Qt::Key_Left);
+    QTest::keyClick(Controls(f).box, marked.x() < 8 ? Qt::Key_Right : Qt::Key_Left);
     QCOMPARE(zt::TestSeam::FocusFrameCell(f), aside);
-    CheckFrameOn(plain, f.box->Image(), aside);
+    CheckFrameOn(plain, Controls(f).box->Image(), aside);
 
     // The arrows stop at the borders.
     for (int i = 0; i < 10; ++i) {
-        QTest::keyClick(f.box, Qt::Key_Down);
-        QTest::keyClick(f.box, Qt::Key_Right);
+        QTest::keyClick(Controls(f).box, Qt::Key_Down);
+        QTest::keyClick(Controls(f).box, Qt::Key_Right);
     }
     QCOMPARE(zt::TestSeam::FocusFrameCell(f), QPoint(8, 6));
     for (int i = 0; i < 10; ++i) {
-        QTest::keyClick(f.box, Qt::Key_Up);
-        QTest::keyClick(f.box, Qt::Key_Left);
+        QTest::keyClick(Controls(f).box, Qt::Key_Up);
+        QTest::keyClick(Controls(f).box, Qt::Key_Left);
     }
     QCOMPARE(zt::TestSeam::FocusFrameCell(f), QPoint(0, 0));
-    CheckFrameOn(plain, f.box->Image(), {0, 0});
+    CheckFrameOn(plain, Controls(f).box->Image(), {0, 0});
 
     // Tab again: back to the selector, and no frame anywhere.
-    QTest::keyClick(f.box, Qt::Key_Tab);
-    QVERIFY(f.levelscroll->hasFocus());
-    QCOMPARE(f.box->Image(), plain);
-    QTest::keyClick(f.levelscroll, Qt::Key_Right); // the selector's keys as before
+    QTest::keyClick(Controls(f).box, Qt::Key_Tab);
+    QVERIFY(Controls(f).levelscroll->hasFocus());
+    QCOMPARE(Controls(f).box->Image(), plain);
+    QTest::keyClick(Controls(f).levelscroll, Qt::Key_Right); // the selector's keys as before
     QCOMPARE(s.currentLevel(), 2);
     QVERIFY(!zt::TestSeam::FocusFrameShown(f));
 }
@@ -132,33 +132,33 @@ void KeyboardTest::spaceAndEnterMoveAsAClickDoes() {
     auto& s = g.State();
     g.OneMoveFromSolved(); // marked (2, 0); (1, 0) solves
     Activate(f);
-    f.box->setFocus(Qt::TabFocusReason);
+    Controls(f).box->setFocus(Qt::TabFocusReason);
     for (int i = 0; i < 8; ++i) {
-        QTest::keyClick(f.box, Qt::Key_Left);
-        QTest::keyClick(f.box, Qt::Key_Up);
+        QTest::keyClick(Controls(f).box, Qt::Key_Left);
+        QTest::keyClick(Controls(f).box, Qt::Key_Up);
     }
 
     // Space on (2, 1) swaps with it, Return on (2, 0) swaps back: the framed
     // cell, as a click on it. What a move does is the engine's.
     for (auto key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Space}) {
-        QTest::keyClick(f.box, key);
+        QTest::keyClick(Controls(f).box, key);
     }
     QCOMPARE(QPoint(s.selCol(), s.selRow()), QPoint(2, 1));
-    QTest::keyClick(f.box, Qt::Key_Up);
-    QTest::keyClick(f.box, Qt::Key_Return);
+    QTest::keyClick(Controls(f).box, Qt::Key_Up);
+    QTest::keyClick(Controls(f).box, Qt::Key_Return);
     QCOMPARE(QPoint(s.selCol(), s.selRow()), QPoint(2, 0));
 
     // Enter on (1, 0) solves.
-    QTest::keyClick(f.box, Qt::Key_Left);
+    QTest::keyClick(Controls(f).box, Qt::Key_Left);
     WhenModal([](QWidget* w) { uitest::PageButton(w, 1, 1)->click(); });
-    QTest::keyClick(f.box, Qt::Key_Enter);
+    QTest::keyClick(Controls(f).box, Qt::Key_Enter);
     QVERIFY(s.levelSolved());
-    QCOMPARE(Text(f.box, QAccessible::Description), QStringLiteral("Level 1: solved"));
+    QCOMPARE(Text(Controls(f).box, QAccessible::Description), QStringLiteral("Level 1: solved"));
 
     // A new deal: the frame starts again on the marked cell.
     Activate(f);
-    QVERIFY(f.box->hasFocus());
-    QTest::keyClick(f.box, Qt::Key_R, Qt::ControlModifier); // solved: no question
+    QVERIFY(Controls(f).box->hasFocus());
+    QTest::keyClick(Controls(f).box, Qt::Key_R, Qt::ControlModifier); // solved: no question
     QTRY_VERIFY(!s.levelSolved());
     QCOMPARE(zt::TestSeam::FocusFrameCell(f), QPoint(s.selCol(), s.selRow()));
 }
@@ -207,7 +207,7 @@ void KeyboardTest::shortcutsRunTheButtonsHandlers() {
     };
     Activate(f);
     QTRY_VERIFY2(QApplication::activeWindow() == &f, qPrintable(FocusOwner()));
-    QTest::keyClick(f.levelscroll, key[0].key(), key[0].keyboardModifiers());
+    QTest::keyClick(Controls(f).levelscroll, key[0].key(), key[0].keyboardModifiers());
     QTRY_VERIFY_WITH_TIMEOUT(answered(), 10000); // a file dialog takes its time
     if (help) {
         QVERIFY(zt::TestSeam::Help(f) && zt::TestSeam::Help(f)->isVisible());
@@ -215,7 +215,7 @@ void KeyboardTest::shortcutsRunTheButtonsHandlers() {
     }
     QCOMPARE(seen, shown);
     // The hint stays as it is.
-    QCOMPARE(f.NewGameBtn->toolTip(), QStringLiteral("I want to play a new game."));
+    QCOMPARE(Controls(f).NewGameBtn->toolTip(), QStringLiteral("I want to play a new game."));
 }
 
 void KeyboardTest::screenReaderNamesFollowTheLanguage_data() {
@@ -278,13 +278,13 @@ void KeyboardTest::screenReaderNamesFollowTheLanguage() {
         QCOMPARE(Text(w, QAccessible::Description), golden[i + 2]);
     }
     // No tool-bar control without a name.
-    for (auto* b : f.ToolPanel->findChildren<QToolButton*>()) {
+    for (auto* b : Controls(f).ToolPanel->findChildren<QToolButton*>()) {
         QVERIFY2(!Text(b, QAccessible::Name).isEmpty(), qPrintable(b->objectName()));
         QCOMPARE(Text(b, QAccessible::Name), b->toolTip());
     }
     // The board's description follows the level.
-    QTest::keyClick(f.levelscroll, Qt::Key_Right);
-    QCOMPARE(Text(f.box, QAccessible::Description), language == 1
+    QTest::keyClick(Controls(f).levelscroll, Qt::Key_Right);
+    QCOMPARE(Text(Controls(f).box, QAccessible::Description), language == 1
                                                         ? QStringLiteral("Stufe 2: ungelöst")
                                                         : QStringLiteral("Level 2: unsolved"));
 
@@ -299,7 +299,7 @@ void KeyboardTest::screenReaderNamesFollowTheLanguage() {
         buttons = {uitest::PageButton(w, 4, 1)->text(), uitest::PageButton(w, 4, 2)->text()};
         uitest::PageButton(w, 4, 2)->click();
     });
-    f.NewGameBtn->click();
+    Controls(f).NewGameBtn->click();
     QVERIFY(!shown.isEmpty());
     QCOMPARE(question, shown);
     QCOMPARE(answers, buttons);
@@ -311,11 +311,11 @@ void KeyboardTest::screenReaderNamesFollowTheLanguage() {
         Buttons(i, answers);
         w->findChild<QPushButton*>("GermanBtn")->click();
     });
-    f.TongueBtn->click();
+    Controls(f).TongueBtn->click();
     QCOMPARE(answers, (QStringList{"I speak english.", "Ich spreche deutsch."}));
     QVERIFY(question.contains("I speak english.") && question.contains("Ich spreche deutsch."));
     // Renewed in the chosen language.
-    QCOMPARE(Text(f.RestartBtn, QAccessible::Description),
+    QCOMPARE(Text(Controls(f).RestartBtn, QAccessible::Description),
              QStringLiteral("Ich probier's nochmal. (Strg+R)"));
-    QCOMPARE(Text(f.box, QAccessible::Name), QStringLiteral("Spielfeld"));
+    QCOMPARE(Text(Controls(f).box, QAccessible::Name), QStringLiteral("Spielfeld"));
 }

@@ -123,7 +123,7 @@ class ScaleTest : public QObject {
 
     // The ratio the window meets where it starts.
     void Measure(zt::TMainForm& f) {
-        ratio = f.box->devicePixelRatioF();
+        ratio = Controls(f).box->devicePixelRatioF();
         zoom = ratio == 1 ? 1 : ratio == 2 ? 2 : 0;
     }
 
@@ -144,7 +144,7 @@ private slots:
         zt::GameTestAccess{s}.board()[zt::CellIndex(1, 1)] = 179; // more grass, another texture
         zt::GameTestAccess{s}.board()[zt::CellIndex(2, 1)] = 58;  // the roundabout's fine lines
         f.boxPaint();
-        const QImage& box = f.box->Image();
+        const QImage& box = Controls(f).box->Image();
         QCOMPARE(box.size(), QSize(Scaled(520, ratio), Scaled(376, ratio)));
         const QImage sheet1 = Decoded(1, 0);
         const int cell = Scaled(48, ratio);
@@ -177,7 +177,7 @@ private slots:
         g.Start(1, uitest::NeverFittingRecord());
         auto& f = g.Form();
         Measure(f);
-        f.Timer->stop();
+        Controls(f).Timer->stop();
         auto& s = g.State();
         f.boxPaint();
         f.TimerTimer();
@@ -185,7 +185,7 @@ private slots:
         const int t = s.TileAt(s.selCol(), s.selRow());
         const auto anchor = zt::Anchor(t);
         const int cell = Scaled(48, ratio), m = Scaled(20, ratio);
-        const QImage shown = f.box->Image().copy(Scaled(22, ratio) + s.selCol() * cell,
+        const QImage shown = Controls(f).box->Image().copy(Scaled(22, ratio) + s.selCol() * cell,
                                                Scaled(20, ratio) + s.selRow() * cell, cell, cell);
         // The tile, then AND with the mask and OR with the sprite of the frame,
         // all at the same scale. Exact pictures are read where the game's files
@@ -238,7 +238,7 @@ private slots:
         f.boxPaint();
         const QRect gauge(Scaled(469, ratio), Scaled(32, ratio), Scaled(31, ratio),
                           Scaled(315, ratio));
-        const QImage shown = f.box->Image().copy(gauge);
+        const QImage shown = Controls(f).box->Image().copy(gauge);
         // Each row of the gauge is a row of the window, as many pixels high as
         // the scale makes it.
         const int blue = Scaled(105, ratio);
@@ -262,7 +262,7 @@ private slots:
 
         zt::GameTestAccess{s}.currentLevel() = 7;
         f.levelboxPaint();
-        const QImage& level = f.levelbox->Image();
+        const QImage& level = Controls(f).levelbox->Image();
         QCOMPARE(level.size(), QSize(Scaled(57, ratio), Scaled(20, ratio)));
         const QSize digit(Scaled(11, ratio), Scaled(20, ratio));
         const QSize face(Scaled(13, ratio), digit.height());
@@ -283,25 +283,25 @@ private slots:
         g.Start(1, uitest::NeverFittingRecord());
         auto& f = g.Form();
         g.Show();
-        f.Timer->stop();
+        Controls(f).Timer->stop();
         Measure(f);
         auto& s = g.State();
         // Offscreen, a window shown and hidden elsewhere can take the
         // activation, and the board's focus with it: wait until it holds.
         const auto focusBoard = [&f] {
             f.activateWindow();
-            f.box->setFocus(Qt::TabFocusReason);
-            return f.box->hasFocus();
+            Controls(f).box->setFocus(Qt::TabFocusReason);
+            return Controls(f).box->hasFocus();
         };
         QTRY_VERIFY(focusBoard());
         // Onto a plain tile beside the marked cell.
         const int c = s.selCol() < 8 ? s.selCol() + 1 : s.selCol() - 1;
-        QTest::keyClick(f.box, s.selCol() < 8 ? Qt::Key_Right : Qt::Key_Left);
+        QTest::keyClick(Controls(f).box, s.selCol() < 8 ? Qt::Key_Right : Qt::Key_Left);
         f.TimerTimer(); // the marked cell as the tick leaves it, without a frame
-        const QImage framed = f.box->Image().copy();
-        QVERIFY2(f.box->hasFocus(), "the board lost the focus before its frame was read");
-        f.box->clearFocus();
-        const QImage plain = f.box->Image().copy();
+        const QImage framed = Controls(f).box->Image().copy();
+        QVERIFY2(Controls(f).box->hasFocus(), "the board lost the focus before its frame was read");
+        Controls(f).box->clearFocus();
+        const QImage plain = Controls(f).box->Image().copy();
         const int cell = Scaled(48, ratio);
         uitest::CheckFocusFrame(plain, framed,
                                 {Scaled(22, ratio) + c * cell, Scaled(20, ratio) + s.selRow() * cell},
@@ -313,14 +313,14 @@ private slots:
         g.Start(1, uitest::NeverFittingRecord());
         auto& f = g.Form();
         g.Show();
-        f.Timer->stop();
+        Controls(f).Timer->stop();
         Measure(f);
-        QCOMPARE(f.box->Ratio(), ratio);
+        QCOMPARE(Controls(f).box->Ratio(), ratio);
         // What the widget puts on the screen is the backing image, not a
         // stretched copy of it.
-        const QImage shown = f.box->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        QCOMPARE(shown.size(), f.box->Image().size());
-        QVERIFY(shown == f.box->Image());
+        const QImage shown = Controls(f).box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown.size(), Controls(f).box->Image().size());
+        QVERIFY(shown == Controls(f).box->Image());
         // Clicks still speak of logical pixels: cell (3, 2) is where it always was.
         g.ClickCell(3, 2);
         QCOMPARE(g.State().selCol(), 3);
@@ -336,27 +336,27 @@ private slots:
         g.Start(1, uitest::NeverFittingRecord());
         auto& f = g.Form();
         g.Show();
-        f.Timer->stop();
+        Controls(f).Timer->stop();
         QScreen* here = f.screen();
         QScreen* other = screens[0] == here ? screens[1] : screens[0];
         const qreal there = other->devicePixelRatio();
         QVERIFY(there != here->devicePixelRatio());
-        QCOMPARE(f.box->Ratio(), here->devicePixelRatio());
+        QCOMPARE(Controls(f).box->Ratio(), here->devicePixelRatio());
         f.windowHandle()->setScreen(other);
         f.move(other->geometry().topLeft() + QPoint(20, 20));
-        QTRY_COMPARE(f.box->devicePixelRatioF(), there);
+        QTRY_COMPARE(Controls(f).box->devicePixelRatioF(), there);
         // Redrawn at the new screen's pixels without anything else happening.
-        QTRY_COMPARE(f.box->Image().size(), QSize(Scaled(520, there), Scaled(376, there)));
-        QTRY_COMPARE(f.levelbox->Image().size(), QSize(Scaled(57, there), Scaled(20, there)));
+        QTRY_COMPARE(Controls(f).box->Image().size(), QSize(Scaled(520, there), Scaled(376, there)));
+        QTRY_COMPARE(Controls(f).levelbox->Image().size(), QSize(Scaled(57, there), Scaled(20, there)));
         const int t = g.State().TileAt(0, 0);
-        const QImage cell = f.box->Image().copy(Scaled(22, there), Scaled(20, there),
+        const QImage cell = Controls(f).box->Image().copy(Scaled(22, there), Scaled(20, there),
                                               Scaled(48, there), Scaled(48, there));
         if (there == 2)
             QCOMPARE(cell, sheet.copy(96 * (t % 20), 96 * (t / 20), 96, 96));
         if (there == 1)
             QCOMPARE(cell, Decoded(1, 0).copy(48 * (t % 20), 48 * (t / 20), 48, 48));
-        const QImage shown = f.box->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        QVERIFY(shown == f.box->Image());
+        const QImage shown = Controls(f).box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QVERIFY(shown == Controls(f).box->Image());
     }
 };
 

@@ -17,6 +17,7 @@
 #include "paintbox.h"
 #include "render.h"
 #include "test_ui.h"
+#include "texts.h"
 #include "tonguedlg.h"
 #include "uifixture.h"
 #include "yesnodlg.h"
@@ -31,7 +32,7 @@ namespace {
 
 bool ShowsTile(uitest::Game& g, int c, int r, int tile) {
     QImage sheet = Rgb(zt::TestSeam::Bitmaps(g.Form()).Item(0).Bitmap);
-    return g.Form().box->Image().copy(QRect(zt::render::CellOrigin(c, r), QSize(48, 48))) ==
+    return Controls(g.Form()).box->Image().copy(QRect(zt::render::CellOrigin(c, r), QSize(48, 48))) ==
            sheet.copy(zt::render::TileRect(tile));
 }
 
@@ -48,11 +49,11 @@ void FirstStartTest::emptyStoreGivesEnglishLevelOneAndAsksForTheLanguage() {
     g.w = zt::CreateGameWindows(g.Dir());
     auto& f = g.Form();
     QCOMPARE(f.windowTitle(), QStringLiteral("Zorbly Tarnel V2.2 - Game noname.ztn"));
-    QCOMPARE(f.LoadBtn->toolTip(), QString(EnglishLoadHint));
-    QCOMPARE(f.levellabel->text(), QStringLiteral("Level:"));
+    QCOMPARE(Controls(f).LoadBtn->toolTip(), QString(EnglishLoadHint));
+    QCOMPARE(Controls(f).levellabel->text(), QStringLiteral("Level:"));
     QCOMPARE(g.State().currentLevel(), 1);
-    QVERIFY(f.SoundBtn->isChecked());
-    f.SoundBtn->setChecked(false);
+    QVERIFY(Controls(f).SoundBtn->isChecked());
+    Controls(f).SoundBtn->click(); // off
 
     QStringList seen;
     WhenModal([&](QWidget* w) {
@@ -69,13 +70,13 @@ void FirstStartTest::emptyStoreGivesEnglishLevelOneAndAsksForTheLanguage() {
     QCOMPARE(g.State().language(), zt::Language::German);
     QTRY_VERIFY(!QApplication::activeModalWidget());
     // The texts stay as they were until the next deal.
-    QCOMPARE(f.LoadBtn->toolTip(), QString(EnglishLoadHint));
+    QCOMPARE(Controls(f).LoadBtn->toolTip(), QString(EnglishLoadHint));
     QCOMPARE(f.windowTitle(), QStringLiteral("Zorbly Tarnel V2.2 - Game noname.ztn"));
-    f.RestartBtn->click();
-    QCOMPARE(f.LoadBtn->toolTip(), QStringLiteral("Ich hol mir einen alten Spielstand."));
-    QCOMPARE(f.levellabel->text(), QStringLiteral("Stufe:"));
+    Controls(f).RestartBtn->click();
+    QCOMPARE(Controls(f).LoadBtn->toolTip(), QStringLiteral("Ich hol mir einen alten Spielstand."));
+    QCOMPARE(Controls(f).levellabel->text(), QStringLiteral("Stufe:"));
     QCOMPARE(f.windowTitle(), QStringLiteral("Zorbly Tarnel V2.2 - Spiel noname.ztn"));
-    QCOMPARE(f.focusWidget(), static_cast<QWidget*>(f.levelscroll));
+    QCOMPARE(f.focusWidget(), static_cast<QWidget*>(Controls(f).levelscroll));
 }
 
 void FirstStartTest::languageDialogClosedKeepsAskingAtTheNextStart() {
@@ -103,8 +104,8 @@ void FirstStartTest::storedLevelIsBroughtIntoRange() {
     uitest::Game g;
     g.Store().WriteNumber("common", "level", 250);
     g.Start(200, NeverFittingRecord());
-    QCOMPARE(g.Form().levelscroll->value(), 200);
-    QCOMPARE(g.Form().levelscroll->maximum(), 200);
+    QCOMPARE(Controls(g.Form()).levelscroll->value(), 200);
+    QCOMPARE(Controls(g.Form()).levelscroll->maximum(), 200);
 }
 
 void FirstStartTest::missingProgressFileIsNamedWithoutAMessage() {
@@ -145,7 +146,7 @@ void FirstStartTest::givenProgressFileIsReadInsteadOfTheRemembered() {
 void PlayTest::moveSwapsTheTwoCellsOnScreen() {
     uitest::Game g;
     g.Start(1, NeverFittingRecord());
-    g.Form().Timer->stop();
+    Controls(g.Form()).Timer->stop();
     auto& s = g.State();
     const int oldC = s.selCol(), oldR = s.selRow();
     QCOMPARE(s.TileAt(oldC, oldR), 39);
@@ -162,7 +163,7 @@ void PlayTest::markerTurnsOnTheSelectedCellOnly() {
     uitest::Game g;
     g.Start(1, NeverFittingRecord());
     auto& f = g.Form();
-    f.Timer->stop();
+    Controls(f).Timer->stop();
     auto& s = g.State();
     f.TimerTimer();
     for (int c = 0; c < 9; ++c) {
@@ -172,20 +173,20 @@ void PlayTest::markerTurnsOnTheSelectedCellOnly() {
         }
     }
     // The car turns with each tick, and eight ticks are one turn.
-    const QImage first = f.box->Image().copy();
+    const QImage first = Controls(f).box->Image().copy();
     f.TimerTimer();
-    QVERIFY(f.box->Image() != first);
+    QVERIFY(Controls(f).box->Image() != first);
     for (int i = 0; i < 7; ++i) {
         f.TimerTimer();
     }
-    QCOMPARE(f.box->Image(), first);
+    QCOMPARE(Controls(f).box->Image(), first);
 }
 
 void PlayTest::solvingShowsWonThenMarksTheLevel() {
     uitest::Game g;
     g.Start(2, FittingRecord());
     auto& f = g.Form();
-    f.Timer->stop();
+    Controls(f).Timer->stop();
     g.OneMoveFromSolved();
     const QImage digits = Rgb(zt::TestSeam::Bitmaps(f).Item(2).Bitmap);
     const QRect face(42, 0, 13, 20);
@@ -193,22 +194,22 @@ void PlayTest::solvingShowsWonThenMarksTheLevel() {
     int page = 0;
     WhenModal([&](QWidget* w) {
         page = uitest::ShownPage(g.w.YesNoDlg);
-        sadWhileWon = f.levelbox->Image().copy(face) == digits.copy(zt::render::FaceRect(false));
+        sadWhileWon = Controls(f).levelbox->Image().copy(face) == digits.copy(zt::render::FaceRect(false));
         uitest::PageButton(w, 1, 1)->click();
     });
     g.ClickCell(1, 0);
     QCOMPARE(page, 1);
     QVERIFY(sadWhileWon);
-    QCOMPARE(f.levelbox->Image().copy(face), digits.copy(zt::render::FaceRect(true)));
-    QCOMPARE(f.levelbox->toolTip(), QStringLiteral("Level 1: solved"));
+    QCOMPARE(Controls(f).levelbox->Image().copy(face), digits.copy(zt::render::FaceRect(true)));
+    QCOMPARE(Controls(f).levelbox->toolTip(), QStringLiteral("Level 1: solved"));
     // One of two levels: the lower 157 rows of the gauge are full.
     const QImage backdrop = Rgb(zt::TestSeam::Bitmaps(f).Item(1).Bitmap);
-    QCOMPARE(f.box->Image().copy(469, 190, 31, 157), backdrop.copy(469, 190, 31, 157));
-    QCOMPARE(f.box->Image().copy(469, 32, 31, 158), backdrop.copy(415, 32, 31, 158));
+    QCOMPARE(Controls(f).box->Image().copy(469, 190, 31, 157), backdrop.copy(469, 190, 31, 157));
+    QCOMPARE(Controls(f).box->Image().copy(469, 32, 31, 158), backdrop.copy(415, 32, 31, 158));
     // No marker on a solved level, and it comes back with the next deal.
     f.TimerTimer();
     QVERIFY(ShowsTile(g, 1, 0, 38));
-    f.RestartBtn->click(); // solved: no question
+    Controls(f).RestartBtn->click(); // solved: no question
     f.TimerTimer();
     QVERIFY(!ShowsTile(g, g.State().selCol(), g.State().selRow(),
                        g.State().TileAt(g.State().selCol(), g.State().selRow())));
@@ -231,38 +232,38 @@ void PlayTest::everythingIsDrawn() {
     g.Store().WriteNumber("common", "tongue", 0);
     g.w = zt::CreateGameWindows(g.Dir(), pictures != ReadAtOnce);
     auto& f = g.Form();
-    f.SoundBtn->setChecked(false);
-    f.Timer->stop(); // the turning car would redraw the marked cell in its own time
+    Controls(f).SoundBtn->click(); // off
+    Controls(f).Timer->stop(); // the turning car would redraw the marked cell in its own time
     if (pictures != ReadAtOnce) {
         QVERIFY(!f.StartFailed());
         QCOMPARE(zt::TestSeam::Bitmaps(f).Count(), 0);
         // Ticks and drawing calls while hidden find nothing to draw with.
-        const QImage before = f.box->Image();
+        const QImage before = Controls(f).box->Image();
         f.TimerTimer();
         f.DrawGauge();
         f.DrawCell(0, 0);
         f.levelboxPaint();
-        QCOMPARE(f.box->Image(), before);
+        QCOMPARE(Controls(f).box->Image(), before);
         if (pictures == HandedOverLater) {
             f.SetMedia(zt::BeginStartWork());
         }
     }
     g.Show();
     if (pictures == ReadAtOnce) {
-        f.box->Image().fill(Qt::magenta);
-        f.levelbox->Image().fill(Qt::magenta);
-        f.box->repaint(); // as when the window system uncovers it
+        Controls(f).box->Image().fill(Qt::magenta);
+        Controls(f).levelbox->Image().fill(Qt::magenta);
+        Controls(f).box->repaint(); // as when the window system uncovers it
     }
     const QImage backdrop = Rgb(zt::TestSeam::Bitmaps(f).Item(1).Bitmap);
-    QCOMPARE(f.box->Image().copy(0, 0, 22, 376), backdrop.copy(0, 0, 22, 376));
+    QCOMPARE(Controls(f).box->Image().copy(0, 0, 22, 376), backdrop.copy(0, 0, 22, 376));
     for (int c = 0; c < 9; ++c) {
         for (int r = 0; r < 7; ++r) {
             QVERIFY(ShowsTile(g, c, r, g.State().TileAt(c, r))); // the marked one plain
         }
     }
     // Nothing solved: the grey strip over the background's full one.
-    QCOMPARE(f.box->Image().copy(469, 32, 31, 315), backdrop.copy(415, 32, 31, 315));
-    QVERIFY(f.levelbox->Image().pixel(50, 10) != QColor(Qt::magenta).rgb());
+    QCOMPARE(Controls(f).box->Image().copy(469, 32, 31, 315), backdrop.copy(415, 32, 31, 315));
+    QVERIFY(Controls(f).levelbox->Image().pixel(50, 10) != QColor(Qt::magenta).rgb());
 }
 
 void FirstStartTest::startUpErrorsStandCentredWithTheIcon() {
@@ -324,9 +325,12 @@ void FirstStartTest::levelReportsAreWordedInTheLanguage() {
     QFETCH(int, fault);
     QFETCH(QString, text);
     const QString path = QString::fromUtf8("/spiele/zt\u00fcrn/ztrn.dat");
-    QCOMPARE(fault < 0 ? zt::LevelDamagedText(german, 2, {6, 2}, 250)
-                       : zt::LevelFileText(german, zt::LevelFileFault(fault), path, 12),
-             text);
+    // Worded in the language the game speaks, from its catalogue.
+    zt::SpeakLanguage(german ? zt::Language::German : zt::Language::English);
+    const QString worded = fault < 0 ? zt::LevelDamagedText(2, {6, 2}, 250)
+                                     : zt::LevelFileText(zt::LevelFileFault(fault), path, 12);
+    zt::SpeakLanguage(zt::Language::English);
+    QCOMPARE(worded, text);
 }
 
 void PlayTest::damagedPicturesFoundLateEndTheRunWithAMessage() {
@@ -369,12 +373,12 @@ void NavigationTest::newGameClearsTheProgress() {
     auto& f = g.Form();
     zt::GameTestAccess t{g.State()};
     t.solvedFlags()[0] = t.solvedFlags()[2] = 1;
-    f.levelscroll->setValue(2);
+    Controls(f).levelscroll->setValue(2);
     Answer({"Btn0401"});
-    f.NewGameBtn->click();
-    QCOMPARE(f.levelscroll->value(), 1);
+    Controls(f).NewGameBtn->click();
+    QCOMPARE(Controls(f).levelscroll->value(), 1);
     const QImage backdrop = Rgb(zt::TestSeam::Bitmaps(f).Item(1).Bitmap);
-    QCOMPARE(f.box->Image().copy(469, 32, 31, 315), backdrop.copy(415, 32, 31, 315));
+    QCOMPARE(Controls(f).box->Image().copy(469, 32, 31, 315), backdrop.copy(415, 32, 31, 315));
 }
 
 // Which levels are skipped is the engine's; the buttons go each its own way.
@@ -382,11 +386,11 @@ void NavigationTest::nextAndPreviousGoTheirOwnWays() {
     uitest::Game g;
     g.Start(5, NeverFittingRecord());
     auto& f = g.Form();
-    f.levelscroll->setValue(3);
-    f.sUpBtn->click();
-    QCOMPARE(f.levelscroll->value(), 4);
-    f.sDownBtn->click();
-    QCOMPARE(f.levelscroll->value(), 3);
+    Controls(f).levelscroll->setValue(3);
+    Controls(f).sUpBtn->click();
+    QCOMPARE(Controls(f).levelscroll->value(), 4);
+    Controls(f).sDownBtn->click();
+    QCOMPARE(Controls(f).levelscroll->value(), 3);
 }
 
 void NavigationTest::troughClicksPageToTheEnds() {
@@ -395,15 +399,15 @@ void NavigationTest::troughClicksPageToTheEnds() {
     g.Show();
     auto& f = g.Form();
     auto& s = g.State();
-    f.levelscroll->setValue(495);
-    f.levelscroll->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    Controls(f).levelscroll->setValue(495);
+    Controls(f).levelscroll->triggerAction(QAbstractSlider::SliderPageStepAdd);
     QCOMPARE(s.currentLevel(), 500);
     QCOMPARE(g.Form().windowTitle(), QStringLiteral("Zorbly Tarnel V2.2 - Game noname.ztn"));
-    f.levelscroll->setValue(3);
-    f.levelscroll->triggerAction(QAbstractSlider::SliderPageStepSub);
+    Controls(f).levelscroll->setValue(3);
+    Controls(f).levelscroll->triggerAction(QAbstractSlider::SliderPageStepSub);
     QCOMPARE(s.currentLevel(), 1);
     // The keyboard reaches the selector from the start.
-    QCOMPARE(f.focusWidget(), static_cast<QWidget*>(f.levelscroll));
+    QCOMPARE(f.focusWidget(), static_cast<QWidget*>(Controls(f).levelscroll));
     QTest::keyClick(f.focusWidget(), Qt::Key_Right);
     QCOMPARE(s.currentLevel(), 2);
     QTest::keyClick(f.focusWidget(), Qt::Key_PageDown);
@@ -418,17 +422,17 @@ void NavigationTest::languageButtonRenewsEveryText() {
     g.Start(5, NeverFittingRecord(), 0);
     auto& f = g.Form();
     Answer({"GermanBtn"});
-    f.TongueBtn->click();
+    Controls(f).TongueBtn->click();
     QCOMPARE(g.State().language(), zt::Language::German);
-    QCOMPARE(f.sUpBtn->toolTip(), QStringLiteral("nächsthöhere ungelöste Stufe"));
-    QCOMPARE(f.TongueBtn->toolTip(), QStringLiteral("I don't speak german."));
-    QCOMPARE(f.levellabel->text(), QStringLiteral("Stufe:"));
+    QCOMPARE(Controls(f).sUpBtn->toolTip(), QStringLiteral("nächsthöhere ungelöste Stufe"));
+    QCOMPARE(Controls(f).TongueBtn->toolTip(), QStringLiteral("I don't speak german."));
+    QCOMPARE(Controls(f).levellabel->text(), QStringLiteral("Stufe:"));
     QCOMPARE(f.windowTitle(), QStringLiteral("Zorbly Tarnel V2.2 - Spiel noname.ztn"));
-    QCOMPARE(f.levelbox->toolTip(), QStringLiteral("Stufe 1: ungelöst"));
+    QCOMPARE(Controls(f).levelbox->toolTip(), QStringLiteral("Stufe 1: ungelöst"));
     Answer({"EnglishBtn"});
-    f.TongueBtn->click();
-    QCOMPARE(f.TongueBtn->toolTip(), QStringLiteral("Ich spreche nicht englisch."));
-    QCOMPARE(f.InfoBtn->toolTip(), QStringLiteral("Who did these ZORBLY GAME?"));
+    Controls(f).TongueBtn->click();
+    QCOMPARE(Controls(f).TongueBtn->toolTip(), QStringLiteral("Ich spreche nicht englisch."));
+    QCOMPARE(Controls(f).InfoBtn->toolTip(), QStringLiteral("Who did these ZORBLY GAME?"));
 }
 
 void ClosingTest::answeredNoKeepsPlaying() {
@@ -451,8 +455,8 @@ void ClosingTest::answeredYesWritesTheSettingsEvenWhenSaveIsCancelled() {
     g.Start(20, NeverFittingRecord(), 1);
     g.Show();
     auto& f = g.Form();
-    f.levelscroll->setValue(17);
-    f.RulesBtn->click();
+    Controls(f).levelscroll->setValue(17);
+    Controls(f).RulesBtn->click();
     QVERIFY(zt::TestSeam::Help(f) && zt::TestSeam::Help(f)->isVisible());
     QSignalSpy closed(&f, &zt::TMainForm::Closed);
     bool saveOffered = false;
@@ -463,7 +467,7 @@ void ClosingTest::answeredYesWritesTheSettingsEvenWhenSaveIsCancelled() {
             save->close();
         });
     });
-    f.ExitBtn->click();
+    Controls(f).ExitBtn->click();
     QCOMPARE(closed.count(), 1);
     QVERIFY(saveOffered);
     QVERIFY(!f.isVisible());

@@ -185,7 +185,7 @@ struct Game {
         }
         w = zt::CreateGameWindows(Dir());
         // Sound stays off so the tests never wait on a sound device.
-        w.MainForm->SoundBtn->setChecked(false);
+        Controls(*w.MainForm).SoundBtn->setChecked(false);
     }
     // Levels of the same kind, n of them.
     void Start(int n, const zt::LevelRecord& record, int language = 0) {
@@ -216,7 +216,7 @@ struct Game {
         g.Select({2, 0});
     }
     void ClickCell(int c, int r) {
-        QTest::mouseClick(Form().box, Qt::LeftButton, {},
+        QTest::mouseClick(Controls(Form()).box, Qt::LeftButton, {},
                           QPoint(22 + 48 * c + 10, 20 + 48 * r + 10));
     }
 };

@@ -6,14 +6,46 @@
 #include <QPoint>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolButton>
+#include <QScrollBar>
 
 #include "mainform.h"
 #include "splash.h"
+#include "weblabel.h"
 #include "yesnodlg.h"
 
 namespace zt {
 
+// The main window's controls, under the names the game's code uses.
+struct MainControls {
+    QFrame* ToolPanel;
+    PaintBox* box;
+    PaintBox* levelbox;
+    QToolButton* NewGameBtn;
+    QToolButton* RestartBtn;
+    QToolButton* LoadBtn;
+    QToolButton* SaveBtn;
+    QToolButton* SoundBtn;
+    QToolButton* ExitBtn;
+    QLabel* levellabel;
+    QToolButton* sDownBtn;
+    QScrollBar* levelscroll;
+    QToolButton* sUpBtn;
+    QToolButton* TongueBtn;
+    QToolButton* RulesBtn;
+    QToolButton* InfoBtn;
+    QToolButton* ZorblyBtn;
+    TCKSimpleLabel* ZGLLabel;
+    QTimer* Timer;
+};
+
 struct TestSeam {
+    static MainControls Controls(const TMainForm& f) {
+        return {f.ToolPanel, f.box,      f.levelbox,    f.NewGameBtn, f.RestartBtn,
+                f.LoadBtn,   f.SaveBtn,  f.SoundBtn,    f.ExitBtn,    f.levellabel,
+                f.sDownBtn,  f.levelscroll, f.sUpBtn,   f.TongueBtn,  f.RulesBtn,
+                f.InfoBtn,   f.ZorblyBtn, f.ZGLLabel,   f.Timer};
+    }
     static int MarkerFrame(const TMainForm& f) { return f.markerFrame_; }
     static TCKBitmapList& Bitmaps(TMainForm& f) { return f.bitmaps_; }
     // What the board and the level display are drawn from now.
@@ -21,10 +53,15 @@ struct TestSeam {
     static HelpWindow* Help(const TMainForm& f) { return f.help_.get(); }
     static const QString& ProgressPath(const TMainForm& f) { return f.progressPath_; }
     // The cell the keyboard's frame stands on, and whether it is drawn.
-    static QPoint FocusFrameCell(const TMainForm& f) { return {f.frameCol_, f.frameRow_}; }
-    static bool FocusFrameShown(const TMainForm& f) { return f.frameShown_; }
+    static QPoint FocusFrameCell(const TMainForm& f) { return {f.frame_.Col(), f.frame_.Row()}; }
+    static bool FocusFrameShown(const TMainForm& f) { return f.frame_.Shown(); }
     static QTimer* Timer(const TSplash& s) { return s.timer_; }
 };
+
+// Found by the argument's namespace: Controls(form).box.
+inline MainControls Controls(const TMainForm& f) {
+    return TestSeam::Controls(f);
+}
 
 } // namespace zt
 

@@ -7,6 +7,8 @@ packages=(
     # build
     cmake ninja-build g++ make pkg-config ccache
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
+    # the catalogues of texts: lupdate, lrelease and their CMake functions
+    qt6-tools-dev qt6-l10n-tools
     # runtime plugins and fonts
     qt6-qpa-plugins fonts-dejavu-core
     # benchmarks, fuzzing, sanitizers

@@ -62,12 +62,12 @@ void SessionTest::playedClosedAndStartedAgain() {
         auto& f = first.Form();
         first.ClickCell(0, 0);
         first.ClickCell(8, 6);
-        f.levelscroll->setValue(2);
-        f.RulesBtn->click();
+        Controls(f).levelscroll->setValue(2);
+        Controls(f).RulesBtn->click();
         firstPlace = f.frameGeometry();
         QSignalSpy closed(&f, &zt::TMainForm::Closed);
         uitest::Answer({QStringLiteral("Btn0301"), QStringLiteral("close")});
-        f.ExitBtn->click();
+        Controls(f).ExitBtn->click();
         QCOMPARE(closed.count(), 1);
         first.w.MainForm.reset();
     }

@@ -1,5 +1,7 @@
 #include "render.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -263,15 +265,9 @@ void DrawLevelDisplay(QImage& levelBox, const Pictures& pictures, int level, boo
          pictures.glyphs[solved ? 11 : 12]);
 }
 
-QString LevelHint(int level, bool solved, bool german) {
-    if (german) {
-        return QStringLiteral("Stufe %1: %2")
-            .arg(level)
-            .arg(solved ? QStringLiteral("gelöst") : QStringLiteral("ungelöst"));
-    }
-    return QStringLiteral("Level %1: %2")
-        .arg(level)
-        .arg(solved ? QStringLiteral("solved") : QStringLiteral("unsolved"));
+QString LevelHint(int level, bool solved) {
+    return solved ? QCoreApplication::translate("zt::render", "Level %1: solved").arg(level)
+                  : QCoreApplication::translate("zt::render", "Level %1: unsolved").arg(level);
 }
 
 } // namespace zt::render

@@ -116,6 +116,6 @@ QRect DrawGauge(QImage& box, const Pictures& pictures, int solved, int count);
 // The three digits and the face of the level display.
 void DrawLevelDisplay(QImage& levelBox, const Pictures& pictures, int level, bool solved);
 // The level display's hint.
-QString LevelHint(int level, bool solved, bool german);
+QString LevelHint(int level, bool solved);
 
 } // namespace zt::render

@@ -25,8 +25,9 @@ int InsideRange(int start, int length, int low, int high) {
 
 } // namespace
 
-QString RulesTopic(bool german) {
-    return german ? QStringLiteral("Das_Spiel") : QStringLiteral("The_game");
+QString HelpWindow::RulesTopic() {
+    //: The anchor of the rules in the help file, one per language.
+    return tr("The_game");
 }
 
 HelpWindow::HelpWindow() {
@@ -67,7 +68,7 @@ void HelpWindow::keyPressEvent(QKeyEvent* event) {
     QTextBrowser::keyPressEvent(event);
 }
 
-void HelpWindow::ShowTopic(const QString& helpFile, const QString& topic, bool german) {
+void HelpWindow::ShowTopic(const QString& helpFile, const QString& topic) {
     topic_ = topic;
     // Shown first, so the jump to the topic works on the laid-out page.
     show();
@@ -83,12 +84,8 @@ void HelpWindow::ShowTopic(const QString& helpFile, const QString& topic, bool g
         // Whoever finds this window empty should learn why, and where the
         // file belongs.
         const bool missing = !QFileInfo::exists(helpFile);
-        const QString why =
-            german ? (missing ? QStringLiteral("Die Spielregeln fehlen: Die Hilfedatei ist nicht da.")
-                              : QStringLiteral("Die Hilfedatei mit den Spielregeln kann nicht "
-                                               "gelesen werden."))
-                   : (missing ? QStringLiteral("The rules are missing: the help file is not there.")
-                              : QStringLiteral("The help file with the rules cannot be read."));
+        const QString why = missing ? tr("The rules are missing: the help file is not there.")
+                                    : tr("The help file with the rules cannot be read.");
         setPlainText(QStringLiteral("Zorbly Tarnel\n\n") + why + QStringLiteral("\n\n") +
                      QDir::toNativeSeparators(helpFile));
     }

@@ -11,10 +11,12 @@ public:
     HelpWindow();
 
     // Shows helpFile and jumps to the anchor topic. A missing or unreadable
-    // file is named in the window, in German or English; the game says
+    // file is named in the window, in the game's language; the game says
     // nothing else.
-    void ShowTopic(const QString& helpFile, const QString& topic, bool german);
+    void ShowTopic(const QString& helpFile, const QString& topic);
     QString Topic() const { return topic_; }
+    // The rules' anchor in the help file for the game's language.
+    static QString RulesTopic();
 
     // Before a showing: unless it is up already, the window goes over main,
     // centred on it, and is made to fit whole (frame and close box included)
@@ -27,8 +29,5 @@ protected:
 private:
     QString topic_;
 };
-
-// "Das_Spiel" in German, else "The_game".
-QString RulesTopic(bool german);
 
 } // namespace zt

@@ -6,12 +6,18 @@
 #include <QScreen>
 
 #include "framing.h"
+#include "texts.h"
 
 namespace zt {
 
 namespace {
 
 QIcon (*iconSource)() = nullptr;
+
+// The standard boxes speak German whatever the game speaks.
+QString InGerman(const char* source) {
+    return TextIn(Language::German, "zt::MessageBox", source);
+}
 
 // Stands centred over its parent, or on the screen while the parent is not
 // up yet (the start-up errors come before the main window is shown), by its
@@ -54,17 +60,22 @@ void SetBoxIconSource(QIcon (*source)()) {
 }
 
 void ErrorBox(QWidget* parent, const QString& text) {
-    GameBox box(QMessageBox::Critical, QStringLiteral("Fehler"), text, parent);
-    QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    GameBox box(QMessageBox::Critical, InGerman(QT_TRANSLATE_NOOP("zt::MessageBox", "Error")), text,
+                parent);
+    QPushButton* ok = box.addButton(InGerman(QT_TRANSLATE_NOOP("zt::MessageBox", "OK")),
+                                    QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     box.exec();
 }
 
 bool WarningYesNo(QWidget* parent, const QString& text, bool yesByDefault) {
-    GameBox box(QMessageBox::Warning, QStringLiteral("Warnung"), text, parent);
-    QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+    GameBox box(QMessageBox::Warning, InGerman(QT_TRANSLATE_NOOP("zt::MessageBox", "Warning")),
+                text, parent);
+    QPushButton* yes =
+        box.addButton(InGerman(QT_TRANSLATE_NOOP("zt::MessageBox", "&Yes")), QMessageBox::YesRole);
+    QPushButton* no =
+        box.addButton(InGerman(QT_TRANSLATE_NOOP("zt::MessageBox", "&No")), QMessageBox::NoRole);
     box.setDefaultButton(yesByDefault ? yes : no);
     box.setEscapeButton(no);
     box.exec();

@@ -7,37 +7,29 @@
 
 #include "msgbox.h"
 #include "progress.h"
+#include "texts.h"
 
 namespace zt {
 
 namespace {
 
-const QString Filter = QStringLiteral("Zorbly Tarnel-Dateien (*.ztn)");
-
-QString LoadFailureText(bool german, const QString& path) {
-    return german ? QStringLiteral("Fehler beim Laden des Spiels ") + path + QLatin1Char('!')
-                  : QStringLiteral("Error occured while loading file ") + path + QLatin1Char('!');
-}
-
 // The failure box's second line: what is wrong with the file, in words the
 // player can act on where we know them, else the system's own.
-QString LoadFailureReason(bool german, const QString& path, const QString& systemError) {
+QString LoadFailureReason(const QString& path, const QString& systemError) {
     const QFileInfo info(path);
     if (info.isDir())
-        return german ? QStringLiteral("Das ist ein Ordner, keine Datei.")
-                      : QStringLiteral("That is a folder, not a file.");
+        return QCoreApplication::translate("zt::ProgressFlow", "That is a folder, not a file.");
     if (info.exists() && !info.isFile())
-        return german ? QStringLiteral("Das ist keine gewöhnliche Datei.")
-                      : QStringLiteral("That is not a regular file.");
+        return QCoreApplication::translate("zt::ProgressFlow", "That is not a regular file.");
     if (info.exists() && !info.isReadable())
-        return german ? QStringLiteral("Du darfst die Datei nicht lesen.")
-                      : QStringLiteral("You may not read that file.");
+        return QCoreApplication::translate("zt::ProgressFlow", "You may not read that file.");
     return systemError;
 }
 
-QString LoadFailureBoxText(bool german, const QString& path, const QString& systemError) {
-    const QString reason = LoadFailureReason(german, path, systemError);
-    const QString text = LoadFailureText(german, path);
+QString LoadFailureBoxText(const QString& path, const QString& systemError) {
+    const QString reason = LoadFailureReason(path, systemError);
+    const QString text =
+        QCoreApplication::translate("zt::ProgressFlow", "Error occured while loading file %1!").arg(path);
     return reason.isEmpty() ? text : text + QLatin1Char('\n') + reason;
 }
 
@@ -53,7 +45,10 @@ QString ProgressFlow::ShowDialog(bool save, const QString& folder, const QString
     if (!nativeDialogs)
         options |= QFileDialog::DontUseNativeDialog;
     dialog.setOptions(options);
-    dialog.setNameFilter(Filter);
+    // The file type's name is German whatever the game speaks.
+    dialog.setNameFilter(
+        TextIn(Language::German, "zt::ProgressFlow",
+               QT_TRANSLATE_NOOP("zt::ProgressFlow", "Zorbly Tarnel files (*.ztn)")));
     dialog.setDefaultSuffix(QStringLiteral("ztn"));
     if (!folder.isEmpty())
         dialog.setDirectory(folder);
@@ -76,7 +71,7 @@ void ProgressFlow::StartUpRead() {
     game->RestoreSolvedFlags(flags);
     fileFlags = flags;
     if (read == ProgressRead::Failed)
-        ErrorBox(parent, LoadFailureBoxText(game->German(), *progressPath, error));
+        ErrorBox(parent, LoadFailureBoxText(*progressPath, error));
 }
 
 void ProgressFlow::LoadProgress() {
@@ -95,7 +90,7 @@ void ProgressFlow::LoadFile(const QString& chosen) {
         SolvedFlags loaded{};
         QString error;
         if (ReadProgressFile(chosen, loaded, &error) != ProgressRead::Ok) {
-            ErrorBox(parent, LoadFailureBoxText(game->German(), chosen, error));
+            ErrorBox(parent, LoadFailureBoxText(chosen, error));
             return;
         }
         game->RestoreSolvedFlags(loaded);
@@ -120,7 +115,6 @@ void ProgressFlow::SaveProgress() {
         folder = programDir;
         fileName = FileNamePart(lastSaveChoice);
     }
-    const bool german = game->German();
     QString name;
     for (;;) {
         const QString chosen = ShowDialog(true, folder, fileName);
@@ -130,10 +124,9 @@ void ProgressFlow::SaveProgress() {
         name = WithProgressExtension(chosen);
         if (!ProgressFileExists(name))
             break;
-        const QString question = german ? QStringLiteral("Spiel ") + FileNamePart(name) +
-                                              QStringLiteral(" existiert bereits. Überschreiben?")
-                                        : QStringLiteral("Game ") + FileNamePart(name) +
-                                              QStringLiteral(" already existing. Overwrite?");
+        const QString question =
+            QCoreApplication::translate("zt::ProgressFlow", "Game %1 already existing. Overwrite?")
+                .arg(FileNamePart(name));
         if (WarningYesNo(parent, question))
             break;
         // Back to the dialog, on the name chosen last.
@@ -145,11 +138,8 @@ void ProgressFlow::SaveProgress() {
         fileFlags = game->solvedFlags();
     } else {
         const QString text =
-            german
-                ? QStringLiteral("Kann Spiel ") + FileNamePart(name) +
-                      QStringLiteral(" nicht speichern. Datenträger voll oder nicht beschreibbar.")
-                : QStringLiteral("Cannot save game ") + FileNamePart(name) +
-                      QStringLiteral(". Drive full or not writable.");
+            QCoreApplication::translate("zt::ProgressFlow", "Cannot save game %1. Drive full or not writable.")
+                .arg(FileNamePart(name));
         ErrorBox(parent, text);
     }
     if (updateCaption)

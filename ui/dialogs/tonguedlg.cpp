@@ -7,6 +7,7 @@
 #include "fonts.h"
 #include "glyphs.h"
 #include "dialogplacement.h"
+#include "texts.h"
 
 namespace zt {
 
@@ -29,12 +30,15 @@ TTongueDlg::TTongueDlg(QWidget* main, Game& game)
     image->setAlignment(Qt::AlignCenter);
     image->setPixmap(GameIconPicture());
 
-    english_ = new QPushButton(QStringLiteral("I speak english."), this);
+    // Each answer in its own language.
+    english_ = new QPushButton(
+        TextIn(Language::English, "zt::TTongueDlg", QT_TR_NOOP("I speak english.")), this);
     english_->setObjectName(QStringLiteral("EnglishBtn"));
     english_->setGeometry(84, 16, 221, 27);
     english_->setIcon(GlyphIcon(QStringLiteral("flags_en.bmp")));
     english_->setIconSize(QSize(53, 20));
-    german_ = new QPushButton(QStringLiteral("Ich spreche deutsch."), this);
+    german_ = new QPushButton(
+        TextIn(Language::German, "zt::TTongueDlg", QT_TR_NOOP("I speak german.")), this);
     german_->setObjectName(QStringLiteral("GermanBtn"));
     german_->setGeometry(84, 48, 221, 27);
     german_->setIcon(GlyphIcon(QStringLiteral("flags_de.bmp")));

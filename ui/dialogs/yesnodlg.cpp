@@ -10,6 +10,7 @@
 #include "fonts.h"
 #include "glyphs.h"
 #include "dialogplacement.h"
+#include "texts.h"
 
 namespace zt {
 
@@ -24,27 +25,23 @@ struct PageLayout {
     int yesGlyphs;
     const char* noGlyph;
     bool noIsCancel;
-    // German, French, English. A "|" marks where a line may break, between
-    // phrases; it shows as a space when the line goes on.
-    const char* texts[3];
+    // A "|" marks where a line may break, between phrases; it shows as a
+    // space when the line goes on.
+    const char* text;
 };
 
 // The pages the game shows; the numbers between are not used.
 const PageLayout Layouts[TYesNoDlg::PageCount] = {
     {1, {60, 28, 181, 17}, false, 92, "smile.bmp", 1, nullptr, false,
-     {"Hurra,|geschafft!", "Super,|tu as réussi!", "Hurrah,|you did it!"}},
+     QT_TRANSLATE_NOOP("zt::TYesNoDlg", "Hurrah,|you did it!")},
     {2, {56, 20, 189, 26}, true, 48, "uturn.bmp", 2, "cross.bmp", false,
-     {"Willst Du die Stufe|wirklich aufgeben?", "Do you really want|to give up the level?",
-      "Do you really want|to give up the level?"}},
+     QT_TRANSLATE_NOOP("zt::TYesNoDlg", "Do you really want|to give up the level?")},
     {3, {72, 20, 153, 29}, true, 44, "door.bmp", 1, "cancel.bmp", true,
-     {"Willst Du wirklich|schon aufhören?", "Veux-tu vraiment|arrêter?",
-      "Do you really want|to go?"}},
+     QT_TRANSLATE_NOOP("zt::TYesNoDlg", "Do you really want|to go?")},
     {4, {56, 20, 189, 26}, true, 48, "uturn.bmp", 2, "cross.bmp", false,
-     {"Willst Du das Spiel|wirklich aufgeben?", "Veux-tu vraiment|abandonner le jeu?",
-      "Do you really want|to give up the game?"}},
+     QT_TRANSLATE_NOOP("zt::TYesNoDlg", "Do you really want|to give up the game?")},
     {6, {60, 24, 181, 21}, false, 92, "smile.bmp", 1, nullptr, false,
-     {"Gratulation,|Du hast|alle Stufen gelöst.", "Congratulation,|you solved all levels.",
-      "Congratulation,|you solved all levels."}},
+     QT_TRANSLATE_NOOP("zt::TYesNoDlg", "Congratulation,|you solved all levels.")},
 };
 
 // Inside the bevel, right of the icon: where a label may grow to show its
@@ -80,8 +77,6 @@ void FitLabel(QLabel* label, const QRect& place) {
     label->setGeometry(r);
 }
 
-const char* const YesTexts[3] = {"Ja", "Oui", "Yes"};
-const char* const NoTexts[3] = {"Nein", "Non", "No"};
 
 QString Name(char kind, int page, int item) {
     return QStringLiteral("%1%2%3")
@@ -145,7 +140,7 @@ TYesNoDlg::TYesNoDlg(QWidget* main, std::function<Language()> language)
             const ModalResult second = pc.noIsCancel ? ModalResult::Cancel : ModalResult::No;
             connect(pc.no, &QPushButton::clicked, this, [this, second] { done(int(second)); });
         } else {
-            pc.yes->setText(QStringLiteral("OK"));
+            pc.yes->setText(tr("OK"));
             connect(pc.yes, &QPushButton::clicked, this, [this] { done(int(ModalResult::Ok)); });
         }
         pc.yes->setDefault(true);
@@ -194,17 +189,19 @@ void TYesNoDlg::FormActivate() {
 
 void TYesNoDlg::SetTexts() {
     // A stored language 2 shows the French texts of this dialog.
-    const int language = static_cast<int>(language_());
-    const int column = language == 1 ? 0 : language == 2 ? 1 : 2;
+    const Language language = language_();
+    const auto text = [language](const char* source) {
+        return TextIn(language, "zt::TYesNoDlg", source);
+    };
     for (int i = 0; i < PageCount; ++i) {
         PageControls& pc = pages_[i];
-        const QString phrased = QString::fromUtf8(Layouts[i].texts[column]);
+        const QString phrased = text(Layouts[i].text);
         pc.label->setText(PhraseLines(phrased, pc.label->fontMetrics(), LabelArea.width()));
         pc.label->setAccessibleName(QString(phrased).replace(QLatin1Char('|'), QLatin1Char(' ')));
         FitLabel(pc.label, Layouts[i].label);
         if (pc.no) {
-            pc.yes->setText(QString::fromUtf8(YesTexts[column]));
-            pc.no->setText(QString::fromUtf8(NoTexts[column]));
+            pc.yes->setText(text(QT_TRANSLATE_NOOP("zt::TYesNoDlg", "Yes")));
+            pc.no->setText(text(QT_TRANSLATE_NOOP("zt::TYesNoDlg", "No")));
         }
     }
 }

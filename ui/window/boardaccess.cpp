@@ -15,13 +15,14 @@ void TMainForm::AttachBoardAccessibility() {
         }
         return FactsOf(game_.board(), cell, marked);
     };
-    reading.framedCell = [this] { return Cell{frameCol_, frameRow_}; };
+    reading.framedCell = [this] { return Cell{frame_.Col(), frame_.Row()}; };
     reading.cellRect = [](Cell cell) {
         return QRect(render::CellOrigin(cell.c, cell.r), QSize(render::CellSize, render::CellSize));
     };
     reading.german = [this] { return game_.German(); };
     // Before anything asks for the board's interface, which Qt keeps once made.
     boardAccess_ = new BoardAccessibility(box, std::move(reading));
+    frame_.onMoved = [this] { boardAccess_->FrameMoved(); };
 }
 
 void TMainForm::MarkerMoved(Cell from, Cell to) {

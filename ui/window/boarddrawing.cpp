@@ -3,6 +3,7 @@
 #include <QToolButton>
 
 #include "catalogue.h"
+#include "hintblink.h"
 #include "mainform.h"
 #include "paintbox.h"
 #include "render.h"
@@ -50,7 +51,7 @@ void TMainForm::DrawCell(int c, int r) {
 }
 
 void TMainForm::DrawFocusFrameOn(QImage& image, QPoint at, int c, int r) const {
-    if (HintFrameOn(c, r, frameShown_ && c == frameCol_ && r == frameRow_)) {
+    if (hint_->FrameOn(c, r, frame_.On(c, r))) {
         render::DrawFocusFrame(image, at, pictures_);
     }
 }
@@ -88,7 +89,7 @@ void TMainForm::levelboxPaint() {
     const int level = game_.currentLevel();
     const bool solved = game_.IsLevelSolved(level);
     render::DrawLevelDisplay(levelbox->Image(), pictures_, level, solved);
-    const QString hint = render::LevelHint(level, solved, game_.German());
+    const QString hint = render::LevelHint(level, solved);
     levelbox->setToolTip(hint);
     DescribeLevel(hint);
     levelbox->Changed();

@@ -2,7 +2,7 @@
 // saved nothing, the question about levels solved since the last save) and
 // the settings written in one go.
 #include <QCloseEvent>
-#include <QToolButton>
+#include <QAction>
 
 #include "ckform.h"
 #include "helpwindow.h"
@@ -52,7 +52,7 @@ bool TMainForm::FormClose() {
     // out once per value.
     const QString common = QStringLiteral("common");
     ini_.BeginUpdate();
-    ini_.WriteFlag(common, QStringLiteral("sound"), SoundBtn->isChecked());
+    ini_.WriteFlag(common, QStringLiteral("sound"), actions_[SoundCommand]->isChecked());
     ini_.WriteNumber(common, QStringLiteral("level"), game_.currentLevel());
     ini_.WriteNumber(common, QStringLiteral("tongue"), static_cast<int>(game_.language()));
     ini_.WriteText(common, QStringLiteral("save"), progressPath_);

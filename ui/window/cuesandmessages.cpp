@@ -1,6 +1,6 @@
 // What the engine asks of the window besides drawing: its sounds, the pages
 // of the message dialog, and what it reports of the level file, in words.
-#include <QToolButton>
+#include <QAction>
 
 #include "mainform.h"
 #include "levelreports.h"
@@ -10,7 +10,7 @@
 namespace zt {
 
 void TMainForm::PlayCue(Cue cue) {
-    if (!SoundBtn->isChecked() || !MediaReady()) {
+    if (!actions_[SoundCommand]->isChecked() || !MediaReady()) {
         return;
     }
     // The sound list holds the cues in their order: solved first, then the move.
@@ -28,11 +28,11 @@ ModalResult TMainForm::ShowPage(Page page) {
 }
 
 void TMainForm::LevelDamaged(int level, Cell cell, int tile) {
-    ErrorBox(this, LevelDamagedText(game_.German(), level, cell, tile));
+    ErrorBox(this, LevelDamagedText(level, cell, tile));
 }
 
 void TMainForm::LevelFileFailed(LevelFileFault fault, const std::string& path, int error) {
-    ErrorBox(this, LevelFileText(game_.German(), fault, QString::fromStdString(path), error));
+    ErrorBox(this, LevelFileText(fault, QString::fromStdString(path), error));
 }
 
 } // namespace zt

@@ -8,7 +8,7 @@
 
 namespace zt {
 
-QString LevelDamagedText(bool german, int level, Cell cell, int tile);
-QString LevelFileText(bool german, LevelFileFault fault, const QString& path, int error);
+QString LevelDamagedText(int level, Cell cell, int tile);
+QString LevelFileText(LevelFileFault fault, const QString& path, int error);
 
 } // namespace zt

@@ -3,20 +3,22 @@
 //
 // One class, its code in files by what it does: startsequence.cpp (the
 // start as one ordered list of steps, and the end), toolbar.cpp (the
-// controls, their keys and handlers), languagetexts.cpp (tool tips, screen
-// reader names, caption), boarddrawing.cpp and screenratio.cpp (what the
-// board and the level display show), keyboardplay.cpp (the board without a
-// mouse), cuesandmessages.cpp (sounds, message pages, errors), closing.cpp
+// controls), actions.cpp (every command with its keys and texts, and what
+// it does), languagetexts.cpp (the caption and the level's words),
+// boarddrawing.cpp and screenratio.cpp (what the board and the level display
+// show), cuesandmessages.cpp (sounds, message pages, errors), closing.cpp
 // (the question and what is saved).
 #pragma once
 
 #include <QImage>
 #include <QString>
 #include <QWidget>
+#include <array>
 #include <map>
 #include <memory>
 
 #include "game.h"
+#include "keyboardframe.h"
 #include "settingsstore.h"
 #include "medialists.h"
 #include "progress.h"
@@ -24,6 +26,7 @@
 #include "render.h"
 #include "startwork.h"
 
+class QAction;
 class QFrame;
 class QLabel;
 class QScrollBar;
@@ -34,6 +37,7 @@ namespace zt {
 
 class BoardAccessibility;
 class HelpWindow;
+class HintBlink;
 class PaintBox;
 class RecordKeeper;
 class TAboutBox;
@@ -84,6 +88,7 @@ public:
     void LevelFileFailed(LevelFileFault fault, const std::string& path, int error) override;
 
     void ApplyLanguage();
+    void LanguageChanged(Language language) override;
     void DrawBackground();
     void DrawSelectedCell();
     void levelboxPaint();
@@ -99,28 +104,6 @@ public:
     // the opening effect, then shown.
     void setVisible(bool visible) override;
 
-    // The controls, under the names the game's code has always used.
-    QFrame* ToolPanel = nullptr;
-    PaintBox* box = nullptr;
-    PaintBox* levelbox = nullptr;
-    QToolButton* NewGameBtn = nullptr;
-    QToolButton* RestartBtn = nullptr;
-    QToolButton* LoadBtn = nullptr;
-    QToolButton* SaveBtn = nullptr;
-    QToolButton* SoundBtn = nullptr;
-    QToolButton* ExitBtn = nullptr;
-    QWidget* Shape1 = nullptr;
-    QFrame* Bevel2 = nullptr;
-    QLabel* levellabel = nullptr;
-    QToolButton* sDownBtn = nullptr;
-    QScrollBar* levelscroll = nullptr;
-    QToolButton* sUpBtn = nullptr;
-    QToolButton* TongueBtn = nullptr;
-    QToolButton* RulesBtn = nullptr;
-    QToolButton* InfoBtn = nullptr;
-    QToolButton* ZorblyBtn = nullptr;
-    TCKSimpleLabel* ZGLLabel = nullptr;
-    QTimer* Timer = nullptr;
 
 signals:
     // The pictures or sounds turned out damaged after the window was shown;
@@ -130,6 +113,7 @@ signals:
     void Closed();
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -154,43 +138,39 @@ private:
     void FirstPaintStep();
     void FormDestroy();
 
-    // The tool bar (toolbar.cpp) and the window's texts (languagetexts.cpp).
+    // The tool bar (toolbar.cpp).
     void BuildToolBar();
-    void BuildToolBarKeys();
     // The tool bar buttons' pictures.
     void LoadGlyphs();
-    // The names and descriptions a screen reader reads, in the language of
-    // the hints they are taken from.
-    void DescribeControl(QWidget* control, const QString& hint);
+
+    // Every command the player can give, with its keys and texts (actions.cpp).
+    enum Command {
+        NewGameCommand, RestartCommand, LoadCommand, SaveCommand, SoundCommand, QuitCommand,
+        PreviousUnsolvedCommand, NextUnsolvedCommand, LanguageCommand, RulesCommand,
+        AboutCommand, WebCommand, UndoCommand, RedoCommand, HintCommand, FrameLeftCommand,
+        FrameRightCommand, FrameUpCommand, FrameDownCommand, SwapCommand, BrowseCommand,
+        CommandCount
+    };
+    void BuildActions();
+    // The actions' tool tips and screen-reader texts in the game's language.
+    void DescribeActions();
+    // The names and descriptions a screen reader reads.
+    void DescribeControl(QWidget* control, const QString& hint, const QAction* action);
     void DescribeLevel(const QString& hint);
 
     // The board for a screen reader (boardaccess.cpp): made with the board,
     // before anything asks for its interface.
     void AttachBoardAccessibility();
 
-    // Playing the board from the keyboard (keyboardplay.cpp).
-    void BuildBoardKeys();
-    // Moves the keyboard's frame, redrawing the cell it leaves and the one it
-    // comes to.
-    void PlaceFocusFrame(int c, int r);
-    void ShowFocusFrame(bool shown);
     // A cell as it stands: the selected one with its marker.
     void RedrawCell(int c, int r);
-    bool boxKeyDown(int key);
-
     // Drawing (boarddrawing.cpp, screenratio.cpp).
     void DrawFocusFrameOn(QImage& image, QPoint at, int c, int r) const;
-    // Ctrl+Z, Ctrl+Y and H: undo, redo and the blinking hint frame.
-    void BuildHintKeys();
     void UndoSwap();
     void RedoSwap();
     void ShowHint();
-    void HintBlink();
-    // Ends the hint: the blinking, the frame and its words for a screen reader.
-    void EndHint();
-    // Whether a frame goes on cell (c, r): while a hint blinks there, as it
-    // blinks; else the keyboard's.
-    bool HintFrameOn(int c, int r, bool keyboardFrame) const;
+    // The hint's words for a screen reader go with it.
+    void HintEnded();
     // Whether there is anything to draw with yet: while the window is hidden
     // the pictures may still be on their way, and its first showing paints
     // everything anyway.
@@ -242,21 +222,39 @@ private:
     QString progressPath_;
     QString helpFile_;
     int markerFrame_ = 0;
-    int frameCol_ = 0;
-    int frameRow_ = 0;
-    bool frameShown_ = false;
+    KeyboardFrame frame_;
     BoardAccessibility* boardAccess_ = nullptr; // a child of box
-    std::optional<Cell> hintCell_; // the hinted cell, until the next key or click
-    bool hintLit_ = false;
-    int hintSteps_ = 0;
-    QTimer* hintTimer_ = nullptr;
-    QObject* anyInput_ = nullptr;
+    HintBlink* hint_ = nullptr;
+    std::array<QAction*, CommandCount> actions_{};
     bool firstTime_ = true;
     bool startFailed_ = false;
     bool closing_ = false;
     // The player's records and the level browser: told of every deal and
     // solve (LevelSolvedChanged), opened by the level display and Ctrl+L.
     std::unique_ptr<RecordKeeper> records_;
+
+    // The controls, under the names the game's code has always used.
+    QFrame* ToolPanel = nullptr;
+    PaintBox* box = nullptr;
+    PaintBox* levelbox = nullptr;
+    QToolButton* NewGameBtn = nullptr;
+    QToolButton* RestartBtn = nullptr;
+    QToolButton* LoadBtn = nullptr;
+    QToolButton* SaveBtn = nullptr;
+    QToolButton* SoundBtn = nullptr;
+    QToolButton* ExitBtn = nullptr;
+    QWidget* Shape1 = nullptr;
+    QFrame* Bevel2 = nullptr;
+    QLabel* levellabel = nullptr;
+    QToolButton* sDownBtn = nullptr;
+    QScrollBar* levelscroll = nullptr;
+    QToolButton* sUpBtn = nullptr;
+    QToolButton* TongueBtn = nullptr;
+    QToolButton* RulesBtn = nullptr;
+    QToolButton* InfoBtn = nullptr;
+    QToolButton* ZorblyBtn = nullptr;
+    TCKSimpleLabel* ZGLLabel = nullptr;
+    QTimer* Timer = nullptr;
 };
 
 } // namespace zt

@@ -9,6 +9,7 @@
 // while no language has been chosen, asks for one.
 #include "mainform.h"
 
+#include <QAction>
 #include <QFrame>
 #include <QShowEvent>
 #include <QTimer>
@@ -24,6 +25,7 @@
 #include "recordkeeper.h"
 #include "splash.h"
 #include "startwork.h"
+#include "texts.h"
 #include "tonguedlg.h"
 
 namespace zt {
@@ -39,7 +41,7 @@ enum class StartPoint { Made, FirstTurn, Shown };
 
 TMainForm::TMainForm(const QString& programDir, bool picturesLater, const QString& progressFile)
     : game_(*this), picturesLater_(picturesLater), programDir_(programDir),
-      progressPath_(progressFile) {
+      progressPath_(progressFile), frame_([this](int c, int r) { RedrawCell(c, r); }) {
     RunStartSteps(int(StartPoint::Made));
     if (picturesLater_ && !startFailed_) {
         QTimer::singleShot(0, this, [this] { RunStartSteps(int(StartPoint::FirstTurn)); });
@@ -78,8 +80,7 @@ bool TMainForm::BuildControls() {
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     BuildToolBar();
-    BuildToolBarKeys();
-    BuildBoardKeys();
+    BuildActions();
     // A start-up error comes before the window has its icon.
     SetBoxIconSource(&GameIcon);
     return true;
@@ -113,8 +114,7 @@ bool TMainForm::FormCreate() {
 
     offscreenCell_ = QImage(render::CellSize, render::CellSize, QImage::Format_RGB32);
     if (offscreenCell_.isNull()) {
-        ErrorBox(this, game_.German() ? QStringLiteral("Zuwenig Speicher! Programm wird beendet.")
-                                      : QStringLiteral("Not enough memory! Program aborted."));
+        ErrorBox(this, tr("Not enough memory! Program aborted."));
         return false;
     }
     const int storedLevel = ini_.ReadNumber(Common, QStringLiteral("level"), 1);
@@ -133,7 +133,7 @@ bool TMainForm::FormCreate() {
         this, game_, [this] { return pictures_; },
         [this](int level) { SetSelectorPosition(level); });
     game_.StartUp(storedLevel);
-    SoundBtn->setChecked(ini_.ReadFlag(Common, QStringLiteral("sound"), true));
+    actions_[SoundCommand]->setChecked(ini_.ReadFlag(Common, QStringLiteral("sound"), true));
     ApplyLanguage();
     markerFrame_ = 0;
     Timer->start();
@@ -181,14 +181,12 @@ bool TMainForm::TakeMedia(GameMedia decoded) {
         pictures_ = pictures1x_;
         return true;
     }
-    const bool german = ini_.ReadNumber(Common, QStringLiteral("tongue"), -1) == 1;
-    const QString what = QString::fromStdString(decoded.error);
-    ErrorBox(nullptr, german ? QStringLiteral("Die Bilder und Klänge des Spiels sind "
-                                              "beschädigt (%1). Programm wird beendet.")
-                                   .arg(what)
-                             : QStringLiteral("The game's pictures and sounds are damaged "
-                                              "(%1). Program aborted.")
-                                   .arg(what));
+    // Before the deal the game may not speak its language yet: the stored one.
+    const auto stored = static_cast<Language>(ini_.ReadNumber(Common, QStringLiteral("tongue"), -1));
+    ErrorBox(nullptr, TextIn(stored, "zt::TMainForm",
+                             QT_TR_NOOP("The game's pictures and sounds are damaged (%1). "
+                                        "Program aborted."))
+                          .arg(QString::fromStdString(decoded.error)));
     return false;
 }
 

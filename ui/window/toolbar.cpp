@@ -1,10 +1,10 @@
-// The tool bar of the main window: its controls, their keys and what they do.
+// The tool bar of the main window: its controls and what they do.
+#include <QAction>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
 #include <algorithm>
@@ -132,8 +132,9 @@ QToolButton* SpeedButton(QWidget* panel, const char* name, QRect geometry, const
 void TMainForm::LoadGlyphs() {
     for (QToolButton* b : ToolPanel->findChildren<QToolButton*>()) {
         const QString glyph = b->property("glyph").toString();
-        if (!glyph.isEmpty() && b->icon().isNull()) {
-            b->setIcon(GlyphIcon(glyph, b->property("glyphImages").toInt()));
+        QAction* action = b->defaultAction();
+        if (!glyph.isEmpty() && action && action->icon().isNull()) {
+            action->setIcon(GlyphIcon(glyph, b->property("glyphImages").toInt()));
         }
     }
 }
@@ -229,43 +230,10 @@ void TMainForm::BuildToolBar() {
     Timer->setInterval(75);
     connect(Timer, &QTimer::timeout, this, &TMainForm::TimerTimer);
 
-    connect(NewGameBtn, &QToolButton::clicked, this, &TMainForm::NewGameBtnClick);
-    connect(RestartBtn, &QToolButton::clicked, this, &TMainForm::RestartBtnClick);
-    connect(LoadBtn, &QToolButton::clicked, this, [this] { progress_.LoadProgress(); });
-    connect(SaveBtn, &QToolButton::clicked, this, [this] { progress_.SaveProgress(); });
-    connect(ExitBtn, &QToolButton::clicked, this, &QWidget::close);
-    connect(sDownBtn, &QToolButton::clicked, this, [this] { game_.NextUnsolved(Direction::Down); });
-    connect(sUpBtn, &QToolButton::clicked, this, [this] { game_.NextUnsolved(Direction::Up); });
     connect(levelscroll, &QScrollBar::valueChanged, this, &TMainForm::levelScrollChange);
-    connect(TongueBtn, &QToolButton::clicked, this, &TMainForm::TongueBtnClick);
-    connect(RulesBtn, &QToolButton::clicked, this, &TMainForm::rules);
-    connect(InfoBtn, &QToolButton::clicked, this, &TMainForm::info);
-    connect(ZorblyBtn, &QToolButton::clicked, this, [this] { ZGLLabel->Jump(); });
 
     // The keyboard changes the level, and nothing else takes the focus.
     levelscroll->setFocus();
-}
-
-void TMainForm::BuildToolBarKeys() {
-    // A button's own shortcut clicks it: the same handler, questions and all.
-    const std::pair<QToolButton*, QKeySequence> keys[] = {
-        {RulesBtn, QKeySequence(Qt::Key_F1)},
-        {NewGameBtn, QKeySequence(Qt::CTRL | Qt::Key_N)},
-        {RestartBtn, QKeySequence(Qt::CTRL | Qt::Key_R)},
-        {LoadBtn, QKeySequence(Qt::CTRL | Qt::Key_O)},
-        {SaveBtn, QKeySequence(Qt::CTRL | Qt::Key_S)},
-        {ExitBtn, QKeySequence(Qt::CTRL | Qt::Key_Q)},
-    };
-    for (const auto& [button, key] : keys) {
-        button->setShortcut(key);
-    }
-    // The level browser, as a click on the level display opens it.
-    auto* browse = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
-    connect(browse, &QShortcut::activated, this, [this] {
-        if (records_) {
-            records_->OpenBrowser();
-        }
-    });
 }
 
 void TMainForm::SetSelectorRange(int maximum) {
@@ -304,7 +272,7 @@ void TMainForm::rules() {
         help_ = std::make_unique<HelpWindow>();
     }
     help_->StandOver(this);
-    help_->ShowTopic(helpFile_, RulesTopic(game_.German()), game_.German());
+    help_->ShowTopic(helpFile_, HelpWindow::RulesTopic());
 }
 
 void TMainForm::info() {

@@ -1,0 +1,276 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Ctrl</source>
+        <translation>Strg</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Umschalt</translation>
+    </message>
+</context>
+<context>
+    <name>zt::HelpWindow</name>
+    <message>
+        <source>The_game</source>
+        <extracomment>The anchor of the rules in the help file, one per language.</extracomment>
+        <translation>Das_Spiel</translation>
+    </message>
+    <message>
+        <source>The rules are missing: the help file is not there.</source>
+        <translation>Die Spielregeln fehlen: Die Hilfedatei ist nicht da.</translation>
+    </message>
+    <message>
+        <source>The help file with the rules cannot be read.</source>
+        <translation>Die Hilfedatei mit den Spielregeln kann nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>zt::LevelReports</name>
+    <message>
+        <source>Level %1 is damaged: the cell at column and row %2 holds the tile number %3, which does not exist. Such cells are shown as grass; the level may not be solvable.</source>
+        <translation>Stufe %1 ist beschädigt: Das Feld in Spalte und Zeile %2 enthält die Plättchennummer %3, die es nicht gibt. Solche Felder werden als Wiese gezeigt; die Stufe ist vielleicht nicht lösbar.</translation>
+    </message>
+    <message>
+        <source>Fileerror %1 with file </source>
+        <translation>Dateifehler %1 bei Datei </translation>
+    </message>
+    <message>
+        <source>The level file %1 holds no complete level. Without it there is nothing to play.</source>
+        <translation>Die Stufendatei %1 enthält keine vollständige Stufe. Ohne sie gibt es nichts zu spielen.</translation>
+    </message>
+    <message>
+        <source>The level file %1 is missing or cannot be opened. Without it there is nothing to play.</source>
+        <translation>Die Stufendatei %1 fehlt oder lässt sich nicht öffnen. Ohne sie gibt es nichts zu spielen.</translation>
+    </message>
+</context>
+<context>
+    <name>zt::MessageBox</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+</context>
+<context>
+    <name>zt::ProgressFlow</name>
+    <message>
+        <source>That is a folder, not a file.</source>
+        <translation>Das ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>That is not a regular file.</source>
+        <translation>Das ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>You may not read that file.</source>
+        <translation>Du darfst die Datei nicht lesen.</translation>
+    </message>
+    <message>
+        <source>Error occured while loading file %1!</source>
+        <translation>Fehler beim Laden des Spiels %1!</translation>
+    </message>
+    <message>
+        <source>Zorbly Tarnel files (*.ztn)</source>
+        <translation>Zorbly Tarnel-Dateien (*.ztn)</translation>
+    </message>
+    <message>
+        <source>Game %1 already existing. Overwrite?</source>
+        <translation>Spiel %1 existiert bereits. Überschreiben?</translation>
+    </message>
+    <message>
+        <source>Cannot save game %1. Drive full or not writable.</source>
+        <translation>Kann Spiel %1 nicht speichern. Datenträger voll oder nicht beschreibbar.</translation>
+    </message>
+</context>
+<context>
+    <name>zt::TMainForm</name>
+    <message>
+        <source>I want to play a new game.</source>
+        <translation>Ich fang ein neues Spiel an.</translation>
+    </message>
+    <message>
+        <source>I try it again.</source>
+        <translation>Ich probier&apos;s nochmal.</translation>
+    </message>
+    <message>
+        <source>I want to continue an old game.</source>
+        <translation>Ich hol mir einen alten Spielstand.</translation>
+    </message>
+    <message>
+        <source>Save often, save always.</source>
+        <translation>Einmal zu oft gesichert ist besser als einmal zuwenig</translation>
+    </message>
+    <message>
+        <source>I dont like the sound always.</source>
+        <translation>Die Geräusche mag ich nicht immer.</translation>
+    </message>
+    <message>
+        <source>I have enough!</source>
+        <translation>Ich hab genug!</translation>
+    </message>
+    <message>
+        <source>Previous unsolved level</source>
+        <translation>nächstniedere ungelöste Stufe</translation>
+    </message>
+    <message>
+        <source>Next unsolved level</source>
+        <translation>nächsthöhere ungelöste Stufe</translation>
+    </message>
+    <message>
+        <source>What&apos;s to do here?</source>
+        <translation>Worum geht&apos;s da eigentlich?</translation>
+    </message>
+    <message>
+        <source>Who did these ZORBLY GAME?</source>
+        <translation>Wer hat diese Spiele nur verbrochen?</translation>
+    </message>
+    <message>
+        <source>Hurrah, there are more ZORBLY GAMES.</source>
+        <translation>Hurra, es gibt noch mehr Zorbly Games.</translation>
+    </message>
+    <message>
+        <source>Take back the last swap</source>
+        <translation>Den letzten Tausch zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Make the swap taken back again</source>
+        <translation>Den zurückgenommenen Tausch wiederholen</translation>
+    </message>
+    <message>
+        <source>Show the tile to swap with the marked one</source>
+        <translation>Das Plättchen zeigen, das mit dem markierten zu tauschen ist</translation>
+    </message>
+    <message>
+        <source>Frame one cell left</source>
+        <translation>Rahmen ein Feld nach links</translation>
+    </message>
+    <message>
+        <source>Frame one cell right</source>
+        <translation>Rahmen ein Feld nach rechts</translation>
+    </message>
+    <message>
+        <source>Frame one cell up</source>
+        <translation>Rahmen ein Feld nach oben</translation>
+    </message>
+    <message>
+        <source>Frame one cell down</source>
+        <translation>Rahmen ein Feld nach unten</translation>
+    </message>
+    <message>
+        <source>Swap the framed tile with the marked one</source>
+        <translation>Das umrahmte Plättchen mit dem markierten tauschen</translation>
+    </message>
+    <message>
+        <source>I don&apos;t speak english.</source>
+        <translation>Ich spreche nicht englisch.</translation>
+    </message>
+    <message>
+        <source>I don&apos;t speak german.</source>
+        <translation>Ich spreche nicht deutsch.</translation>
+    </message>
+    <message>
+        <source>Select level</source>
+        <translation>Stufe wählen</translation>
+    </message>
+    <message>
+        <source>swap with column %1, row %2</source>
+        <translation>tausche mit Spalte %1, Zeile %2</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Stufe:</translation>
+    </message>
+    <message>
+        <source> - Game </source>
+        <translation> - Spiel </translation>
+    </message>
+    <message>
+        <source>Not enough memory! Program aborted.</source>
+        <translation>Zuwenig Speicher! Programm wird beendet.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s pictures and sounds are damaged (%1). Program aborted.</source>
+        <translation>Die Bilder und Klänge des Spiels sind beschädigt (%1). Programm wird beendet.</translation>
+    </message>
+</context>
+<context>
+    <name>zt::TTongueDlg</name>
+    <message>
+        <source>I speak english.</source>
+        <translation>Ich spreche englisch.</translation>
+    </message>
+    <message>
+        <source>I speak german.</source>
+        <translation>Ich spreche deutsch.</translation>
+    </message>
+</context>
+<context>
+    <name>zt::TYesNoDlg</name>
+    <message>
+        <source>Hurrah,|you did it!</source>
+        <translation>Hurra,|geschafft!</translation>
+    </message>
+    <message>
+        <source>Do you really want|to give up the level?</source>
+        <translation>Willst Du die Stufe|wirklich aufgeben?</translation>
+    </message>
+    <message>
+        <source>Do you really want|to go?</source>
+        <translation>Willst Du wirklich|schon aufhören?</translation>
+    </message>
+    <message>
+        <source>Do you really want|to give up the game?</source>
+        <translation>Willst Du das Spiel|wirklich aufgeben?</translation>
+    </message>
+    <message>
+        <source>Congratulation,|you solved all levels.</source>
+        <translation>Gratulation,|Du hast|alle Stufen gelöst.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+</context>
+<context>
+    <name>zt::render</name>
+    <message>
+        <source>Level %1: solved</source>
+        <translation>Stufe %1: gelöst</translation>
+    </message>
+    <message>
+        <source>Level %1: unsolved</source>
+        <translation>Stufe %1: ungelöst</translation>
+    </message>
+</context>
+</TS>

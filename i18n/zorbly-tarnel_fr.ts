@@ -1,0 +1,276 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Ctrl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zt::HelpWindow</name>
+    <message>
+        <source>The_game</source>
+        <extracomment>The anchor of the rules in the help file, one per language.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rules are missing: the help file is not there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The help file with the rules cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zt::LevelReports</name>
+    <message>
+        <source>Level %1 is damaged: the cell at column and row %2 holds the tile number %3, which does not exist. Such cells are shown as grass; the level may not be solvable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fileerror %1 with file </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The level file %1 holds no complete level. Without it there is nothing to play.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The level file %1 is missing or cannot be opened. Without it there is nothing to play.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zt::MessageBox</name>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zt::ProgressFlow</name>
+    <message>
+        <source>That is a folder, not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That is not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You may not read that file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error occured while loading file %1!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zorbly Tarnel files (*.ztn)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game %1 already existing. Overwrite?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot save game %1. Drive full or not writable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zt::TMainForm</name>
+    <message>
+        <source>I want to play a new game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I try it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I want to continue an old game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save often, save always.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I dont like the sound always.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I have enough!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous unsolved level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next unsolved level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What&apos;s to do here?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Who did these ZORBLY GAME?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hurrah, there are more ZORBLY GAMES.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take back the last swap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make the swap taken back again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the tile to swap with the marked one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frame one cell left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frame one cell right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frame one cell up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frame one cell down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Swap the framed tile with the marked one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I don&apos;t speak english.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I don&apos;t speak german.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>swap with column %1, row %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> - Game </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not enough memory! Program aborted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game&apos;s pictures and sounds are damaged (%1). Program aborted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zt::TTongueDlg</name>
+    <message>
+        <source>I speak english.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I speak german.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zt::TYesNoDlg</name>
+    <message>
+        <source>Hurrah,|you did it!</source>
+        <translation>Super,|tu as réussi!</translation>
+    </message>
+    <message>
+        <source>Do you really want|to give up the level?</source>
+        <translation>Do you really want|to give up the level?</translation>
+    </message>
+    <message>
+        <source>Do you really want|to go?</source>
+        <translation>Veux-tu vraiment|arrêter?</translation>
+    </message>
+    <message>
+        <source>Do you really want|to give up the game?</source>
+        <translation>Veux-tu vraiment|abandonner le jeu?</translation>
+    </message>
+    <message>
+        <source>Congratulation,|you solved all levels.</source>
+        <translation>Congratulation,|you solved all levels.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+</context>
+<context>
+    <name>zt::render</name>
+    <message>
+        <source>Level %1: solved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level %1: unsolved</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
