@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QToolButton>
 
+#include "boardaccessible.h"
 #include "hintblink.h"
 #include "mainform.h"
 #include "paintbox.h"
