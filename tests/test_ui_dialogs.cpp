@@ -334,14 +334,14 @@ void DialogTest::levelBrowserShowsRecordsAndPlaysTheLevelTyped() {
         QTest::keyClicks(view, "25");
         QTest::keyClick(view, Qt::Key_Return);
     });
-    QTest::mouseClick(f.levelbox, Qt::LeftButton);
+    QTest::mouseClick(Controls(f).levelbox, Qt::LeftButton);
     QVERIFY2(text1.startsWith(seen) && text1.endsWith(", with hints"), qPrintable(text1));
     QCOMPARE(text2, QStringLiteral("Level 2, unsolved"));
     QVERIFY(solved != unsolved);
     QCOMPARE(shown, 29);
     QCOMPARE(shownFirst, QStringLiteral("2"));
     QCOMPARE(g.State().currentLevel(), 25);
-    QCOMPARE(f.levelscroll->value(), 25);
+    QCOMPARE(Controls(f).levelscroll->value(), 25);
     // Ctrl+L opens it too; Escape closes it and plays nothing.
     WhenModal([](QWidget* w) { QTest::keyClick(w->focusWidget(), Qt::Key_Escape); });
     QTest::keyClick(&f, Qt::Key_L, Qt::ControlModifier);

@@ -491,10 +491,10 @@ void ClosingTest::unsavedSolvesAreAskedForWhenSaveIsCancelled() {
     g.Show();
     auto& f = g.Form();
     zt::GameTestAccess{g.State()}.solvedFlags()[1] = 1;
-    f.RulesBtn->click();
+    Controls(f).RulesBtn->click();
     for (const QString answer : {"&Nein", "close", "&Ja"}) {
         Answer({"Btn0301", "close", answer});
-        f.ExitBtn->click();
+        Controls(f).ExitBtn->click();
         QCOMPARE(f.isVisible(), answer != "&Ja");
         QCOMPARE(zt::TestSeam::Help(f)->isVisible(), answer != "&Ja");
         QCOMPARE(g.Store().ReadNumber("common", "level", -99), answer == "&Ja" ? 1 : -99);
