@@ -69,7 +69,8 @@ void Parking(QPainter& p, double x0, double x1, double y, double depth) {
         Fill(p, QRectF(x - 0.2, y, 0.4, depth), colour::Dash);
 }
 
-const QRgb kCars[5] = {qRgb(200, 40, 40), qRgb(40, 90, 190), qRgb(230, 200, 60), qRgb(60, 150, 80),
+// No red among them: a red car is the marker.
+const QRgb kCars[5] = {qRgb(40, 140, 150), qRgb(40, 90, 190), qRgb(230, 200, 60), qRgb(60, 150, 80),
                        qRgb(236, 236, 232)};
 
 // 91, 92, 93 in the left column, 111, 112, 113 in the right: a factory hall with a
@@ -198,7 +199,7 @@ void Works(const Window& w) {
             p.setBrush(QColor(qRgb(226, 230, 236)));
             p.drawEllipse(QPointF(x - 1.5, 56.5), 2.5, 2.5);
         }
-        Lorry(p, QPointF(72, 66), 0, qRgb(200, 40, 40), qRgb(226, 226, 222));
+        Lorry(p, QPointF(72, 66), 0, qRgb(40, 90, 190), qRgb(226, 226, 222));
     });
     // The chimney and its smoke, drifting off with the wind.
     w.canvas.tint([&](QPainter& p) { p.drawEllipse(QPointF(171.5 - w.ox, 37.5 - w.oy), 5.5, 5.5); },

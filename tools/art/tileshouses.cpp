@@ -117,7 +117,8 @@ HouseLook LookOf(int t) {
     }
 }
 
-const QRgb kCarColours[5] = {qRgb(200, 40, 40), qRgb(40, 90, 190), qRgb(230, 200, 60),
+// No red among them: a red car is the marker.
+const QRgb kCarColours[5] = {qRgb(40, 140, 150), qRgb(40, 90, 190), qRgb(230, 200, 60),
                              qRgb(60, 150, 80), qRgb(236, 236, 232)};
 
 // Parts of a house plan in the driveway's frame (x across, y into the tile).

@@ -208,7 +208,8 @@ void GarageBay(TileCanvas& canvas, Side s, int t) {
         p.drawEllipse(QPointF(0, 41), 3.5, 2.5);
         p.setBrush(QColor(qRgb(255, 212, 40)));
         p.drawEllipse(QPointF(0, 41.5), 2, 1.5);
-        const QRgb cars[4] = {qRgb(200, 40, 40), qRgb(40, 90, 190), qRgb(230, 200, 60),
+        // No red among them: a red car is the marker.
+        const QRgb cars[4] = {qRgb(40, 140, 150), qRgb(40, 90, 190), qRgb(230, 200, 60),
                               qRgb(60, 150, 80)};
         DrawCar(p, QPointF(t % 2 ? -8.5 : 8.5, 32), 180, cars[t % 4]);
     });
