@@ -178,6 +178,16 @@ private slots:
         }
     }
 
+    void noHintOnABoardThatFitsAnotherWay() {
+        // The loop in the corner fits as well as the level's own in the middle.
+        const Tiles corner = Loop({{{3, 2}, {0, 0}}, {{4, 2}, {1, 0}}, {{3, 3}, {0, 1}}, {{4, 3}, {1, 1}}});
+        Board board, record;
+        std::copy(corner.begin(), corner.end(), board.begin());
+        std::copy_n(Loop().begin(), CellCount, record.begin());
+        QVERIFY(Fits(board) && board != record);
+        QVERIFY(!Hint(board, record, {0, 0}));
+    }
+
     void historyTakesBackAndRedoes() {
         const Swap swaps[] = {{{3, 2}, {0, 0}}, {{0, 0}, {4, 3}}, {{4, 3}, {8, 6}}};
         Board dealt;

@@ -80,6 +80,14 @@ private slots:
         QTest::newRow("up, wrapping past solved 1") << 4 << QList<int>{1, 3, 4} << 4 << 1 << 2;
         QTest::newRow("down, past solved 3") << 4 << QList<int>{1, 3} << 4 << -1 << 2;
         QTest::newRow("down, wrapping from the first") << 4 << QList<int>{1, 3} << 1 << -1 << 4;
+        // The one unsolved level next, further on, and last in the walk.
+        const QList<int> allBut2 = {1, 3, 4, 5};
+        QTest::newRow("up, the one unsolved next") << 5 << allBut2 << 1 << 1 << 2;
+        QTest::newRow("up, the one unsolved past the end") << 5 << allBut2 << 4 << 1 << 2;
+        QTest::newRow("up, the one unsolved just behind") << 5 << allBut2 << 3 << 1 << 2;
+        QTest::newRow("down, the one unsolved next") << 5 << allBut2 << 3 << -1 << 2;
+        QTest::newRow("down, the one unsolved further on") << 5 << allBut2 << 5 << -1 << 2;
+        QTest::newRow("down, the one unsolved just behind") << 5 << allBut2 << 1 << -1 << 2;
         QTest::newRow("up, only the current unsolved") << 4 << QList<int>{1, 3, 4} << 2 << 1 << 0;
         QTest::newRow("down, only the current unsolved") << 4 << QList<int>{1, 3, 4} << 2 << -1 << 0;
         QTest::newRow("up, all solved") << 4 << QList<int>{1, 2, 3, 4} << 2 << 1 << 0;
@@ -259,6 +267,15 @@ private slots:
         f.game.Redo();
         QCOMPARE(f.game.board(), Ring());
         QVERIFY(!f.game.Hint());
+        // Solved by a click: the swap stays, and so do the marker and the win.
+        f.OneMoveFromSolved();
+        f.SolvingMove();
+        f.view.Clear();
+        f.game.Undo();
+        f.game.Redo();
+        QCOMPARE(f.game.board(), Ring());
+        QCOMPARE(QPoint(f.game.selCol(), f.game.selRow()), QPoint(1, 1));
+        QVERIFY(f.game.levelSolved() && f.view.cues.empty());
     }
 
     // What a solve tells the records: the swaps standing, the hint's count as

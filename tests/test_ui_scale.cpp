@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "catalogue.h"
+#include "helpwindow.h"
 #include "mainform.h"
 #include "medialists.h"
 #include "paintbox.h"
@@ -325,6 +326,30 @@ private slots:
         g.ClickCell(3, 2);
         QCOMPARE(g.State().selCol(), 3);
         QCOMPARE(g.State().selRow(), 2);
+    }
+
+    void rulesStandWholeOnTheScreen() {
+        uitest::Game g;
+        g.Start(1, uitest::NeverFittingRecord());
+        auto& f = g.Form();
+        g.Show();
+        // The main window half over each corner of the screen in turn: the
+        // rules, centred on it, are pulled back from the edges it crosses.
+        const QRect free = f.screen()->availableGeometry();
+        for (QPoint corner : {free.topLeft(), free.topRight(), free.bottomLeft(), free.bottomRight()}) {
+            const QPoint at = corner - QPoint(f.width(), f.height()) / 2;
+            f.move(at);
+            QTRY_COMPARE(f.pos(), at);
+            Controls(f).RulesBtn->click();
+            zt::HelpWindow* rules = zt::TestSeam::Help(f);
+            const auto where = [&] {
+                QString text;
+                QDebug(&text) << rules->frameGeometry() << "on" << free;
+                return text;
+            };
+            QTRY_VERIFY2(free.contains(rules->frameGeometry()), qPrintable(where()));
+            rules->close();
+        }
     }
 
     void movingToAScreenOfAnotherScaleRedraws() {
