@@ -208,6 +208,21 @@ std::vector<zt::Cell> PlanSwaps(SeenBoard seen, const zt::LevelRecord& target) {
     auto same = [](int a, int b) { return zt::EdgeWord(a) == zt::EdgeWord(b); };
     auto& b = seen.board;
     auto wrong = [&](int i) { return !same(b[i], target[i]); };
+    if (zt::Fits(b)) {
+        // Dealt fitting: only a move that leaves the board fitting wins it.
+        // Out to another movable cell, and back unless that already fits.
+        const zt::Cell marked{seen.selCol, seen.selRow};
+        for (int i = 0; i < zt::CellCount; ++i) {
+            if (i != zt::CellIndex(marked.c, marked.r) && zt::IsMovable(b[i])) {
+                std::swap(b[i], b[zt::CellIndex(marked.c, marked.r)]);
+                clicks.push_back({i / zt::Rows, i % zt::Rows});
+                if (!zt::Fits(b))
+                    clicks.push_back(marked);
+                break;
+            }
+        }
+        return clicks;
+    }
     // The game says "won" as soon as every road meets its kind, which can be
     // before every tile is where the level file has it; a move planned past
     // that would go to the message.

@@ -82,7 +82,8 @@ SeenBoard ReadBoard(const QImage& boardArea, const Pictures& pics);
 
 // The clicks (cells) that turn the dealt board into the target layout, moving
 // the marker as the game does, up to the move that solves the level. Tiles
-// with the same edge codes count as equal.
+// with the same edge codes count as equal. A board dealt fitting is won by a
+// move that leaves it fitting.
 std::vector<zt::Cell> PlanSwaps(SeenBoard seen, const zt::LevelRecord& target);
 
 // The level number and face in the level display, read against the digit strip.
