@@ -23,8 +23,9 @@ packages=(
     # a Wayland session without a screen, with and without XWayland
     weston qt6-wayland xwayland
     # the Debian package (make deb) and its test: the build, its check, and
-    # the triggers that register the file type and the game as its handler
-    debhelper dpkg-dev lintian shared-mime-info
+    # the triggers that register the file type and the game as its handler,
+    # and a desktop's questions to them
+    debhelper dpkg-dev lintian shared-mime-info xdg-utils libfile-mimeinfo-perl
 )
 
 missing=()

@@ -28,15 +28,21 @@ for d in etc usr var; do
     mkdir "$tmp/$d" "$tmp/$d.work"
     mount -t overlay overlay -o "lowerdir=/$d,upperdir=$tmp/$d,workdir=$tmp/$d.work" "/$d"
 done
-export DEBIAN_FRONTEND=noninteractive PATH=/usr/local/bin:/usr/bin:/bin:/usr/games
+export DEBIAN_FRONTEND=noninteractive PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin:/usr/games
 dpkg-query -W zorbly-tarnel > /dev/null 2>&1 && dpkg -r zorbly-tarnel > /dev/null
 apt-get install -y -q --no-install-recommends "$deb" > "$tmp/apt.log" 2>&1 || fail "apt install: $(cat "$tmp/apt.log")"
 dpkg-query -L zorbly-tarnel | grep -vx '/\.' > "$tmp/files"
 
 [ "$(zorbly-tarnel --version)" = "Zorbly Tarnel V$version" ] || fail "--version says $(zorbly-tarnel --version)"
-grep -q "application/x-zorbly-tarnel-progress:\*\.ztn$" /usr/share/mime/globs2 || fail "*.ztn has no type"
-grep -q "^application/x-zorbly-tarnel-progress=.*zorbly-tarnel.desktop" /usr/share/applications/mimeinfo.cache ||
-    fail "the game does not handle *.ztn"
+# The file type as a desktop without settings of its own sees it: the type
+# the menu entry names is known, a progress file is of it, the game opens it.
+type=$(sed -n 's/^MimeType=\([^;]*\);.*/\1/p' /usr/share/applications/zorbly-tarnel.desktop)
+grep -qx "$type" /usr/share/mime/types || fail "the menu entry's type \"$type\" is not in the database"
+head -c 500 /dev/zero > "$tmp/progress.ztn"
+mkdir "$tmp/home"
+xdg() { env -i PATH="$PATH" HOME="$tmp/home" xdg-mime query "$@"; }
+[ "$(xdg filetype "$tmp/progress.ztn")" = "$type" ] || fail "a .ztn file is of type $(xdg filetype "$tmp/progress.ztn")"
+[ "$(xdg default "$type")" = zorbly-tarnel.desktop ] || fail "$type opens with \"$(xdg default "$type")\""
 "$here/check-install.sh" --installed /usr /usr/lib/games/zorbly-tarnel /usr/games || fail "the installed game"
 
 # The Qt plugins the game has loaded once its window is up, and the sound
