@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <numeric>
 
-#include "ckform.h"
+#include "windowplacement.h"
 #include "framing.h"
 #include "settingsstore.h"
 #include "outline.h"

@@ -28,12 +28,12 @@
 
 #include "appwindows.h"
 #include "uiseam.h"
-#include "ckform.h"
+#include "windowplacement.h"
 #include "settingsstore.h"
 #include "splash.h"
 #include "testpaths.h"
-#include "tonguedlg.h"
-#include "yesnodlg.h"
+#include "languagedialog.h"
+#include "messagedialog.h"
 
 namespace {
 

@@ -23,7 +23,7 @@
 #include "testpaths.h"
 #include "uifixture.h"
 #include "weblabel.h"
-#include "yesnodlg.h"
+#include "messagedialog.h"
 
 using uitest::FittingRecord;
 using uitest::WhenModal;

@@ -10,9 +10,9 @@
 #include "helpwindow.h"
 #include "render.h"
 #include "test_ui.h"
-#include "tonguedlg.h"
+#include "languagedialog.h"
 #include "uifixture.h"
-#include "yesnodlg.h"
+#include "messagedialog.h"
 
 using uitest::Answer;
 using uitest::FittingRecord;

@@ -18,9 +18,9 @@
 #include "render.h"
 #include "test_ui.h"
 #include "texts.h"
-#include "tonguedlg.h"
+#include "languagedialog.h"
 #include "uifixture.h"
-#include "yesnodlg.h"
+#include "messagedialog.h"
 
 using uitest::Answer;
 using uitest::FittingRecord;

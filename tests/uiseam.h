@@ -12,7 +12,7 @@
 #include "mainform.h"
 #include "splash.h"
 #include "weblabel.h"
-#include "yesnodlg.h"
+#include "messagedialog.h"
 
 namespace zt {
 

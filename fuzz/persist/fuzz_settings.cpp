@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
-#include "ckform.h"
+#include "windowplacement.h"
 #include "settingsstore.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

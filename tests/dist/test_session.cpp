@@ -9,10 +9,10 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "ckform.h"
+#include "windowplacement.h"
 #include "platformchoice.h"
 #include "uifixture.h"
-#include "yesnodlg.h"
+#include "messagedialog.h"
 
 namespace {
 

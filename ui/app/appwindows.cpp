@@ -2,8 +2,8 @@
 
 #include "aboutbox.h"
 #include "splash.h"
-#include "tonguedlg.h"
-#include "yesnodlg.h"
+#include "languagedialog.h"
+#include "messagedialog.h"
 
 namespace zt {
 

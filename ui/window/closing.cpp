@@ -4,7 +4,7 @@
 #include <QCloseEvent>
 #include <QAction>
 
-#include "ckform.h"
+#include "windowplacement.h"
 #include "helpwindow.h"
 #include "mainform.h"
 

@@ -5,7 +5,7 @@
 #include "mainform.h"
 #include "levelreports.h"
 #include "msgbox.h"
-#include "yesnodlg.h"
+#include "messagedialog.h"
 
 namespace zt {
 

@@ -24,7 +24,7 @@
 #include "progress.h"
 #include "progressflow.h"
 #include "render.h"
-#include "startwork.h"
+#include "mediadecoding.h"
 
 class QAction;
 class QFrame;

@@ -4,7 +4,7 @@
 // such a screen turns up, so an ordinary screen never pays for them.
 #include "mainform.h"
 #include "paintbox.h"
-#include "startwork.h"
+#include "mediadecoding.h"
 
 #include <exception>
 

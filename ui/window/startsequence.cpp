@@ -16,7 +16,7 @@
 #include <QToolButton>
 #include <iterator>
 
-#include "ckform.h"
+#include "windowplacement.h"
 #include "defaultprogress.h"
 #include "glyphs.h"
 #include "helpwindow.h"
@@ -24,9 +24,9 @@
 #include "paintbox.h"
 #include "recordkeeper.h"
 #include "splash.h"
-#include "startwork.h"
+#include "mediadecoding.h"
 #include "texts.h"
-#include "tonguedlg.h"
+#include "languagedialog.h"
 
 namespace zt {
 

@@ -11,7 +11,7 @@
 
 #include "aboutbox.h"
 #include "helpwindow.h"
-#include "tonguedlg.h"
+#include "languagedialog.h"
 #include "fonts.h"
 #include "glyphs.h"
 #include "mainform.h"

@@ -1,4 +1,4 @@
-#include "startwork.h"
+#include "mediadecoding.h"
 
 #include <cstdint>
 #include <exception>

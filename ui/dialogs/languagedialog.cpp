@@ -1,4 +1,4 @@
-#include "tonguedlg.h"
+#include "languagedialog.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "yesnodlg.h"
+#include "messagedialog.h"
 
 #include <QFrame>
 #include <QKeyEvent>

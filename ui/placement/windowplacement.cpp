@@ -1,4 +1,4 @@
-#include "ckform.h"
+#include "windowplacement.h"
 
 #include <QCursor>
 #include <QEvent>
