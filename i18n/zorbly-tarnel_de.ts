@@ -73,6 +73,10 @@
 <context>
     <name>zt::ProgressFlow</name>
     <message>
+        <source>The levels solved since the last save will be lost. Quit anyway?</source>
+        <translation>Die seit dem letzten Speichern gelösten Stufen gehen verloren. Trotzdem beenden?</translation>
+    </message>
+    <message>
         <source>That is a folder, not a file.</source>
         <translation>Das ist ein Ordner, keine Datei.</translation>
     </message>

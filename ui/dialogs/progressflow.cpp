@@ -158,13 +158,8 @@ bool ProgressFlow::UnsavedSolves() const {
 bool ProgressFlow::QuitDespiteUnsavedSolves() {
     if (!UnsavedSolves())
         return true;
-    const char* const english =
-        "The levels solved since the last save will be lost. Quit anyway?";
-    QString text = QCoreApplication::translate("ProgressFlow", english);
-    // German until the game's catalogue holds it.
-    if (game->German() && text == QLatin1String(english))
-        text = QStringLiteral("Die seit dem letzten Speichern gelösten Stufen gehen verloren. "
-                              "Trotzdem beenden?");
+    const QString text = QCoreApplication::translate(
+        "zt::ProgressFlow", "The levels solved since the last save will be lost. Quit anyway?");
     // No by default: Enter right after leaving the save dialog keeps them.
     return WarningYesNo(parent, text, false);
 }
