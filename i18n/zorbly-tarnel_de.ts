@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>BoardAccessibility</name>
+    <message>
+        <source>column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2 changed places</source>
+        <translation>%1 und %2 haben die Plätze getauscht</translation>
+    </message>
+    <message>
+        <source>solved</source>
+        <translation>gelöst</translation>
+    </message>
+    <message>
+        <source>hint: column %1, row %2, %3</source>
+        <translation>Tipp: Spalte %1, Zeile %2, %3</translation>
+    </message>
+</context>
+<context>
+    <name>CellWords</name>
+    <message>
+        <source>right</source>
+        <translation>rechts</translation>
+    </message>
+    <message>
+        <source>top</source>
+        <translation>oben</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>links</translation>
+    </message>
+    <message>
+        <source>bottom</source>
+        <translation>unten</translation>
+    </message>
+    <message>
+        <source>street</source>
+        <translation>Straße</translation>
+    </message>
+    <message>
+        <source>raised road</source>
+        <translation>Hochstraße</translation>
+    </message>
+    <message>
+        <source>small road</source>
+        <translation>Weg</translation>
+    </message>
+    <message>
+        <source>junction</source>
+        <translation>Kreuzung</translation>
+    </message>
+    <message>
+        <source>bridge</source>
+        <translation>Brücke</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation>Wasser</translation>
+    </message>
+    <message>
+        <source>railway</source>
+        <translation>Bahnlinie</translation>
+    </message>
+    <message>
+        <source>building</source>
+        <translation>Gebäude</translation>
+    </message>
+    <message>
+        <source>grass</source>
+        <translation>Wiese</translation>
+    </message>
+    <message>
+        <source>meets</source>
+        <translation>passt</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>offen</translation>
+    </message>
+    <message>
+        <source>movable</source>
+        <translation>beweglich</translation>
+    </message>
+    <message>
+        <source>fixed</source>
+        <translation>fest</translation>
+    </message>
+    <message>
+        <source>marked</source>
+        <translation>markiert</translation>
+    </message>
+</context>
+<context>
     <name>QShortcut</name>
     <message>
         <source>Ctrl</source>
@@ -103,6 +201,61 @@
     <message>
         <source>Cannot save game %1. Drive full or not writable.</source>
         <translation>Kann Spiel %1 nicht speichern. Datenträger voll oder nicht beschreibbar.</translation>
+    </message>
+</context>
+<context>
+    <name>zt::RecordTexts</name>
+    <message>
+        <source>1 swap</source>
+        <translation>1 Zug</translation>
+    </message>
+    <message>
+        <source>%1 swaps</source>
+        <translation>%1 Züge</translation>
+    </message>
+    <message>
+        <source>%1, hint %2, %3</source>
+        <translation>%1, Tipp %2, %3</translation>
+    </message>
+    <message>
+        <source>with hints</source>
+        <translation>mit Tipps</translation>
+    </message>
+    <message>
+        <source>at the hint&apos;s count</source>
+        <translation>so gut wie der Tipp</translation>
+    </message>
+    <message>
+        <source>Level %1, solved</source>
+        <translation>Stufe %1, gelöst</translation>
+    </message>
+    <message>
+        <source>Level %1, unsolved</source>
+        <translation>Stufe %1, ungelöst</translation>
+    </message>
+    <message>
+        <source>Solved: %1 of %2 · at the hint&apos;s count or better: %3 · played: %4</source>
+        <translation>Gelöst: %1 von %2 · so gut wie der Tipp oder besser: %3 · gespielt: %4</translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation>Stufen</translation>
+    </message>
+    <message>
+        <source>Only &amp;unsolved levels</source>
+        <translation>Nur &amp;ungelöste Stufen</translation>
+    </message>
+    <message>
+        <source>Click or Ctrl+L: all levels at a glance</source>
+        <translation>Klick oder Strg+L: alle Stufen auf einen Blick</translation>
+    </message>
+    <message>
+        <source>The records file %1 could not be read, nor set aside. The records of this game will not be kept.</source>
+        <translation>Die Rekorddatei %1 war nicht lesbar und ließ sich nicht beiseitelegen. Die Rekorde dieses Spiels werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The records file %1 could not be read. It was set aside as %2, and the records start anew.</source>
+        <translation>Die Rekorddatei %1 war nicht lesbar. Sie wurde als %2 beiseitegelegt, und die Rekorde beginnen neu.</translation>
     </message>
 </context>
 <context>
@@ -218,6 +371,10 @@
     <message>
         <source>The game&apos;s pictures and sounds are damaged (%1). Program aborted.</source>
         <translation>Die Bilder und Klänge des Spiels sind beschädigt (%1). Programm wird beendet.</translation>
+    </message>
+    <message>
+        <source>Every level at a glance</source>
+        <translation>Alle Stufen auf einen Blick</translation>
     </message>
 </context>
 <context>

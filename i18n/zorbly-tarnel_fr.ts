@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>BoardAccessibility</name>
+    <message>
+        <source>column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2 changed places</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>solved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hint: column %1, row %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CellWords</name>
+    <message>
+        <source>right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>street</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>raised road</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>small road</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>junction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bridge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>railway</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>building</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>grass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>meets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>movable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fixed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>marked</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QShortcut</name>
     <message>
         <source>Ctrl</source>
@@ -55,7 +153,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">OK</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -98,6 +196,65 @@
     </message>
     <message>
         <source>Cannot save game %1. Drive full or not writable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The levels solved since the last save will be lost. Quit anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zt::RecordTexts</name>
+    <message>
+        <source>1 swap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 swaps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, hint %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>with hints</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at the hint&apos;s count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level %1, solved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level %1, unsolved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solved: %1 of %2 · at the hint&apos;s count or better: %3 · played: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only &amp;unsolved levels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click or Ctrl+L: all levels at a glance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The records file %1 could not be read, nor set aside. The records of this game will not be kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The records file %1 could not be read. It was set aside as %2, and the records start anew.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -213,6 +370,10 @@
     </message>
     <message>
         <source>The game&apos;s pictures and sounds are damaged (%1). Program aborted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every level at a glance</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -19,6 +19,7 @@
 #include "recordkeeper.h"
 #include "helpwindow.h"
 #include "splash.h"
+#include "texts.h"
 #include "test_ui.h"
 #include "testpaths.h"
 #include "uifixture.h"
@@ -364,6 +365,7 @@ void DialogTest::damagedRecordsAreToldOnceInTheLanguage() {
     FakeView view;
     zt::Game game(view);
     game.SetLanguage(zt::Language::German);
+    zt::SpeakLanguage(zt::Language::German); // as the window does on the change
     zt::RecordKeeper keeper(&window, game, {}, {}, path);
     QStringList texts;
     WhenModal([&](QWidget* w) {
@@ -379,5 +381,6 @@ void DialogTest::damagedRecordsAreToldOnceInTheLanguage() {
                            .arg(path));
     window.activateWindow();
     QTRY_VERIFY(QApplication::activeWindow() == &window);
+    zt::SpeakLanguage(zt::Language::English);
     QVERIFY(QFile::exists(path + ".damaged"));
 }

@@ -8,58 +8,17 @@
 #include <QPointer>
 #include <QWidget>
 #include <array>
-#include <cstring>
 
 namespace zt {
 
 namespace {
 
-// German for the words below until the German catalogue carries them: looked
-// up only when the catalogue has no translation.
-struct GermanWord {
-    const char* english;
-    const char* german;
-};
-constexpr GermanWord GermanWords[] = {
-    {"street", "Straße"},
-    {"raised road", "Hochstraße"},
-    {"small road", "Weg"},
-    {"junction", "Kreuzung"},
-    {"bridge", "Brücke"},
-    {"water", "Wasser"},
-    {"railway", "Bahnlinie"},
-    {"building", "Gebäude"},
-    {"grass", "Wiese"},
-    {"right", "rechts"},
-    {"top", "oben"},
-    {"left", "links"},
-    {"bottom", "unten"},
-    {"meets", "passt"},
-    {"open", "offen"},
-    {"movable", "beweglich"},
-    {"fixed", "fest"},
-    {"marked", "markiert"},
-    {"%1 and %2 changed places", "%1 und %2 haben die Plätze getauscht"},
-    {"solved", "gelöst"},
-    {"hint: column %1, row %2, %3", "Tipp: Spalte %1, Zeile %2, %3"},
-    {"column %1", "Spalte %1"},
-    {"row %1", "Zeile %1"},
-};
-
-QString Said(const char* context, const char* english, bool german) {
-    const QString text = QCoreApplication::translate(context, english);
-    if (german && text == QLatin1String(english)) {
-        for (const GermanWord& w : GermanWords) {
-            if (std::strcmp(w.english, english) == 0) {
-                return QString::fromUtf8(w.german);
-            }
-        }
-    }
-    return text;
+QString Said(const char* context, const char* english) {
+    return QCoreApplication::translate(context, english);
 }
 
-QString Said(const char* english, bool german) {
-    return Said("BoardAccessibility", english, german);
+QString Said(const char* english) {
+    return Said("BoardAccessibility", english);
 }
 
 // Assistive technology counts a table's children row by row.
@@ -220,10 +179,10 @@ public:
         return marked;
     }
     QString columnDescription(int column) const override {
-        return Said(QT_TRANSLATE_NOOP("BoardAccessibility", "column %1"), German()).arg(column + 1);
+        return Said(QT_TRANSLATE_NOOP("BoardAccessibility", "column %1")).arg(column + 1);
     }
     QString rowDescription(int row) const override {
-        return Said(QT_TRANSLATE_NOOP("BoardAccessibility", "row %1"), German()).arg(row + 1);
+        return Said(QT_TRANSLATE_NOOP("BoardAccessibility", "row %1")).arg(row + 1);
     }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }
@@ -240,8 +199,6 @@ public:
     void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
 private:
-    bool German() const { return access_ && access_->Reading().german(); }
-
     QPointer<BoardAccessibility> access_;
     mutable std::array<QAccessible::Id, CellCount + 1> cells_{};
 };
@@ -316,14 +273,13 @@ QWidget* BoardAccessibility::Board() const {
 }
 
 QString BoardAccessibility::CellName(Cell cell) const {
-    const bool german = reading_.german();
-    return QString::fromStdString(DescribeCell(reading_.facts(cell), [german](const char* w) {
-        return Said(CellWordsContext, w, german).toStdString();
+    return QString::fromStdString(DescribeCell(reading_.facts(cell), [](const char* w) {
+        return Said(CellWordsContext, w).toStdString();
     }));
 }
 
 QString BoardAccessibility::KindName(Cell cell) const {
-    return Said(CellWordsContext, KindWord(reading_.facts(cell).kind), reading_.german());
+    return Said(CellWordsContext, KindWord(reading_.facts(cell).kind));
 }
 
 void BoardAccessibility::FrameMoved() {
@@ -356,12 +312,11 @@ void BoardAccessibility::Exchanged(Cell from, Cell to, bool fits) {
             }
         }
     }
-    const bool german = reading_.german();
-    QString text = Said(QT_TRANSLATE_NOOP("BoardAccessibility", "%1 and %2 changed places"), german)
+    QString text = Said(QT_TRANSLATE_NOOP("BoardAccessibility", "%1 and %2 changed places"))
                        .arg(KindName(to), KindName(from));
     if (fits) {
         text +=
-            QStringLiteral(", ") + Said(QT_TRANSLATE_NOOP("BoardAccessibility", "solved"), german);
+            QStringLiteral(", ") + Said(QT_TRANSLATE_NOOP("BoardAccessibility", "solved"));
     }
     Announce(text);
 }
@@ -379,8 +334,7 @@ void BoardAccessibility::Hinted(Cell cell) {
     if (!QAccessible::isActive()) {
         return;
     }
-    Announce(Said(QT_TRANSLATE_NOOP("BoardAccessibility", "hint: column %1, row %2, %3"),
-                  reading_.german())
+    Announce(Said(QT_TRANSLATE_NOOP("BoardAccessibility", "hint: column %1, row %2, %3"))
                  .arg(cell.c + 1)
                  .arg(cell.r + 1)
                  .arg(CellName(cell)));

@@ -27,7 +27,6 @@ struct BoardReading {
     std::function<CellFacts(Cell)> facts;
     std::function<Cell()> framedCell;    // the keyboard's frame
     std::function<QRect(Cell)> cellRect; // in the board widget's pixels
-    std::function<bool()> german;        // the player's language
 };
 
 // Lives as a child of the board widget; the table's interface finds it there.

@@ -95,12 +95,10 @@ LevelBrowser::LevelBrowser(const Game& game, const Records& records,
 LevelBrowser::~LevelBrowser() = default;
 
 int LevelBrowser::Choose() {
-    const bool german = game_.German();
-    setWindowTitle(recordtexts::BrowserTitle(german));
-    unsolvedOnly_->setText(recordtexts::UnsolvedOnly(german));
+    setWindowTitle(recordtexts::BrowserTitle());
+    unsolvedOnly_->setText(recordtexts::UnsolvedOnly());
     summary_->setText(recordtexts::Summary(game_.SolvedCount(), game_.LevelCount(),
-                                           records_.AtHintCountCount(), records_.PlayTime(),
-                                           german));
+                                           records_.AtHintCountCount(), records_.PlayTime()));
     pictures_.SetTiles(tiles_());
     Fill(game_.currentLevel());
     played_ = 0;
@@ -109,7 +107,7 @@ int LevelBrowser::Choose() {
 }
 
 void LevelBrowser::Fill(int chosen) {
-    model_->Refresh(unsolvedOnly_->isChecked(), game_.German());
+    model_->Refresh(unsolvedOnly_->isChecked());
     int row = model_->RowOf(chosen);
     if (row < 0) {
         // The first shown after it, or the last.

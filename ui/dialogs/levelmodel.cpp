@@ -18,9 +18,8 @@ constexpr QChar AtHintMark = u'\u2605';  // star
 LevelListModel::LevelListModel(const Game& game, const Records& records, QObject* parent)
     : QAbstractListModel(parent), game_(game), records_(records) {}
 
-void LevelListModel::Refresh(bool unsolvedOnly, bool german) {
+void LevelListModel::Refresh(bool unsolvedOnly) {
     beginResetModel();
-    german_ = german;
     levels_.clear();
     for (int n = 1; n <= game_.LevelCount(); ++n) {
         if (!unsolvedOnly || !game_.IsLevelSolved(n))
@@ -49,7 +48,7 @@ QVariant LevelListModel::data(const QModelIndex& index, int role) const {
         return QString::number(level);
     case Qt::AccessibleTextRole:
     case Qt::ToolTipRole:
-        return recordtexts::LevelText(level, solved, best, german_);
+        return recordtexts::LevelText(level, solved, best);
     case LevelRole:
         return level;
     case SolvedRole:
@@ -58,11 +57,11 @@ QVariant LevelListModel::data(const QModelIndex& index, int role) const {
         // A level solved once, even in a game since begun anew, has been seen.
         return solved || best.has_value();
     case RecordRole:
-        return best ? recordtexts::SolveLine(*best, german_) : QString();
+        return best ? recordtexts::SolveLine(*best) : QString();
     case AtHintRole:
         return best && best->AtHintCount();
     case WithHintsRole:
-        return best && best->withHints ? recordtexts::Mark(*best, german_) : QString();
+        return best && best->withHints ? recordtexts::Mark(*best) : QString();
     default:
         return {};
     }

@@ -26,7 +26,7 @@ public:
     LevelListModel(const Game& game, const Records& records, QObject* parent = nullptr);
 
     // Takes the levels, their solved marks and records as they are now.
-    void Refresh(bool unsolvedOnly, bool german);
+    void Refresh(bool unsolvedOnly);
     int LevelAt(int row) const { return levels_[std::size_t(row)]; }
     // The row of level n; -1 when it is not shown.
     int RowOf(int level) const;
@@ -38,7 +38,6 @@ private:
     const Game& game_;
     const Records& records_;
     std::vector<int> levels_;
-    bool german_ = false;
 };
 
 // Draws a level: its picture, its number with the solved mark, and its record.

@@ -50,8 +50,7 @@ bool RecordKeeper::eventFilter(QObject* watched, QEvent* event) {
                 if (told_ || QApplication::activeModalWidget() || !window_->isActiveWindow())
                     return;
                 told_ = true;
-                ErrorBox(window_, recordtexts::SetAside(records_.Path(), records_.SetAsidePath(),
-                                                        game_.German()));
+                ErrorBox(window_, recordtexts::SetAside(records_.Path(), records_.SetAsidePath()));
             });
         }
     } else if (watched == window_ && event->type() == QEvent::WindowDeactivate) {

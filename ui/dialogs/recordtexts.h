@@ -1,4 +1,5 @@
-// The words of the records and the level browser, in the player's language.
+// The words of the records and the level browser, in the language the
+// installed catalogue speaks.
 #pragma once
 
 #include <QString>
@@ -11,18 +12,18 @@ namespace zt::recordtexts {
 // "1:32", or "1:02:03" from an hour on.
 QString Duration(qint64 ms);
 // "31 swaps, hint 31, 1:32"
-QString SolveLine(const Solve& solve, bool german);
+QString SolveLine(const Solve& solve);
 // The mark of a solve at the hint's count on one's own, or of one with hints;
 // empty for any other.
-QString Mark(const Solve& solve, bool german);
+QString Mark(const Solve& solve);
 // What a screen reader reads for a level in the browser.
-QString LevelText(int level, bool solved, const std::optional<Solve>& best, bool german);
-QString Summary(int solved, int levels, int atHintCount, qint64 playedMs, bool german);
-QString BrowserTitle(bool german);
-QString UnsolvedOnly(bool german);
+QString LevelText(int level, bool solved, const std::optional<Solve>& best);
+QString Summary(int solved, int levels, int atHintCount, qint64 playedMs);
+QString BrowserTitle();
+QString UnsolvedOnly();
 // How the level display tells a screen reader of the browser.
-QString BrowserKey(bool german);
+QString BrowserKey();
 // The records file could not be read: set aside as `aside`, or (empty) not even that.
-QString SetAside(const QString& path, const QString& aside, bool german);
+QString SetAside(const QString& path, const QString& aside);
 
 } // namespace zt::recordtexts

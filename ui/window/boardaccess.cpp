@@ -19,7 +19,6 @@ void TMainForm::AttachBoardAccessibility() {
     reading.cellRect = [](Cell cell) {
         return QRect(render::CellOrigin(cell.c, cell.r), QSize(render::CellSize, render::CellSize));
     };
-    reading.german = [this] { return game_.German(); };
     // Before anything asks for the board's interface, which Qt keeps once made.
     boardAccess_ = new BoardAccessibility(box, std::move(reading));
     frame_.onMoved = [this] { boardAccess_->FrameMoved(); };

@@ -58,7 +58,7 @@ void TMainForm::DescribeLevel(const QString& hint) {
     if (levelbox->accessibleName() != hint) {
         levelbox->setAccessibleName(hint);
         levelbox->setAccessibleDescription(hint + QStringLiteral(". ") +
-                                           recordtexts::BrowserKey(game_.German()));
+                                           recordtexts::BrowserKey());
         box->setAccessibleDescription(hint);
     }
 }
