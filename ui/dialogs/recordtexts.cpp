@@ -16,8 +16,10 @@ QString Duration(qint64 ms) {
 }
 
 QString SolveLine(const Solve& solve) {
-    const QString swaps = solve.swaps == 1 ? QCoreApplication::translate("zt::RecordTexts", "1 swap")
-                                           : QCoreApplication::translate("zt::RecordTexts", "%1 swaps").arg(solve.swaps);
+    const QString swaps =
+        solve.swaps == 1
+            ? QCoreApplication::translate("zt::RecordTexts", "1 swap")
+            : QCoreApplication::translate("zt::RecordTexts", "%1 swaps").arg(solve.swaps);
     return QCoreApplication::translate("zt::RecordTexts", "%1, hint %2, %3")
         .arg(swaps)
         .arg(solve.hintCount)
@@ -27,8 +29,9 @@ QString SolveLine(const Solve& solve) {
 QString Mark(const Solve& solve) {
     if (solve.withHints)
         return QCoreApplication::translate("zt::RecordTexts", "with hints");
-    return solve.AtHintCount() ? QCoreApplication::translate("zt::RecordTexts", "at the hint's count")
-                               : QString();
+    return solve.AtHintCount()
+               ? QCoreApplication::translate("zt::RecordTexts", "at the hint's count")
+               : QString();
 }
 
 QString LevelText(int level, bool solved, const std::optional<Solve>& best) {
@@ -45,7 +48,9 @@ QString LevelText(int level, bool solved, const std::optional<Solve>& best) {
 }
 
 QString Summary(int solved, int levels, int atHintCount, qint64 playedMs) {
-    return QCoreApplication::translate("zt::RecordTexts", "Solved: %1 of %2 · at the hint's count or better: %3 · played: %4")
+    return QCoreApplication::translate(
+               "zt::RecordTexts",
+               "Solved: %1 of %2 · at the hint's count or better: %3 · played: %4")
         .arg(solved)
         .arg(levels)
         .arg(atHintCount)
@@ -61,16 +66,21 @@ QString UnsolvedOnly() {
 }
 
 QString BrowserKey() {
-    return QCoreApplication::translate("zt::RecordTexts", "Click or Ctrl+L: all levels at a glance");
+    return QCoreApplication::translate("zt::RecordTexts",
+                                       "Click or Ctrl+L: all levels at a glance");
 }
 
 QString SetAside(const QString& path, const QString& aside) {
     if (aside.isEmpty())
-        return QCoreApplication::translate("zt::RecordTexts", "The records file %1 could not be read, nor set aside. The records of "
-                    "this game will not be kept.")
+        return QCoreApplication::translate(
+                   "zt::RecordTexts",
+                   "The records file %1 could not be read, nor set aside. The records of "
+                   "this game will not be kept.")
             .arg(QDir::toNativeSeparators(path));
-    return QCoreApplication::translate("zt::RecordTexts", "The records file %1 could not be read. It was set aside as %2, and the "
-                "records start anew.")
+    return QCoreApplication::translate(
+               "zt::RecordTexts",
+               "The records file %1 could not be read. It was set aside as %2, and the "
+               "records start anew.")
         .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(aside));
 }
 
