@@ -130,7 +130,6 @@ void Game::StartLevel(int n) {
             view_.DrawCell(c, r);
         }
     }
-    movedFlag_ = false;
     SetLevelSolved(false);
     view_.UpdateCaption();
 
@@ -164,7 +163,6 @@ void Game::MoveMarkerTo(Cell to) {
     view_.DrawCell(selCol_, selRow_);
     view_.DrawCell(old.c, old.r);
     view_.MarkerMoved(old, to);
-    movedFlag_ = true;
     if (IsSolved()) {
         FinishLevel();
     }
@@ -255,8 +253,7 @@ void Game::StartUp(int storedLevel) {
         hasSelection_ = false;
         allSolved_ = false;
         view_.SetSelectorRange(0);
-        movedFlag_ = false;
-        SetLevelSolved(false);
+            SetLevelSolved(false);
         view_.UpdateCaption();
         return;
     }

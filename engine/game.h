@@ -64,7 +64,6 @@ public:
     int selCol() const { return selCol_; }  // the selected cell
     int selRow() const { return selRow_; }
     bool hasSelection() const { return hasSelection_; }  // false only on a level without any tile for the marker
-    bool movedFlag() const { return movedFlag_; }
     bool levelSolved() const { return levelSolved_; }
     int currentLevel() const { return currentLevel_; }
     const SolvedFlags& solvedFlags() const { return solvedFlags_; }
@@ -144,7 +143,6 @@ private:
     int selCol_ = 0;
     int selRow_ = 0;
     bool hasSelection_ = false;
-    bool movedFlag_ = false;
     bool levelSolved_ = false;
     int currentLevel_ = 1;
     std::uint32_t randomSeed_ = 0;

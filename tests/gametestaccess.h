@@ -12,7 +12,6 @@ struct zt::GameTestAccess {
         g.selRow_ = cell.r;
         g.hasSelection_ = true;
     }
-    bool& movedFlag() { return g.movedFlag_; }
     int& currentLevel() { return g.currentLevel_; }
     SolvedFlags& solvedFlags() { return g.solvedFlags_; }
     void SetLevelSolved(bool solved) { g.SetLevelSolved(solved); }

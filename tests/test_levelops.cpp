@@ -148,7 +148,7 @@ private slots:
             f.view.answers = {answer};
             f.game.RestartLevel();
             QCOMPARE(Now(f), AfterDeals(before.first, 1));
-            QVERIFY(!f.game.movedFlag());
+            QVERIFY(!(f.game.SwapsStanding() > 0));
         }
         // A solved level is dealt again without a question.
         f.OneMoveFromSolved();
@@ -302,12 +302,12 @@ private slots:
     void selectorDealsAtOnce() {
         Fixture f(10);
         f.game.StartUp(1);
-        f.state.movedFlag() = true;
+        f.game.boxMouseDown(f.game.selCol() == 0 ? Cell{1, 0} : Cell{0, 0});
         f.view.Clear();
         f.view.SetSelectorPosition(7);
         QCOMPARE(f.game.currentLevel(), 7);
         QVERIFY(f.view.pages.empty());
-        QVERIFY(!f.game.movedFlag());
+        QVERIFY(!(f.game.SwapsStanding() > 0));
         f.game.SelectLevel(11);  // out of range: ignored
         QCOMPARE(f.game.currentLevel(), 7);
     }

@@ -63,11 +63,9 @@ bool RecordKeeper::eventFilter(QObject* watched, QEvent* event) {
 void RecordKeeper::LevelSolvedChanged() {
     TakeTime();
     if (!game_.levelSolved()) {
-        // Only a deal leaves the level unsolved before any move.
-        if (!game_.movedFlag()) {
-            dealMs_ = 0;
-            noted_ = false;
-        }
+        // Only a deal makes the level unsolved.
+        dealMs_ = 0;
+        noted_ = false;
         return;
     }
     if (noted_)

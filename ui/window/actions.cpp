@@ -224,12 +224,12 @@ void TMainForm::RedrawCell(int c, int r) {
 void TMainForm::LevelSolvedChanged() {
     // A deal or a solved board: whatever was hinted no longer holds.
     hint_->End();
-    // Only a deal leaves the level unsolved before any move: the frame
-    // starts on the new marked cell.
-    if (!game_.levelSolved() && !game_.movedFlag() && game_.hasSelection()) {
+    // Only a deal makes the level unsolved: the frame starts on the new
+    // marked cell.
+    if (!game_.levelSolved() && game_.hasSelection()) {
         frame_.Place(game_.selCol(), game_.selRow());
     }
-    if (!game_.levelSolved() && !game_.movedFlag()) {
+    if (!game_.levelSolved()) {
         boardAccess_->Dealt(); // screen reader
     }
     ApplyLanguage();
