@@ -261,6 +261,22 @@
 <context>
     <name>zt::TMainForm</name>
     <message>
+        <source>%1: undo</source>
+        <translation>%1: zurück</translation>
+    </message>
+    <message>
+        <source>%1: hint</source>
+        <translation>%1: Tipp</translation>
+    </message>
+    <message>
+        <source>%1: all levels</source>
+        <translation>%1: alle Stufen</translation>
+    </message>
+    <message>
+        <source>Every level at a glance</source>
+        <translation>Alle Stufen auf einen Blick</translation>
+    </message>
+    <message>
         <source>I want to play a new game.</source>
         <translation>Ich fang ein neues Spiel an.</translation>
     </message>

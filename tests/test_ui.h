@@ -79,4 +79,5 @@ private slots:
     void shortcutsRunTheButtonsHandlers();
     void screenReaderNamesFollowTheLanguage_data();
     void screenReaderNamesFollowTheLanguage();
+    void hintAndKeyTipsStandUntilTheNextKey();
 };

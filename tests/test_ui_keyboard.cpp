@@ -2,6 +2,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QFileDialog>
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -318,4 +319,43 @@ void KeyboardTest::screenReaderNamesFollowTheLanguage() {
     QCOMPARE(Text(Controls(f).RestartBtn, QAccessible::Description),
              QStringLiteral("Ich probier's nochmal. (Strg+R)"));
     QCOMPARE(Text(Controls(f).box, QAccessible::Name), QStringLiteral("Spielfeld"));
+}
+
+// The hint's frame is there at once and blinks until the player does
+// something; the line of keys goes at the first key and leaves out a key
+// once used.
+void KeyboardTest::hintAndKeyTipsStandUntilTheNextKey() {
+    uitest::Game g;
+    g.Start(3, NeverFittingRecord());
+    g.Show();
+    auto& f = g.Form();
+    Controls(f).Timer->stop();
+    auto* tip = Controls(f).box->findChild<QLabel*>("KeyTip");
+    QVERIFY(tip && tip->isVisible());
+    QCOMPARE(tip->text(), QStringLiteral("Ctrl+Z: undo   \u00b7   H: hint   \u00b7   Ctrl+L: all levels"));
+    Activate(f);
+    QTRY_VERIFY2(QApplication::activeWindow() == &f, qPrintable(FocusOwner()));
+    const QImage before = Controls(f).box->Image().copy();
+    QTest::keyClick(Controls(f).levelscroll, Qt::Key_H);
+    QVERIFY(!tip->isVisible());
+    const auto hinted = zt::TestSeam::HintedCell(f);
+    QVERIFY(hinted);
+    uitest::CheckFocusFrame(before, Controls(f).box->Image(),
+                            zt::render::CellOrigin(hinted->c, hinted->r), 48, 1);
+    // Past the two seconds a blink used to last.
+    int changes = 0;
+    QImage last = Controls(f).box->Image().copy();
+    QTRY_VERIFY_WITH_TIMEOUT(([&] {
+        if (Controls(f).box->Image() != last) {
+            ++changes;
+            last = Controls(f).box->Image().copy();
+        }
+        return changes >= 10;
+    }()), 5000);
+    QTest::keyClick(Controls(f).levelscroll, Qt::Key_Shift);
+    QVERIFY(!zt::TestSeam::HintedCell(f));
+    QCOMPARE(Controls(f).box->Image(), before);
+    Controls(f).RestartBtn->click(); // no swap stands: dealt again at once
+    QVERIFY(tip->isVisible());
+    QCOMPARE(tip->text(), QStringLiteral("Ctrl+Z: undo   \u00b7   Ctrl+L: all levels"));
 }

@@ -10,6 +10,7 @@
 #include <QScrollBar>
 
 #include "mainform.h"
+#include "hintblink.h"
 #include "splash.h"
 #include "weblabel.h"
 #include "messagedialog.h"
@@ -53,6 +54,7 @@ struct TestSeam {
     static HelpWindow* Help(const TMainForm& f) { return f.help_.get(); }
     static const QString& ProgressPath(const TMainForm& f) { return f.progressPath_; }
     // The cell the keyboard's frame stands on, and whether it is drawn.
+    static std::optional<Cell> HintedCell(const TMainForm& f) { return f.hint_->HintedCell(); }
     static QPoint FocusFrameCell(const TMainForm& f) { return {f.frame_.Col(), f.frame_.Row()}; }
     static bool FocusFrameShown(const TMainForm& f) { return f.frame_.Shown(); }
     static QTimer* Timer(const TSplash& s) { return s.timer_; }

@@ -130,6 +130,7 @@ void TMainForm::BuildActions() {
     box->installEventFilter(this);
 
     hint_ = new HintBlink(this, [this](int c, int r) { RedrawCell(c, r); });
+    BuildKeyTips();
     connect(hint_, &HintBlink::Ended, this, &TMainForm::HintEnded);
 }
 
@@ -231,6 +232,7 @@ void TMainForm::LevelSolvedChanged() {
     }
     if (!game_.levelSolved()) {
         boardAccess_->Dealt(); // screen reader
+        OfferKeyTip();
     }
     ApplyLanguage();
     if (records_) {

@@ -59,6 +59,7 @@ bool TMainForm::FormClose() {
     if (ckForm_) {
         ckForm_->SavePlacement();
     }
+    WriteKeyTips();
     ini_.EndUpdate();
     return true;
 }

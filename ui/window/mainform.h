@@ -38,6 +38,7 @@ namespace zt {
 class BoardAccessibility;
 class HelpWindow;
 class HintBlink;
+class KeyTip;
 class PaintBox;
 class RecordKeeper;
 class TAboutBox;
@@ -171,6 +172,13 @@ private:
     void ShowHint();
     // The hint's words for a screen reader go with it.
     void HintEnded();
+
+    // The line that names undo, the hint and the level list (keytips.cpp).
+    void BuildKeyTips();
+    void ReadKeyTips();
+    void WriteKeyTips();
+    // At a deal: the line, while the player may not know the keys yet.
+    void OfferKeyTip();
     // Whether there is anything to draw with yet: while the window is hidden
     // the pictures may still be on their way, and its first showing paints
     // everything anyway.
@@ -225,6 +233,11 @@ private:
     KeyboardFrame frame_;
     BoardAccessibility* boardAccess_ = nullptr; // a child of box
     HintBlink* hint_ = nullptr;
+    KeyTip* keyTip_ = nullptr;
+    std::function<QString()> keyTipTexts_;
+    int tipsShown_ = 0;
+    int tipsUsed_ = 0;   // a bit for each key named, once used
+    int tipsLanguage_ = -1;
     std::array<QAction*, CommandCount> actions_{};
     bool firstTime_ = true;
     bool startFailed_ = false;

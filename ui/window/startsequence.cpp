@@ -109,6 +109,7 @@ bool TMainForm::FormCreate() {
     game_.SeedFromClock();
     ini_.RemoveLeftovers();
     game_.SetLanguage(static_cast<Language>(ini_.ReadNumber(Common, QStringLiteral("tongue"), -1)));
+    ReadKeyTips();
     setFixedSize(520, ToolPanel->height() + 376);
     box->move(0, ToolPanel->height());
 
