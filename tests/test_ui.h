@@ -75,6 +75,7 @@ class KeyboardTest : public QObject {
 private slots:
     void frameIsDrawnOnlyWhileTheBoardHasTheFocus();
     void spaceAndEnterMoveAsAClickDoes();
+    void hintIsLitAtOnceAndBlinksUntilAClick();
     void shortcutsRunTheButtonsHandlers_data();
     void shortcutsRunTheButtonsHandlers();
     void screenReaderNamesFollowTheLanguage_data();

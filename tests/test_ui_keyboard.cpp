@@ -9,6 +9,7 @@
 #include <QToolButton>
 
 #include "helpwindow.h"
+#include "hintblink.h"
 #include "render.h"
 #include "test_ui.h"
 #include "languagedialog.h"
@@ -162,6 +163,20 @@ void KeyboardTest::spaceAndEnterMoveAsAClickDoes() {
     QTest::keyClick(Controls(f).box, Qt::Key_R, Qt::ControlModifier); // solved: no question
     QTRY_VERIFY(!s.levelSolved());
     QCOMPARE(zt::TestSeam::FocusFrameCell(f), QPoint(s.selCol(), s.selRow()));
+}
+
+void KeyboardTest::hintIsLitAtOnceAndBlinksUntilAClick() {
+    QWidget window;
+    auto* child = new QWidget(&window);
+    int redrawn = 0;
+    zt::HintBlink blink(&window, [&](int c, int r) { redrawn += c == 2 && r == 1; });
+    blink.Start({2, 1});
+    QCOMPARE(redrawn, 1);
+    QVERIFY(blink.FrameOn(2, 1, false));
+    QTRY_VERIFY(!blink.FrameOn(2, 1, false));
+    QTRY_VERIFY(blink.FrameOn(2, 1, false));
+    QTest::mouseClick(child, Qt::LeftButton);
+    QVERIFY(!blink.Standing() && !blink.FrameOn(2, 1, false));
 }
 
 void KeyboardTest::shortcutsRunTheButtonsHandlers_data() {

@@ -156,8 +156,11 @@ def main():
     if args.check:
         bad = 0
         for m in mutants:
-            with open(os.path.join(source, m.file), encoding="utf-8") as f:
-                _at, why = locate(f.read(), m)
+            try:
+                with open(os.path.join(source, m.file), encoding="utf-8") as f:
+                    _at, why = locate(f.read(), m)
+            except FileNotFoundError:
+                why = "the file is gone"
             if why:
                 bad += 1
                 print(f"list line {m.line}: {m.file}: {m.original.strip()!r}: {why}")
