@@ -392,6 +392,18 @@
         <source>Every level at a glance</source>
         <translation>Alle Stufen auf einen Blick</translation>
     </message>
+    <message>
+        <source>Make the whole window larger</source>
+        <translation>Das ganze Fenster größer</translation>
+    </message>
+    <message>
+        <source>Make the whole window smaller</source>
+        <translation>Das ganze Fenster kleiner</translation>
+    </message>
+    <message>
+        <source>The window at its own size</source>
+        <translation>Das Fenster in seiner eigenen Größe</translation>
+    </message>
 </context>
 <context>
     <name>zt::TTongueDlg</name>

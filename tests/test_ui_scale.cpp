@@ -355,6 +355,34 @@ private slots:
         }
     }
 
+    void zoomedWindowPlaysAtItsOwnPixels() {
+        uitest::Game g;
+        g.Start(1, uitest::NeverFittingRecord());
+        auto& f = g.Form();
+        g.Show();
+        Measure(f);
+        const QSize room = f.screen()->availableGeometry().size();
+        if (room.width() < 1040 || room.height() < 818 || room.width() >= 1300)
+            QSKIP("a screen that takes 200 % and no more (see ui.cmake)");
+        Controls(f).Timer->stop();
+        // The fifth step, 250 %, would not fit.
+        for (int i = 0; i < 5; ++i)
+            QTest::keyClick(&f, Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(f.size(), QSize(1040, 818));
+        QCOMPARE(Controls(f).box->Ratio(), 2 * ratio);
+        // A click on a cell swaps that cell, drawn from the 2x art as it is.
+        const int c = g.State().selCol() == 0 ? 1 : 0, r = g.State().selRow() == 0 ? 1 : 0;
+        QTest::mouseClick(Controls(f).box, Qt::LeftButton, {},
+                          QPoint(2 * (22 + 48 * c) + 2, 2 * (20 + 48 * r) + 2));
+        QCOMPARE(g.State().TileAt(c, r), 39);
+        if (zoom == 1)
+            QCOMPARE(Controls(f).box->Image().copy(44 + 96 * c, 40 + 96 * r, 96, 96),
+                     sheet.copy(96 * (39 % 20), 96 * (39 / 20), 96, 96));
+        QCOMPARE(g.Store().ReadNumber("view", "zoom", 100), 200);
+        QTest::keyClick(&f, Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(f.size(), QSize(520, 409));
+    }
+
     void movingToAScreenOfAnotherScaleRedraws() {
         // Two screens side by side, the second of another ratio (see ui.cmake).
         const QList<QScreen*> screens = QGuiApplication::screens();

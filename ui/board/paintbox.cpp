@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace zt {
 
@@ -20,13 +21,19 @@ void PaintBox::Changed(const QRect& r) {
     if (painting_ || !isVisible() || r.isEmpty()) {
         return;
     }
-    // In logical pixels, rounded outwards.
-    const QRect logical = ratio_ == 1 ? r
-                                      : QRectF(r.x() / ratio_, r.y() / ratio_, r.width() / ratio_,
-                                               r.height() / ratio_)
-                                            .toAlignedRect();
+    // In the widget's pixels, rounded outwards.
+    const qreal scale = zoom_ / ratio_;
+    const QRect logical = scale == 1 ? r
+                                     : QRectF(r.x() * scale, r.y() * scale, r.width() * scale,
+                                              r.height() * scale)
+                                           .toAlignedRect();
     own_ += logical;
     update(logical);
+}
+
+void PaintBox::SetZoom(qreal zoom) {
+    zoom_ = zoom;
+    setFixedSize(qRound(logical_.width() * zoom), qRound(logical_.height() * zoom));
 }
 
 void PaintBox::SetRatio(qreal ratio) {
@@ -47,7 +54,7 @@ void PaintBox::paintEvent(QPaintEvent* event) {
     // Qt may merge our small rectangles into their bounding box; anything
     // beyond that box was asked for by the window system.
     const bool foreign =
-        !(event->region() - own_.boundingRect()).isEmpty() || devicePixelRatioF() != ratio_;
+        !(event->region() - own_.boundingRect()).isEmpty() || devicePixelRatioF() * zoom_ != ratio_;
     own_ = QRegion();
     if (foreign && onFullPaint) {
         painting_ = true;
@@ -55,20 +62,20 @@ void PaintBox::paintEvent(QPaintEvent* event) {
         painting_ = false;
     }
     QPainter p(this);
-    if (ratio_ == 1) {
+    if (ratio_ == zoom_) {
         p.drawImage(event->rect(), image_, event->rect());
         return;
     }
     // Undo the screen's scaling: one pixel of the image is one pixel of the
     // screen, copied, never resampled. Qt clips to what needs painting.
-    p.scale(1 / ratio_, 1 / ratio_);
+    p.scale(zoom_ / ratio_, zoom_ / ratio_);
     p.drawImage(QPoint(0, 0), image_);
 }
 
 void PaintBox::mousePressEvent(QMouseEvent* event) {
     if (onMouseDown) {
-        QPoint pos = event->position().toPoint();
-        onMouseDown(pos.x(), pos.y());
+        const QPointF pos = event->position() / zoom_;
+        onMouseDown(static_cast<int>(std::floor(pos.x())), static_cast<int>(std::floor(pos.y())));
     }
 }
 

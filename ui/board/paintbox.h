@@ -5,6 +5,9 @@
 // On a high-density screen the backing image has the screen's own pixels:
 // its size is the widget's times the ratio, and the owner draws into it in
 // device pixels. A paint at a ratio other than the image's is a full paint.
+// Zoomed, the widget is that many times its base size while the owner still
+// draws in the base layout's terms: the image's ratio is then the zoom times
+// the screen's, and clicks arrive in base pixels.
 #pragma once
 
 #include <QImage>
@@ -27,8 +30,11 @@ public:
     void Changed(const QRect& r);
     void Changed() { Changed(image_.rect()); }
 
-    // The device pixel ratio of the backing image.
+    // The device pixel ratio of the backing image: image pixels per base pixel.
     qreal Ratio() const { return ratio_; }
+    // The widget at zoom times its base size; the owner sets the ratio to match.
+    void SetZoom(qreal zoom);
+    qreal Zoom() const { return zoom_; }
     // A fresh black backing image for another ratio; it asks for a full paint
     // unless one is running.
     void SetRatio(qreal ratio);
@@ -41,7 +47,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    QSize logical_;
+    QSize logical_; // at zoom 1
+    qreal zoom_ = 1;
     qreal ratio_ = 1;
     QImage image_;
     QRegion own_;

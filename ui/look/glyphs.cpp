@@ -58,7 +58,7 @@ bool HighDensity() {
     return qApp && qApp->devicePixelRatio() > 1;
 }
 
-QIcon GlyphIcon(const QString& name, int count) {
+QIcon GlyphIcon(const QString& name, int count, bool larger) {
     QIcon icon;
     QPixmap normal = GlyphImage(name, 0, count);
     if (normal.isNull()) {
@@ -69,11 +69,11 @@ QIcon GlyphIcon(const QString& name, int count) {
         icon.addPixmap(GlyphImage(name, 1, count), QIcon::Disabled);
     }
     // On an ordinary screen the 2x files are never read.
-    if (HighDensity()) {
+    if (HighDensity() || larger) {
         for (int i = 0; i < std::min(count, 2); ++i) {
             QPixmap twice = GlyphImage(TwiceThePixels(name), i, count);
             if (!twice.isNull()) {
-                twice.setDevicePixelRatio(2);
+                twice.setDevicePixelRatio(HighDensity() ? 2 : 1);
                 icon.addPixmap(twice, i == 0 ? QIcon::Normal : QIcon::Disabled);
             }
         }

@@ -18,8 +18,9 @@ QImage ReadPicture(const QString& path, const char* format);
 QPixmap GlyphImage(const QString& name, int index = 0, int count = 1);
 // The first image as the normal look; with two, the second as the disabled look.
 // While a screen of a device pixel ratio above 1 is in use, each look also with
-// twice the pixels, which Qt then draws on such screens.
-QIcon GlyphIcon(const QString& name, int count = 1);
+// twice the pixels, which Qt then draws on such screens. With larger, also on
+// an ordinary screen: for buttons zoomed beyond their glyphs' own size.
+QIcon GlyphIcon(const QString& name, int count = 1, bool larger = false);
 // The picture of the same name with twice the pixels ("splash.bmp" gives
 // "splash@2x.bmp"), and whether the screens in use call for it.
 QString TwiceThePixels(const QString& name);

@@ -7,6 +7,7 @@
 #include <QKeySequence>
 #include <QScrollBar>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include "boardaccessible.h"
 #include "hintblink.h"
@@ -100,6 +101,14 @@ void TMainForm::BuildActions() {
         // As a click on the level display.
         {BrowseCommand, QT_TR_NOOP("Every level at a glance"), {K(Qt::CTRL | Qt::Key_L)}, Window,
          nullptr, [this] { records_->OpenBrowser(); }},
+        // Also Ctrl with the mouse wheel over the board (eventFilter).
+        {ZoomInCommand, QT_TR_NOOP("Make the whole window larger"),
+         Keys(K::ZoomIn, {K(Qt::CTRL | Qt::Key_Plus), K(Qt::CTRL | Qt::Key_Equal)}), Window,
+         nullptr, [this] { ZoomBy(1); }},
+        {ZoomOutCommand, QT_TR_NOOP("Make the whole window smaller"),
+         Keys(K::ZoomOut, {K(Qt::CTRL | Qt::Key_Minus)}), Window, nullptr, [this] { ZoomBy(-1); }},
+        {ZoomResetCommand, QT_TR_NOOP("The window at its own size"), {K(Qt::CTRL | Qt::Key_0)},
+         Window, nullptr, [this] { SetZoom(100); }},
     };
     static_assert(std::size(rows) == CommandCount, "a command without its row");
     for (const Row& row : rows) {
@@ -179,6 +188,13 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
             boardAccess_->FocusEntered(); // screen reader
         } else if (event->type() == QEvent::FocusOut) {
             frame_.Show(false);
+        } else if (event->type() == QEvent::Wheel) {
+            const auto* wheel = static_cast<QWheelEvent*>(event);
+            if (wheel->modifiers() & Qt::ControlModifier) {
+                const int turn = wheel->angleDelta().y();
+                ZoomBy(turn > 0 ? 1 : turn < 0 ? -1 : 0);
+                return true;
+            }
         }
     }
     return QWidget::eventFilter(watched, event);

@@ -16,8 +16,12 @@ void TMainForm::AttachBoardAccessibility() {
         return FactsOf(game_.board(), cell, marked);
     };
     reading.framedCell = [this] { return Cell{frame_.Col(), frame_.Row()}; };
-    reading.cellRect = [](Cell cell) {
-        return QRect(render::CellOrigin(cell.c, cell.r), QSize(render::CellSize, render::CellSize));
+    reading.cellRect = [this](Cell cell) {
+        const qreal zoom = zoom_ / 100.0;
+        const QPoint at = render::CellOrigin(cell.c, cell.r);
+        return QRectF(at.x() * zoom, at.y() * zoom, render::CellSize * zoom,
+                      render::CellSize * zoom)
+            .toRect();
     };
     // Before anything asks for the board's interface, which Qt keeps once made.
     boardAccess_ = new BoardAccessibility(box, std::move(reading));

@@ -97,6 +97,13 @@ public:
     void boxPaint();
 
     Game& game() { return game_; }
+
+    // The whole window's size as a share of its own, in per cent (zoom.cpp):
+    // one of 100, 125, 150, 175, 200, 250 and 300. SetZoom takes the largest
+    // of them at or below percent whose window fits the screen, keeps the
+    // window's centre, pulls it back onto the screen and remembers it.
+    int Zoom() const { return zoom_; }
+    void SetZoom(int percent);
     // A progress file named by a later start of the game: loaded as the open
     // dialog's choice would be.
     void OpenProgressFile(const QString& path) { progress_.LoadFile(path); }
@@ -150,7 +157,7 @@ private:
         PreviousUnsolvedCommand, NextUnsolvedCommand, LanguageCommand, RulesCommand,
         AboutCommand, WebCommand, UndoCommand, RedoCommand, HintCommand, FrameLeftCommand,
         FrameRightCommand, FrameUpCommand, FrameDownCommand, SwapCommand, BrowseCommand,
-        CommandCount
+        ZoomInCommand, ZoomOutCommand, ZoomResetCommand, CommandCount
     };
     void BuildActions();
     // The actions' tool tips and screen-reader texts in the game's language.
@@ -188,6 +195,12 @@ private:
     // then ask for a full paint.
     void UseScreenRatio();
     render::Pictures PicturesFor(qreal ratio);
+
+    // Zooming (zoom.cpp).
+    int FittingZoom(int percent) const;
+    void ZoomBy(int steps);
+    // Every control's place and size, and the board's pictures, at zoom_.
+    void ApplyZoom();
 
     // Closing (closing.cpp).
     bool FormCloseQuery();
@@ -239,6 +252,7 @@ private:
     int tipsUsed_ = 0;   // a bit for each key named, once used
     int tipsLanguage_ = -1;
     std::array<QAction*, CommandCount> actions_{};
+    int zoom_ = 100;
     bool firstTime_ = true;
     bool startFailed_ = false;
     bool closing_ = false;

@@ -37,7 +37,8 @@ render::Pictures TMainForm::PicturesFor(qreal ratio) {
 }
 
 void TMainForm::UseScreenRatio() {
-    const qreal ratio = box->devicePixelRatioF();
+    // The window's zoom draws just as a screen of that much more ratio would.
+    const qreal ratio = box->devicePixelRatioF() * zoom_ / 100;
     if (!HasPictures() || ratio == pictures_.ratio) {
         return;
     }

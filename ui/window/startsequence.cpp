@@ -110,8 +110,8 @@ bool TMainForm::FormCreate() {
     ini_.RemoveLeftovers();
     game_.SetLanguage(static_cast<Language>(ini_.ReadNumber(Common, QStringLiteral("tongue"), -1)));
     ReadKeyTips();
-    setFixedSize(520, ToolPanel->height() + 376);
-    box->move(0, ToolPanel->height());
+    zoom_ = FittingZoom(ini_.ReadNumber(QStringLiteral("view"), QStringLiteral("zoom"), 100));
+    ApplyZoom();
 
     offscreenCell_ = QImage(render::CellSize, render::CellSize, QImage::Format_RGB32);
     if (offscreenCell_.isNull()) {

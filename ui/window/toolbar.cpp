@@ -133,8 +133,12 @@ void TMainForm::LoadGlyphs() {
     for (QToolButton* b : ToolPanel->findChildren<QToolButton*>()) {
         const QString glyph = b->property("glyph").toString();
         QAction* action = b->defaultAction();
-        if (!glyph.isEmpty() && action && action->icon().isNull()) {
-            action->setIcon(GlyphIcon(glyph, b->property("glyphImages").toInt()));
+        // A zoomed window's buttons also get their glyphs' larger art.
+        const bool larger = zoom_ > 100;
+        if (!glyph.isEmpty() && action &&
+            (action->icon().isNull() || (larger && !b->property("largerGlyph").toBool()))) {
+            action->setIcon(GlyphIcon(glyph, b->property("glyphImages").toInt(), larger));
+            b->setProperty("largerGlyph", larger);
         }
     }
 }
