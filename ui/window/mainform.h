@@ -199,7 +199,8 @@ private:
     // Zooming (zoom.cpp).
     int FittingZoom(int percent) const;
     void ZoomBy(int steps);
-    // Every control's place and size, and the board's pictures, at zoom_.
+    // Every control's place and size at zoom_; the pictures follow with
+    // UseScreenRatio.
     void ApplyZoom();
 
     // Closing (closing.cpp).

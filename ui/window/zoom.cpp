@@ -66,10 +66,8 @@ void TMainForm::ZoomBy(int steps) {
     const int* at = std::find(std::begin(ZoomSteps), std::end(ZoomSteps), zoom_);
     const int index = std::clamp(static_cast<int>(at - std::begin(ZoomSteps)) + steps, 0,
                                  static_cast<int>(std::size(ZoomSteps)) - 1);
-    // A step larger than the screen takes is not offered.
-    if (FittingZoom(ZoomSteps[index]) == ZoomSteps[index]) {
-        SetZoom(ZoomSteps[index]);
-    }
+    // A step larger than the screen takes is not offered: SetZoom stays.
+    SetZoom(ZoomSteps[index]);
 }
 
 void TMainForm::SetZoom(int percent) {
@@ -80,6 +78,7 @@ void TMainForm::SetZoom(int percent) {
     const QRect before = OuterRect(this);
     zoom_ = percent;
     ApplyZoom();
+    UseScreenRatio();
     ini_.WriteNumber(QStringLiteral("view"), QStringLiteral("zoom"), zoom_);
     if (!isVisible() || !CanPlaceWindows()) {
         return;
@@ -118,7 +117,6 @@ void TMainForm::ApplyZoom() {
     box->SetZoom(zoom);
     box->move(0, ToolPanel->height());
     setFixedSize(ToolPanel->width(), ToolPanel->height() + box->height());
-    UseScreenRatio();
 }
 
 } // namespace zt
