@@ -77,8 +77,11 @@ void TMainForm::OfferKeyTip() {
     tipsLanguage_ = language;
     // The rim below the last row of cells.
     const int top = render::BoardTop + Rows * render::CellSize + 1;
-    keyTip_->ShowLine(line, QRect(render::BoardLeft, top, Columns * render::CellSize,
-                                  render::BoxHeight - top - 2));
+    const qreal zoom = zoom_ / 100.0;
+    keyTip_->ShowLine(line, QRectF(render::BoardLeft * zoom, top * zoom,
+                                   Columns * render::CellSize * zoom,
+                                   (render::BoxHeight - top - 2) * zoom)
+                                .toRect());
     box->setToolTip(keyTipTexts_());
 }
 

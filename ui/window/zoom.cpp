@@ -11,6 +11,7 @@
 #include <iterator>
 
 #include "fonts.h"
+#include "keytip.h"
 #include "framing.h"
 #include "mainform.h"
 #include "paintbox.h"
@@ -114,6 +115,18 @@ void TMainForm::ApplyZoom() {
         LoadGlyphs();
     }
     levellabel->setFont(SansFont(Zoomed(12, zoom_)));
+    if (keyTip_) {
+        QFont tipFont = Base(keyTip_, "baseFont", keyTip_->font());
+        if (tipFont.pixelSize() > 0) {
+            tipFont.setPixelSize(Zoomed(tipFont.pixelSize(), zoom_));
+        } else {
+            tipFont.setPointSizeF(tipFont.pointSizeF() * zoom);
+        }
+        keyTip_->setFont(tipFont);
+        if (!keyTip_->isHidden()) {
+            OfferKeyTip(); // placed anew
+        }
+    }
     box->SetZoom(zoom);
     box->move(0, ToolPanel->height());
     setFixedSize(ToolPanel->width(), ToolPanel->height() + box->height());
