@@ -371,7 +371,7 @@ private slots:
         QCOMPARE(f.size(), QSize(1040, 818));
         QCOMPARE(Controls(f).box->Ratio(), 2 * ratio);
         // A click on a cell swaps that cell, drawn from the 2x art as it is.
-        const int c = g.State().selCol() == 0 ? 1 : 0, r = g.State().selRow() == 0 ? 1 : 0;
+        const int c = g.State().selCol() == 8 ? 7 : 8, r = g.State().selRow() == 6 ? 5 : 6;
         QTest::mouseClick(Controls(f).box, Qt::LeftButton, {},
                           QPoint(2 * (22 + 48 * c) + 2, 2 * (20 + 48 * r) + 2));
         QCOMPARE(g.State().TileAt(c, r), 39);
