@@ -51,7 +51,6 @@ public:
     virtual void LevelSolvedChanged() = 0;
     // Caption, and the level display with it.
     virtual void UpdateCaption() = 0;
-    virtual void PaintLevelBox() = 0;
     virtual void DrawGauge() = 0;
     // The level selector. Setting a position that differs from the present one
     // runs the selector's change handling, which deals that level.

@@ -48,7 +48,6 @@ public:
     }
     void LevelSolvedChanged() override {}
     void UpdateCaption() override {}
-    void PaintLevelBox() override {}
     void DrawGauge() override {}
     void SetSelectorRange(int maximum) override { selectorMax = maximum; }
     // Like the scroll bar: a real change of position runs the change handling.

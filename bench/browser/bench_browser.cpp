@@ -25,7 +25,6 @@ class NoView : public zt::GameView {
     zt::ModalResult ShowPage(zt::Page) override { return zt::ModalResult::Ok; }
     void LevelSolvedChanged() override {}
     void UpdateCaption() override {}
-    void PaintLevelBox() override {}
     void DrawGauge() override {}
     void SetSelectorRange(int) override {}
     void SetSelectorPosition(int) override {}

@@ -20,7 +20,6 @@ public:
     zt::ModalResult ShowPage(zt::Page) override { return zt::ModalResult::Ok; }
     void LevelSolvedChanged() override {}
     void UpdateCaption() override {}
-    void PaintLevelBox() override {}
     void DrawGauge() override {}
     void SetSelectorRange(int) override {}
     void SetSelectorPosition(int) override {}

@@ -24,7 +24,6 @@ public:
     ModalResult ShowPage(Page) override { return ModalResult::Ok; }
     void LevelSolvedChanged() override {}
     void UpdateCaption() override {}
-    void PaintLevelBox() override {}
     void DrawGauge() override {}
     void SetSelectorRange(int) override {}
     void SetSelectorPosition(int) override {}

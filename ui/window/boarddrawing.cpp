@@ -14,8 +14,8 @@ void TMainForm::boxPaint() {
     if (!HasPictures()) {
         return;
     }
-    if (firstTime_) {
-        FirstPaintStep();
+    if (!startedUp_) {
+        FirstPaint();
     }
     UseScreenRatio();
     DrawBackground();

@@ -10,7 +10,9 @@
 namespace zt {
 
 void TMainForm::PlayCue(Cue cue) {
-    if (!actions_[SoundCommand]->isChecked() || !MediaReady()) {
+    // Before the first showing the sounds may still be on their way: a cue
+    // then stays silent rather than waiting for them.
+    if (!actions_[SoundCommand]->isChecked()) {
         return;
     }
     // The sound list holds the cues in their order: solved first, then the move.

@@ -81,7 +81,6 @@ public:
     ModalResult ShowPage(Page page) override;
     void LevelSolvedChanged() override;
     void UpdateCaption() override;
-    void PaintLevelBox() override { levelboxPaint(); }
     void DrawGauge() override;
     void SetSelectorRange(int maximum) override;
     void SetSelectorPosition(int position) override;
@@ -137,11 +136,13 @@ private:
     bool FormCreate();
     bool DecodePicturesAside();
     bool TakePicturesDecodedAside();
-    // Takes the pictures and sounds, waiting for them if need be; false when
-    // they are damaged (the message has been shown).
-    bool MediaReady();
+    // The first activation, or the first paint when it comes before: the
+    // splash and the language question, or what they would have renewed.
+    bool FirstActivation();
     bool TakeMedia(GameMedia decoded);
     void ShowButtonPictures();
+    // The board's first paint reaches the first activation's step.
+    void FirstPaint();
     void FormActivate();
     void FirstPaintStep();
     void FormDestroy();
@@ -254,7 +255,8 @@ private:
     int tipsLanguage_ = -1;
     std::array<QAction*, CommandCount> actions_{};
     int zoom_ = 100;
-    bool firstTime_ = true;
+    bool paintedFirst_ = false;
+    bool startedUp_ = false; // the first activation's step has run
     bool startFailed_ = false;
     bool closing_ = false;
     // The player's records and the level browser: told of every deal and

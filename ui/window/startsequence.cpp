@@ -34,8 +34,9 @@ namespace {
 
 const QString Common = QStringLiteral("common");
 
-// When a step may run at the earliest.
-enum class StartPoint { Made, FirstTurn, Shown };
+// When a step may run at the earliest. The first activation and the first
+// paint are one point: whichever comes first reaches it.
+enum class StartPoint { Made, FirstTurn, Shown, ActiveOrPainted };
 
 } // namespace
 
@@ -55,8 +56,7 @@ void TMainForm::RunStartSteps(int reached) {
     };
     // The start, in order. A step runs once: at its point, or earlier when a
     // later point comes first (a window shown before the event loop has
-    // turned). The first activation and the first paint come after these;
-    // whichever comes first consumes FirstTime.
+    // turned).
     static constexpr Step steps[] = {
         {StartPoint::Made, &TMainForm::BuildControls},
         {StartPoint::Made, &TMainForm::DecodePicturesNow},
@@ -64,6 +64,7 @@ void TMainForm::RunStartSteps(int reached) {
         {StartPoint::Made, &TMainForm::FormCreate},
         {StartPoint::FirstTurn, &TMainForm::DecodePicturesAside},
         {StartPoint::Shown, &TMainForm::TakePicturesDecodedAside},
+        {StartPoint::ActiveOrPainted, &TMainForm::FirstActivation},
     };
     while (!startFailed_ && nextStartStep_ < int(std::size(steps)) &&
            int(steps[nextStartStep_].at) <= reached) {
@@ -105,7 +106,6 @@ bool TMainForm::AttachComponents() {
 }
 
 bool TMainForm::FormCreate() {
-    firstTime_ = true;
     game_.SeedFromClock();
     ini_.RemoveLeftovers();
     game_.SetLanguage(static_cast<Language>(ini_.ReadNumber(Common, QStringLiteral("tongue"), -1)));
@@ -191,10 +191,6 @@ bool TMainForm::TakeMedia(GameMedia decoded) {
     return false;
 }
 
-bool TMainForm::MediaReady() {
-    RunStartSteps(int(StartPoint::Shown));
-    return !startFailed_;
-}
 
 void TMainForm::SetMedia(std::future<GameMedia> media) {
     pendingMedia_ = std::move(media);
@@ -223,24 +219,32 @@ void TMainForm::setVisible(bool visible) {
 void TMainForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // The opening effect has run by now; the first paint needs the pictures.
-    if (!MediaReady()) {
-        return;
-    }
-    if (!event->spontaneous() && firstTime_) {
-        FormActivate();
-    }
+    RunStartSteps(int(event->spontaneous() ? StartPoint::Shown : StartPoint::ActiveOrPainted));
 }
 
 void TMainForm::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && firstTime_ &&
-        !startFailed_) {
-        FormActivate();
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        RunStartSteps(int(StartPoint::ActiveOrPainted));
     }
 }
 
+void TMainForm::FirstPaint() {
+    paintedFirst_ = true;
+    RunStartSteps(int(StartPoint::ActiveOrPainted));
+}
+
+bool TMainForm::FirstActivation() {
+    startedUp_ = true;
+    if (paintedFirst_) {
+        FirstPaintStep();
+    } else {
+        FormActivate();
+    }
+    return true;
+}
+
 void TMainForm::FormActivate() {
-    firstTime_ = false;
     // Leave the activation first: the dialogs run their own event loops.
     QTimer::singleShot(0, this, [this] {
         if (splash_) {
@@ -257,7 +261,6 @@ void TMainForm::FormActivate() {
 void TMainForm::FirstPaintStep() {
     LevelSolvedChanged();
     SetSelectorPosition(game_.currentLevel());
-    firstTime_ = false;
 }
 
 TMainForm::~TMainForm() {
