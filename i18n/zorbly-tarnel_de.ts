@@ -389,10 +389,6 @@
         <translation>Die Bilder und Klänge des Spiels sind beschädigt (%1). Programm wird beendet.</translation>
     </message>
     <message>
-        <source>Every level at a glance</source>
-        <translation>Alle Stufen auf einen Blick</translation>
-    </message>
-    <message>
         <source>Make the whole window larger</source>
         <translation>Das ganze Fenster größer</translation>
     </message>

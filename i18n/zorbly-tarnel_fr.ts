@@ -376,6 +376,30 @@
         <source>Every level at a glance</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Make the whole window larger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make the whole window smaller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window at its own size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: hint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: all levels</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>zt::TTongueDlg</name>
