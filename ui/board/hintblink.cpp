@@ -1,7 +1,8 @@
 #include "hintblink.h"
 
-#include <QEvent>
 #include <QWidget>
+
+#include "inputwatch.h"
 
 namespace zt {
 
@@ -14,7 +15,8 @@ constexpr int BlinkMs = 250;
 } // namespace
 
 HintBlink::HintBlink(QWidget* window, std::function<void(int c, int r)> redrawCell)
-    : QObject(window), window_(window), redrawCell_(std::move(redrawCell)) {
+    : QObject(window), redrawCell_(std::move(redrawCell)),
+      watch_(new InputWatch(window, [this] { End(); })) {
     timer_.setInterval(BlinkMs);
     connect(&timer_, &QTimer::timeout, this, [this] {
         if (cell_) {
@@ -32,7 +34,7 @@ void HintBlink::Start(Cell cell) {
     // screen as the key that asked for it.
     redrawCell_(cell.c, cell.r);
     timer_.start();
-    Watch(true);
+    watch_->Start();
 }
 
 void HintBlink::End() {
@@ -42,7 +44,7 @@ void HintBlink::End() {
     const Cell cell = *cell_;
     cell_.reset();
     timer_.stop();
-    Watch(false);
+    watch_->Stop();
     redrawCell_(cell.c, cell.r);
     emit Ended();
 }
@@ -52,35 +54,6 @@ bool HintBlink::FrameOn(int c, int r, bool keyboardFrame) const {
         return lit_;
     }
     return keyboardFrame;
-}
-
-// The window's own widgets only: keys go to the one with the focus, clicks to
-// the one under the mouse.
-void HintBlink::Watch(bool on) {
-    QList<QWidget*> widgets = window_->findChildren<QWidget*>();
-    widgets.append(window_);
-    for (QWidget* w : widgets) {
-        if (on) {
-            w->installEventFilter(this);
-        } else {
-            w->removeEventFilter(this);
-        }
-    }
-}
-
-bool HintBlink::eventFilter(QObject*, QEvent* event) {
-    switch (event->type()) {
-    // A key that is a shortcut reaches no widget: its override asks first.
-    case QEvent::ShortcutOverride:
-    case QEvent::KeyPress:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        End();
-        break;
-    default:
-        break;
-    }
-    return false;
 }
 
 } // namespace zt

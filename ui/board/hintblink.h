@@ -15,6 +15,8 @@ class QWidget;
 
 namespace zt {
 
+class InputWatch;
+
 class HintBlink : public QObject {
     Q_OBJECT
 public:
@@ -32,17 +34,12 @@ public:
 signals:
     void Ended();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    void Watch(bool on);
-
-    QWidget* window_;
     std::function<void(int, int)> redrawCell_;
     std::optional<Cell> cell_;
     bool lit_ = false;
     QTimer timer_;
+    InputWatch* watch_;
 };
 
 } // namespace zt

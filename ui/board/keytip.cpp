@@ -1,10 +1,11 @@
 #include "keytip.h"
 
-#include <QEvent>
+#include "inputwatch.h"
 
 namespace zt {
 
-KeyTip::KeyTip(QWidget* board, QWidget* window) : QLabel(board), window_(window) {
+KeyTip::KeyTip(QWidget* board, QWidget* window)
+    : QLabel(board), watch_(new InputWatch(window, [this] { Dismiss(); })) {
     setObjectName(QStringLiteral("KeyTip"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
@@ -24,41 +25,15 @@ void KeyTip::ShowLine(const QString& text, QRect place) {
     if (isHidden()) {
         show();
         raise();
-        Watch(true);
+        watch_->Start();
     }
 }
 
 void KeyTip::Dismiss() {
     if (!isHidden()) {
         hide();
-        Watch(false);
+        watch_->Stop();
     }
-}
-
-void KeyTip::Watch(bool on) {
-    QList<QWidget*> widgets = window_->findChildren<QWidget*>();
-    widgets.append(window_);
-    for (QWidget* w : widgets) {
-        if (on) {
-            w->installEventFilter(this);
-        } else {
-            w->removeEventFilter(this);
-        }
-    }
-}
-
-bool KeyTip::eventFilter(QObject*, QEvent* event) {
-    switch (event->type()) {
-    // A key that is a shortcut reaches no widget: its override asks first.
-    case QEvent::ShortcutOverride:
-    case QEvent::KeyPress:
-    case QEvent::MouseButtonPress:
-        Dismiss();
-        break;
-    default:
-        break;
-    }
-    return false;
 }
 
 } // namespace zt

@@ -7,6 +7,8 @@
 
 namespace zt {
 
+class InputWatch;
+
 class KeyTip : public QLabel {
     Q_OBJECT
 public:
@@ -17,13 +19,8 @@ public:
     void ShowLine(const QString& text, QRect place);
     void Dismiss();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    void Watch(bool on);
-
-    QWidget* window_;
+    InputWatch* watch_;
 };
 
 } // namespace zt
