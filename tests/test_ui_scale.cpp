@@ -13,6 +13,7 @@
 #include "helpwindow.h"
 #include "mainform.h"
 #include "medialists.h"
+#include "messagedialog.h"
 #include "paintbox.h"
 #include "uifixture.h"
 
@@ -379,6 +380,21 @@ private slots:
             QCOMPARE(Controls(f).box->Image().copy(44 + 96 * c, 40 + 96 * r, 96, 96),
                      sheet.copy(96 * (39 % 20), 96 * (39 / 20), 96, 96));
         QCOMPARE(g.Store().ReadNumber("view", "zoom", 100), 200);
+        // The game's own question opens at the same zoom, its text still centred.
+        zt::TYesNoDlg* d = g.w.YesNoDlg;
+        QRect dialog, yes, text;
+        QTimer::singleShot(0, d, [&] {
+            dialog = d->rect();
+            yes = uitest::PageButton(d, 3, 1)->geometry();
+            text = uitest::PageLabel(d, 3)->geometry();
+            uitest::PageButton(d, 3, 2)->click();
+        });
+        d->ShowModal(3);
+        QCOMPARE(dialog.size(), QSize(522, 206));
+        QCOMPARE(yes, QRect(88, 136, 154, 54));
+        QCOMPARE(text.center(), QPoint(296, 68));
+        f.activateWindow();
+        QTRY_VERIFY(QApplication::activeWindow() == &f);
         QTest::keyClick(&f, Qt::Key_0, Qt::ControlModifier);
         QCOMPARE(f.size(), QSize(520, 409));
     }

@@ -7,6 +7,7 @@
 #include "fonts.h"
 #include "glyphs.h"
 #include "dialogplacement.h"
+#include "zooming.h"
 
 namespace zt {
 
@@ -14,10 +15,10 @@ QString ZorblyWebAddress() {
     return QStringLiteral("https://zorblygames.github.io/");
 }
 
-TAboutBox::TAboutBox(QWidget* main)
+TAboutBox::TAboutBox(QWidget* main, std::function<int()> zoom)
     : QDialog(main, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                         Qt::MSWindowsFixedSizeDialogHint),
-      main_(main) {
+      main_(main), zoom_(std::move(zoom)) {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("Info"));
     setFixedSize(298, 182);
@@ -60,6 +61,7 @@ void TAboutBox::showEvent(QShowEvent* event) {
     // Selectable text is laid out at once, which would load the fonts while
     // the game starts; the box is made then but seldom shown.
     contact_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    ZoomDialog(this, zoom_());
     PlaceOver(this, main_);
     QDialog::showEvent(event);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 class QLabel;
 
@@ -13,13 +14,15 @@ QString ZorblyWebAddress();
 class TAboutBox : public QDialog {
     Q_OBJECT
 public:
-    explicit TAboutBox(QWidget* main);
+    // zoom (in per cent) is asked at every showing.
+    explicit TAboutBox(QWidget* main, std::function<int()> zoom = [] { return 100; });
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     QWidget* main_;
+    std::function<int()> zoom_;
     QLabel* contact_ = nullptr;
 };
 

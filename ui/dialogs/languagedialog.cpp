@@ -8,13 +8,14 @@
 #include "glyphs.h"
 #include "dialogplacement.h"
 #include "texts.h"
+#include "zooming.h"
 
 namespace zt {
 
-TTongueDlg::TTongueDlg(QWidget* main, Game& game)
+TTongueDlg::TTongueDlg(QWidget* main, Game& game, std::function<int()> zoom)
     : QDialog(main, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                         Qt::MSWindowsFixedSizeDialogHint),
-      main_(main), game_(game) {
+      main_(main), game_(game), zoom_(std::move(zoom)) {
     setObjectName(QStringLiteral("TongueDlg"));
     setWindowTitle(QStringLiteral("Zorbly Tarnel V" ZTRN_VERSION));
     setFixedSize(320, 91);
@@ -62,6 +63,7 @@ TTongueDlg::TTongueDlg(QWidget* main, Game& game)
 }
 
 void TTongueDlg::showEvent(QShowEvent* event) {
+    ZoomDialog(this, zoom_());
     PlaceOver(this, main_);
     english_->setFocus();
     QDialog::showEvent(event);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 #include "game.h"
 
@@ -13,7 +14,8 @@ class TTongueDlg : public QDialog {
     Q_OBJECT
 public:
     // The buttons set the game's language; the close box leaves it alone.
-    TTongueDlg(QWidget* main, Game& game);
+    // zoom (in per cent) is asked at every showing.
+    TTongueDlg(QWidget* main, Game& game, std::function<int()> zoom = [] { return 100; });
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -21,6 +23,7 @@ protected:
 private:
     QWidget* main_;
     Game& game_;
+    std::function<int()> zoom_;
     QPushButton* english_;
     QPushButton* german_;
 };

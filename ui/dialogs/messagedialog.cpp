@@ -11,6 +11,7 @@
 #include "glyphs.h"
 #include "dialogplacement.h"
 #include "texts.h"
+#include "zooming.h"
 
 namespace zt {
 
@@ -65,15 +66,15 @@ QString PhraseLines(const QString& phrased, const QFontMetrics& fm, int width) {
 }
 
 // Grows the label from its place on the page to its text's size, about the
-// same centre, staying inside the label area.
-void FitLabel(QLabel* label, const QRect& place) {
+// same centre, staying inside the area.
+void FitLabel(QLabel* label, const QRect& place, const QRect& area) {
     const QSize text = label->fontMetrics().size(0, label->text());
     QRect r(0, 0, std::max(place.width(), text.width()), std::max(place.height(), text.height()));
     r.moveCenter(place.center());
-    r.moveLeft(std::clamp(r.left(), LabelArea.left(),
-                          std::max(LabelArea.left(), LabelArea.right() + 1 - r.width())));
-    r.moveTop(std::clamp(r.top(), LabelArea.top(),
-                         std::max(LabelArea.top(), LabelArea.bottom() + 1 - r.height())));
+    r.moveLeft(
+        std::clamp(r.left(), area.left(), std::max(area.left(), area.right() + 1 - r.width())));
+    r.moveTop(
+        std::clamp(r.top(), area.top(), std::max(area.top(), area.bottom() + 1 - r.height())));
     label->setGeometry(r);
 }
 
@@ -100,10 +101,12 @@ QPushButton* MakeButton(QWidget* page, int left, const QString& name, const char
 
 } // namespace
 
-TYesNoDlg::TYesNoDlg(QWidget* main, std::function<Language()> language)
+TYesNoDlg::TYesNoDlg(QWidget* main, std::function<Language()> language,
+                     std::function<int()> zoom)
     : QDialog(main, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                         Qt::MSWindowsFixedSizeDialogHint),
-      main_(main), language_(std::move(language)), stack_(new QStackedWidget(this)) {
+      main_(main), language_(std::move(language)), zoom_(std::move(zoom)),
+      stack_(new QStackedWidget(this)) {
     setObjectName(QStringLiteral("YesNoDlg"));
     setWindowTitle(QStringLiteral("Zorbly Tarnel"));
     setFixedSize(261, 103);
@@ -179,26 +182,29 @@ void TYesNoDlg::showEvent(QShowEvent* event) {
 }
 
 void TYesNoDlg::FormActivate() {
+    const int percent = zoom_();
+    ZoomDialog(this, percent);
     PlaceOver(this, main_);
-    SetTexts();
+    SetTexts(percent);
     // A screen reader reads the question with the dialog, then the buttons.
     const PageControls& shown = pages_[stack_->currentIndex()];
     setAccessibleDescription(shown.label->accessibleName());
     shown.yes->setFocus();
 }
 
-void TYesNoDlg::SetTexts() {
+void TYesNoDlg::SetTexts(int percent) {
     // A stored language 2 shows the French texts of this dialog.
     const Language language = language_();
     const auto text = [language](const char* source) {
         return TextIn(language, "zt::TYesNoDlg", source);
     };
+    const QRect area = Zoomed(LabelArea, percent);
     for (int i = 0; i < PageCount; ++i) {
         PageControls& pc = pages_[i];
         const QString phrased = text(Layouts[i].text);
-        pc.label->setText(PhraseLines(phrased, pc.label->fontMetrics(), LabelArea.width()));
+        pc.label->setText(PhraseLines(phrased, pc.label->fontMetrics(), area.width()));
         pc.label->setAccessibleName(QString(phrased).replace(QLatin1Char('|'), QLatin1Char(' ')));
-        FitLabel(pc.label, Layouts[i].label);
+        FitLabel(pc.label, Zoomed(Layouts[i].label, percent), area);
         if (pc.no) {
             pc.yes->setText(text(QT_TRANSLATE_NOOP("zt::TYesNoDlg", "Yes")));
             pc.no->setText(text(QT_TRANSLATE_NOOP("zt::TYesNoDlg", "No")));

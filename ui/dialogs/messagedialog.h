@@ -21,8 +21,10 @@ public:
     // Pages 1, 2, 3, 4 and 6.
     static constexpr int PageCount = 5;
 
-    // language is asked at every showing; main is the window it is placed over.
-    TYesNoDlg(QWidget* main, std::function<Language()> language);
+    // language and zoom (in per cent) are asked at every showing; main is the
+    // window it is placed over.
+    TYesNoDlg(QWidget* main, std::function<Language()> language,
+              std::function<int()> zoom = [] { return 100; });
 
     // Shows a page (any other number: the page shown last) and returns how
     // the dialog was closed.
@@ -44,10 +46,11 @@ private:
         bool noIsCancel = false;    // "endgame": the second button answers Cancel
     };
     void FormActivate();
-    void SetTexts();
+    void SetTexts(int percent);
 
     QWidget* main_;
     std::function<Language()> language_;
+    std::function<int()> zoom_;
     QStackedWidget* stack_;
     std::array<PageControls, PageCount> pages_;
     ModalResult result_ = ModalResult::None;

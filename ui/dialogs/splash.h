@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 class QTimer;
 
@@ -13,7 +14,9 @@ class TSplash : public QDialog {
     friend struct TestSeam;
 
 public:
-    explicit TSplash(QWidget* parent = nullptr);
+    // zoom (in per cent) is asked when it shows.
+    explicit TSplash(QWidget* parent = nullptr,
+                     std::function<int()> zoom = [] { return 100; });
 
     // Ends the showing; does nothing visible when the window is hidden.
     void Click();
@@ -24,7 +27,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    std::function<int()> zoom_;
     QTimer* timer_;
+    bool twice_ = false;
     QPixmap picture_;
 };
 

@@ -16,6 +16,7 @@
 #include "mainform.h"
 #include "paintbox.h"
 #include "windowplacement.h"
+#include "zooming.h"
 
 namespace zt {
 
@@ -25,25 +26,6 @@ constexpr int ZoomSteps[] = {100, 125, 150, 175, 200, 250, 300};
 
 // The window at 100 %: the tool bar over the board.
 constexpr QSize BaseSize(520, 409);
-
-int Zoomed(int length, int percent) {
-    return qRound(length * percent / 100.0);
-}
-
-QRect Zoomed(const QRect& r, int percent) {
-    return {Zoomed(r.x(), percent), Zoomed(r.y(), percent), Zoomed(r.width(), percent),
-            Zoomed(r.height(), percent)};
-}
-
-// What a control has at 100 %, noted the first time it is zoomed.
-template <typename T> T Base(QWidget* w, const char* name, T now) {
-    const QVariant noted = w->property(name);
-    if (noted.isValid()) {
-        return noted.value<T>();
-    }
-    w->setProperty(name, now);
-    return now;
-}
 
 } // namespace
 
@@ -116,13 +98,7 @@ void TMainForm::ApplyZoom() {
     }
     levellabel->setFont(SansFont(Zoomed(12, zoom_)));
     if (keyTip_) {
-        QFont tipFont = Base(keyTip_, "baseFont", keyTip_->font());
-        if (tipFont.pixelSize() > 0) {
-            tipFont.setPixelSize(Zoomed(tipFont.pixelSize(), zoom_));
-        } else {
-            tipFont.setPointSizeF(tipFont.pointSizeF() * zoom);
-        }
-        keyTip_->setFont(tipFont);
+        keyTip_->setFont(ZoomedFont(Base(keyTip_, "baseFont", keyTip_->font()), zoom_));
         if (!keyTip_->isHidden()) {
             OfferKeyTip(); // placed anew
         }
