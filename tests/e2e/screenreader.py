@@ -55,7 +55,8 @@ os.makedirs(f"{config}/ZorblyGames")
 with open(f"{config}/ZorblyGames/ZorblyTarnel-V2.ini", "w") as ini:
     ini.write(f"[common]\ntongue=0\nlevel={LEVEL}\n")
 game = subprocess.Popen([program], cwd=os.path.dirname(program), env=dict(
-    os.environ, XDG_CONFIG_HOME=config, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+    os.environ, XDG_CONFIG_HOME=config, XDG_DATA_HOME=config, QT_QPA_PLATFORM="xcb",
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
 try:
     pyatspi.Registry.registerEventListener(heard, "object:state-changed:focused",
                                            "object:state-changed:showing",
