@@ -362,7 +362,7 @@ void KeyboardTest::hintAndKeyTipsStandUntilTheNextKey() {
     QVERIFY(hinted);
     uitest::CheckFocusFrame(before, Controls(f).box->Image(),
                             zt::render::CellOrigin(hinted->c, hinted->r), 48, 1);
-    // Past the two seconds a blink used to last.
+    // Blinking on past two seconds: ten changes of the frame.
     int changes = 0;
     QImage last = Controls(f).box->Image().copy();
     QTRY_VERIFY_WITH_TIMEOUT(([&] {
