@@ -67,4 +67,20 @@ public:
     virtual void LanguageChanged(Language /*language*/) {}
 };
 
+// A view that shows nothing: for the tools and benchmarks that play the
+// engine without a window. Every question is answered OK.
+class SilentView : public GameView {
+public:
+    void DrawCell(int, int) override {}
+    void PlayCue(Cue) override {}
+    ModalResult ShowPage(Page) override { return ModalResult::Ok; }
+    void LevelSolvedChanged() override {}
+    void UpdateCaption() override {}
+    void DrawGauge() override {}
+    void SetSelectorRange(int) override {}
+    void SetSelectorPosition(int) override {}
+    void LevelDamaged(int, Cell, int) override {}
+    void LevelFileFailed(LevelFileFault, const std::string&, int) override {}
+};
+
 }  // namespace zt

@@ -19,19 +19,6 @@
 
 namespace {
 
-class NoView : public zt::GameView {
-    void DrawCell(int, int) override {}
-    void PlayCue(zt::Cue) override {}
-    zt::ModalResult ShowPage(zt::Page) override { return zt::ModalResult::Ok; }
-    void LevelSolvedChanged() override {}
-    void UpdateCaption() override {}
-    void DrawGauge() override {}
-    void SetSelectorRange(int) override {}
-    void SetSelectorPosition(int) override {}
-    void LevelDamaged(int, zt::Cell, int) override {}
-    void LevelFileFailed(zt::LevelFileFault, const std::string&, int) override {}
-};
-
 long ResidentKb() {
     long pages = 0, resident = 0;
     if (FILE* f = std::fopen("/proc/self/statm", "r")) {
@@ -72,7 +59,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    NoView view;
+    zt::SilentView view;
     zt::Game game(view);
     game.LoadLevelLibrary(ZTRN_LEVELS);
     game.StartUp(250);

@@ -13,20 +13,6 @@
 
 namespace {
 
-class SilentView : public zt::GameView {
-public:
-    void DrawCell(int, int) override {}
-    void PlayCue(zt::Cue) override {}
-    zt::ModalResult ShowPage(zt::Page) override { return zt::ModalResult::Ok; }
-    void LevelSolvedChanged() override {}
-    void UpdateCaption() override {}
-    void DrawGauge() override {}
-    void SetSelectorRange(int) override {}
-    void SetSelectorPosition(int) override {}
-    void LevelDamaged(int, zt::Cell, int) override {}
-    void LevelFileFailed(zt::LevelFileFault, const std::string&, int) override {}
-};
-
 // The time this thread ran, so that other work on a busy machine does not count.
 double CpuMs() {
     timespec t{};
@@ -41,7 +27,7 @@ int main(int argc, char** argv) {
     const zt::LevelFile file = zt::ReadLevelFile(path);
     const int last = std::min<int>(argc > 2 ? std::stoi(argv[2]) : 500, int(file.records.size()));
     const int seeds = argc > 3 ? std::stoi(argv[3]) : 3;
-    SilentView view;
+    zt::SilentView view;
     zt::Game game(view);
     game.UseLevels(file.records);
     std::vector<double> times;

@@ -22,14 +22,18 @@ events = []  # (kind, source, name then) as they come
 
 
 def wait(what, condition, seconds=30):
+    """Runs the bus's events until condition holds; a tick wakes the loop to
+    look again where the condition is not an event (a name read anew)."""
     end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        while GLib.MainContext.default().iteration(False):
-            pass
-        result = condition()
-        if result:
-            return result
-        time.sleep(0.02)
+    tick = GLib.timeout_add(20, lambda: True)
+    try:
+        while time.monotonic() < end:
+            result = condition()
+            if result:
+                return result
+            GLib.MainContext.default().iteration(True)
+    finally:
+        GLib.source_remove(tick)
     sys.exit(f"FAIL: {what}; said: {[t for k, _, t in events if k == 'said'][-3:]}")
 
 

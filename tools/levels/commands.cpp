@@ -17,20 +17,6 @@ namespace zt::levels {
 namespace {
 
 // The game's window, with nothing to show: dealing runs exactly as in the game.
-class SilentView : public GameView {
-public:
-    void DrawCell(int, int) override {}
-    void PlayCue(Cue) override {}
-    ModalResult ShowPage(Page) override { return ModalResult::Ok; }
-    void LevelSolvedChanged() override {}
-    void UpdateCaption() override {}
-    void DrawGauge() override {}
-    void SetSelectorRange(int) override {}
-    void SetSelectorPosition(int) override {}
-    void LevelDamaged(int, Cell, int) override {}
-    void LevelFileFailed(LevelFileFault, const std::string&, int) override {}
-};
-
 // Deals level n of the file as the game does; tells `err` and returns false when
 // there is no such level.
 bool DealLevel(const std::string& path, unsigned long long n, unsigned long long seed, Game& game,
