@@ -125,13 +125,14 @@ void TestArtAssets::glyphTransparency() {
     }
 }
 
-// The pictures of the backdrop and the digit strip as drawn at 1x and at 2x: the
+// The pictures of the backdrop and the digit strip as drawn at 1x, 2x and 3x: the
 // same layout, every coordinate times the zoom.
 void TestArtAssets::pictureZooms_data() {
     QTest::addColumn<int>("z");
     QTest::addColumn<QString>("suffix");
     QTest::newRow("1x") << 1 << "";
     QTest::newRow("2x") << 2 << "@2x";
+    QTest::newRow("3x") << 3 << "@3x";
 }
 
 void TestArtAssets::backdropLayout() {

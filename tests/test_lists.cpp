@@ -250,6 +250,9 @@ private slots:
         QTest::newRow("tile sheet 2x") << true << 0 << "tilesheet@2x.bmp" << 1 << QSize(1920, 960);
         QTest::newRow("backdrop 2x") << true << 1 << "backdrop@2x.bmp" << 2 << QSize(1040, 752);
         QTest::newRow("digits 2x") << true << 2 << "digits@2x.bmp" << 6 << QSize(296, 40);
+        QTest::newRow("tile sheet 3x") << true << 0 << "tilesheet@3x.bmp" << 1 << QSize(2880, 1440);
+        QTest::newRow("backdrop 3x") << true << 1 << "backdrop@3x.bmp" << 2 << QSize(1560, 1128);
+        QTest::newRow("digits 3x") << true << 2 << "digits@3x.bmp" << 6 << QSize(444, 60);
         QTest::newRow("solved") << false << 0 << "solved.wav" << 0 << QSize();
         QTest::newRow("move") << false << 1 << "move.wav" << 1 << QSize();
     }
@@ -260,7 +263,8 @@ private slots:
         QFETCH(int, ident);
         QFETCH(QSize, size);
         const Bytes asset = ReadAsset(file.toLatin1().constData());
-        const auto records = file.contains("@2x") ? EmbeddedBitmapRecords2x()
+        const auto records = file.contains("@3x")   ? EmbeddedBitmapRecords3x()
+                             : file.contains("@2x") ? EmbeddedBitmapRecords2x()
                              : bitmap             ? EmbeddedBitmapRecords()
                                                   : EmbeddedWaveRecords();
         QCOMPARE(records.size(), bitmap ? 3u : 2u);

@@ -23,7 +23,9 @@ namespace {
 
 QImage Decoded(int zoom, int position) {
     zt::TCKBitmapList list;
-    list.ReadRecords(zoom == 1 ? zt::EmbeddedBitmapRecords() : zt::EmbeddedBitmapRecords2x());
+    list.ReadRecords(zoom == 1   ? zt::EmbeddedBitmapRecords()
+                     : zoom == 2 ? zt::EmbeddedBitmapRecords2x()
+                                 : zt::EmbeddedBitmapRecords3x());
     return Rgb(list.Item(position).Bitmap);
 }
 
@@ -354,6 +356,20 @@ private slots:
             QTRY_VERIFY2(free.contains(rules->frameGeometry()), qPrintable(where()));
             rules->close();
         }
+    }
+
+    // A ratio of 2 or 3, the screen's times the zoom, draws its own art as it
+    // is; one between is drawn from the next larger art, never enlarged.
+    void everyRatioDrawsFromArtAtLeastAsFine() {
+        uitest::Game g;
+        g.Start(1, uitest::NeverFittingRecord());
+        auto& f = g.Form();
+        for (int times : {3, 2, 3}) {
+            QCOMPARE(Rgb(zt::TestSeam::PicturesFor(f, times).tileSheet), Decoded(times, 0));
+        }
+        const QImage between = zt::TestSeam::PicturesFor(f, 2.5).tileSheet;
+        const int d = Distance(between, AreaAverage(Decoded(3, 0), between.size()));
+        QVERIFY2(d >= 0 && d <= 8, qPrintable(QString("%1 off the 3x art made smaller").arg(d)));
     }
 
     void zoomedWindowPlaysAtItsOwnPixels() {

@@ -51,6 +51,7 @@ struct TestSeam {
     static TCKBitmapList& Bitmaps(TMainForm& f) { return f.bitmaps_; }
     // What the board and the level display are drawn from now.
     static const render::Pictures& Pictures(const TMainForm& f) { return f.pictures_; }
+    static render::Pictures PicturesFor(TMainForm& f, qreal ratio) { return f.PicturesFor(ratio); }
     static HelpWindow* Help(const TMainForm& f) { return f.help_.get(); }
     static const QString& ProgressPath(const TMainForm& f) { return f.progressPath_; }
     // The cell the keyboard's frame stands on, and whether it is drawn.

@@ -84,5 +84,7 @@ std::vector<std::span<const std::uint8_t>> EmbeddedWaveRecords();
 // same order, for screens of a device pixel ratio above 1. Read only there: on
 // an ordinary screen these bytes are never touched.
 std::vector<std::span<const std::uint8_t>> EmbeddedBitmapRecords2x();
+// The same three with three times the pixels, for ratios above 2.
+std::vector<std::span<const std::uint8_t>> EmbeddedBitmapRecords3x();
 
 } // namespace zt

@@ -60,6 +60,12 @@ std::vector<AssetFile> RenderAssets() {
     files.push_back({"assets/backdrop@2x.bmp", EncodeTrueColour(DrawBackdrop(2))});
     files.push_back({"assets/digits@2x.bmp",
                      EncodePicture({"digits@2x", DrawDigitStrip(2), DigitStripColours(), 8})});
+    // And with three times the pixels, for zooms and screens beyond 2x.
+    const QImage sheet3x = DrawTileSheet(3);
+    files.push_back({"assets/tilesheet@3x.bmp", EncodeTrueColour(sheet3x)});
+    files.push_back({"assets/backdrop@3x.bmp", EncodeTrueColour(DrawBackdrop(3))});
+    files.push_back({"assets/digits@3x.bmp",
+                     EncodePicture({"digits@3x", DrawDigitStrip(3), DigitStripColours(), 8})});
     files.push_back({"assets/move.wav", WaveFile(MoveSoundSamples(), kMoveRate)});
     files.push_back({"assets/solved.wav", WaveFile(SolvedSoundSamples(), kSolvedRate)});
     for (const Picture& g : DrawGlyphs())
@@ -69,6 +75,10 @@ std::vector<AssetFile> RenderAssets() {
     for (const Picture& g : DrawGlyphs(2))
         files.push_back({"assets/glyphs/" + g.name + ".bmp", EncodePicture(g)});
     files.push_back({"assets/splash@2x.bmp", EncodePicture(DrawSplash(sheet2x, 2))});
+    for (const Picture& g : DrawGlyphs(3))
+        files.push_back({"assets/glyphs/" + g.name + ".bmp", EncodePicture(g)});
+    files.push_back({"assets/splash@3x.bmp", EncodePicture(DrawSplash(sheet3x, 3))});
+    files.push_back({"assets/icon@3x.bmp", EncodePicture(DrawIconBmp(3))});
     files.push_back({"assets/icon@2x.bmp", EncodePicture(DrawIconBmp(2))});
     for (int size : IconSizes()) {
         files.push_back(

@@ -29,8 +29,9 @@ const char* const kDigitDots[10][10] = {
     {".###.", "#...#", "#...#", "#...#", "#...#", ".####", "....#", "....#", "...#.", ".##.."},
 };
 
-// At zoom 2 a dot is a little round lamp of five pixels, a plus with its corners left
-// dark, on the same pitch: the lamps read as lamps, not as doubled squares.
+// At zoom 2 a dot is a little round lamp of five pixels, a plus; at zoom 3 one of
+// twelve, a square of four with its corners left dark. Both keep the pitch: the lamps
+// read as lamps, not as enlarged squares.
 void drawDigitCell(QImage& img, int left, int digit, int zoom) {
     for (int r = 0; r < 10; ++r) {
         for (int c = 0; c < 5; ++c) {
@@ -41,8 +42,15 @@ void drawDigitCell(QImage& img, int left, int digit, int zoom) {
                 img.setPixel(x, y, colour);
                 continue;
             }
-            for (auto [dx, dy] : {std::pair{0, -1}, {-1, 0}, {0, 0}, {1, 0}, {0, 1}})
-                img.setPixel(x + dx, y + dy, colour);
+            // The lamp's square, from one pixel above and left of the dot's corner.
+            const int side = zoom == 2 ? 3 : 4;
+            for (int dy = 0; dy < side; ++dy) {
+                for (int dx = 0; dx < side; ++dx) {
+                    const bool corner = (dx == 0 || dx == side - 1) && (dy == 0 || dy == side - 1);
+                    if (!corner)
+                        img.setPixel(x - 1 + dx, y - 1 + dy, colour);
+                }
+            }
         }
     }
 }

@@ -143,9 +143,8 @@ QRgb GrassAt(double x, double y) {
                 g[static_cast<size_t>(iy * n + ix)] = GrassPixel(ix, iy, z);
         return g;
     };
-    static const std::vector<QRgb> grass1 = table(1);
-    static const std::vector<QRgb> grass2 = table(2);
-    const std::vector<QRgb>& grass = Zoom() == 1 ? grass1 : grass2;
+    static const std::vector<QRgb> grasses[] = {table(1), table(2), table(3)};
+    const std::vector<QRgb>& grass = grasses[Zoom() - 1];
     const int n = kTileSize * Zoom();
     const int ix = ((PixelOf(x) % n) + n) % n;
     const int iy = ((PixelOf(y) % n) + n) % n;

@@ -1,11 +1,12 @@
 // Build-time helper: turns the media records made from assets/ into a C++
 // source that carries them as byte arrays.
-//   ztrn-embed-records OUT.cpp bitmap=FILE... wave=FILE... bitmap2x=FILE...
+//   ztrn-embed-records OUT.cpp bitmap=FILE... wave=FILE... bitmap2x=FILE... bitmap3x=FILE...
 // An empty FILE stands for an item without content.
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -35,18 +36,25 @@ void WriteList(std::ostream& out, const char* function, const std::vector<std::s
 int main(int argc, char** argv) {
     if (argc < 2) {
         std::cerr << "usage: ztrn-embed-records OUT.cpp bitmap=FILE... wave=FILE... "
-                     "bitmap2x=FILE...\n";
+                     "bitmap2x=FILE... bitmap3x=FILE...\n";
         return 2;
     }
     std::ostringstream arrays;
-    std::vector<std::string> bitmaps, waves, bitmaps2x;
+    // Each kind of record and the function that lists them, in the order given.
+    const std::map<std::string, const char*> functions = {
+        {"bitmap", "EmbeddedBitmapRecords"},
+        {"wave", "EmbeddedWaveRecords"},
+        {"bitmap2x", "EmbeddedBitmapRecords2x"},
+        {"bitmap3x", "EmbeddedBitmapRecords3x"},
+    };
+    std::map<std::string, std::vector<std::string>> lists;
     for (int i = 2; i < argc; ++i) {
         const std::string arg = argv[i];
         const auto eq = arg.find('=');
         const std::string kind = arg.substr(0, eq == std::string::npos ? 0 : eq);
-        if (kind != "bitmap" && kind != "wave" && kind != "bitmap2x") {
-            std::cerr << "ztrn-embed-records: expected bitmap=FILE, wave=FILE or bitmap2x=FILE, "
-                         "not "
+        if (!functions.count(kind)) {
+            std::cerr << "ztrn-embed-records: expected bitmap=FILE, wave=FILE, bitmap2x=FILE or "
+                         "bitmap3x=FILE, not "
                       << arg << "\n";
             return 2;
         }
@@ -63,16 +71,15 @@ int main(int argc, char** argv) {
         }
         const std::string name = "Record" + std::to_string(i - 2);
         WriteArray(arrays, name, data);
-        (kind == "bitmap" ? bitmaps : kind == "wave" ? waves : bitmaps2x).push_back(name);
+        lists[kind].push_back(name);
     }
     std::ostringstream src;
     src << "// Made at build time by ztrn-embed-records from the media records of the\n"
            "// game's pictures and sounds. Not to be edited.\n"
            "#include \"medialists.h\"\n\nnamespace zt {\n\nnamespace {\n\n"
         << arrays.str() << "}  // namespace\n\n";
-    WriteList(src, "EmbeddedBitmapRecords", bitmaps);
-    WriteList(src, "EmbeddedWaveRecords", waves);
-    WriteList(src, "EmbeddedBitmapRecords2x", bitmaps2x);
+    for (const auto& [kind, function] : functions)
+        WriteList(src, function, lists[kind]);
     src << "}  // namespace zt\n";
     // Only touch the output when it changes, so an unchanged asset does not
     // recompile the arrays.

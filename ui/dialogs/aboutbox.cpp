@@ -30,7 +30,7 @@ TAboutBox::TAboutBox(QWidget* main, std::function<int()> zoom)
     bevel->setGeometry(8, 8, 282, 128);
     auto* icon = new QLabel(this);
     icon->setGeometry(20, 20, 32, 32);
-    icon->setPixmap(GameIconPicture());
+    ShowGameIcon(icon);
 
     auto* name = new QLabel(QStringLiteral("Zorbly Tarnel"), this);
     name->setObjectName(QStringLiteral("ProductName"));

@@ -29,20 +29,20 @@ TTongueDlg::TTongueDlg(QWidget* main, Game& game, std::function<int()> zoom)
     image->setObjectName(QStringLiteral("Image4"));
     image->setGeometry(28, 28, 37, 37);
     image->setAlignment(Qt::AlignCenter);
-    image->setPixmap(GameIconPicture());
+    ShowGameIcon(image);
 
     // Each answer in its own language.
     english_ = new QPushButton(
         TextIn(Language::English, "zt::TTongueDlg", QT_TR_NOOP("I speak english.")), this);
     english_->setObjectName(QStringLiteral("EnglishBtn"));
     english_->setGeometry(84, 16, 221, 27);
-    english_->setIcon(GlyphIcon(QStringLiteral("flags_en.bmp")));
+    ShowGlyph(english_, QStringLiteral("flags_en.bmp"));
     english_->setIconSize(QSize(53, 20));
     german_ = new QPushButton(
         TextIn(Language::German, "zt::TTongueDlg", QT_TR_NOOP("I speak german.")), this);
     german_->setObjectName(QStringLiteral("GermanBtn"));
     german_->setGeometry(84, 48, 221, 27);
-    german_->setIcon(GlyphIcon(QStringLiteral("flags_de.bmp")));
+    ShowGlyph(german_, QStringLiteral("flags_de.bmp"));
     german_->setIconSize(QSize(80, 20));
     // Enter presses whichever of the two has the focus.
     english_->setAutoDefault(true);

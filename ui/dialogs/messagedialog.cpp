@@ -93,7 +93,7 @@ QPushButton* MakeButton(QWidget* page, int left, const QString& name, const char
     b->setGeometry(left, 68, 77, 27);
     b->setAutoDefault(false);
     if (glyph) {
-        b->setIcon(GlyphIcon(QString::fromLatin1(glyph), glyphs));
+        ShowGlyph(b, QString::fromLatin1(glyph), glyphs);
         b->setIconSize(QSize(18, 18));
     }
     return b;
@@ -116,7 +116,6 @@ TYesNoDlg::TYesNoDlg(QWidget* main, std::function<Language()> language,
     setPalette(black);
     stack_->setGeometry(0, 0, 261, 103);
 
-    const QPixmap icon = GameIconPicture();
     for (int i = 0; i < PageCount; ++i) {
         const PageLayout& layout = Layouts[i];
         const int number = layout.number;
@@ -126,7 +125,7 @@ TYesNoDlg::TYesNoDlg(QWidget* main, std::function<Language()> language,
         bevel->setGeometry(8, 8, 245, 49);
         auto* image = new QLabel(page);
         image->setGeometry(16, 16, 32, 32);
-        image->setPixmap(icon);
+        ShowGameIcon(image);
 
         PageControls& pc = pages_[i];
         pc.label = new QLabel(page);

@@ -23,18 +23,27 @@ TSplash::TSplash(QWidget* parent, std::function<int()> zoom)
       zoom_(std::move(zoom)), timer_(new QTimer(this)) {
     setObjectName(QStringLiteral("Splash"));
     setFixedSize(200, 150);
-    const QString name = QString::fromLatin1(Art);
-    if (HighDensity()) {
-        picture_ = QPixmap::fromImage(ReadPicture(TwiceThePixels(name), "bmp"));
-        picture_.setDevicePixelRatio(2);
-        twice_ = !picture_.isNull();
-    }
-    if (picture_.isNull()) {
-        picture_ = QPixmap::fromImage(ReadPicture(name, "bmp"));
-    }
+    UseArtFor(HighDensity() ? 2 : 1);
     timer_->setInterval(3000);
     connect(timer_, &QTimer::timeout, this, &TSplash::Click);
     timer_->start();
+}
+
+void TSplash::UseArtFor(qreal ratio) {
+    // The art with more pixels is drawn smaller, never the other enlarged; art
+    // that cannot be read gives way to the 1x art.
+    const int times = ArtTimes(ratio);
+    if (times <= artTimes_) {
+        return;
+    }
+    QPixmap art = QPixmap::fromImage(ReadPicture(WithPixels(QString::fromLatin1(Art), times), "bmp"));
+    if (art.isNull() && picture_.isNull()) {
+        art = QPixmap::fromImage(ReadPicture(QString::fromLatin1(Art), "bmp"));
+    }
+    if (!art.isNull()) {
+        picture_ = art;
+    }
+    artTimes_ = times;
 }
 
 void TSplash::Click() {
@@ -57,17 +66,7 @@ void TSplash::paintEvent(QPaintEvent*) {
 void TSplash::showEvent(QShowEvent* event) {
     const int percent = zoom_();
     setFixedSize(Zoomed(200, percent), Zoomed(150, percent));
-    // Zoomed, the art with twice the pixels is drawn smaller, not the other
-    // enlarged.
-    if (percent > 100 && !twice_) {
-        QPixmap twice =
-            QPixmap::fromImage(ReadPicture(TwiceThePixels(QString::fromLatin1(Art)), "bmp"));
-        if (!twice.isNull()) {
-            twice.setDevicePixelRatio(2);
-            picture_ = twice;
-            twice_ = true;
-        }
-    }
+    UseArtFor(devicePixelRatioF() * percent / 100);
     // Frameless: its outer rectangle is its own.
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         move(CentredRect(size(), screen->geometry()).topLeft());

@@ -29,7 +29,8 @@ protected:
 private:
     std::function<int()> zoom_;
     QTimer* timer_;
-    bool twice_ = false;
+    int artTimes_ = 0; // the art in picture_: 1, 2 or 3 times the pixels
+    void UseArtFor(qreal ratio);
     QPixmap picture_;
 };
 

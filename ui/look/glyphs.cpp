@@ -48,10 +48,17 @@ QPixmap GlyphImage(const QString& name, int index, int count) {
     return Masked(all.copy(w * index, 0, w, all.height()));
 }
 
-QString TwiceThePixels(const QString& name) {
+QString WithPixels(const QString& name, int times) {
+    if (times <= 1) {
+        return name;
+    }
+    const QString mark = QStringLiteral("@%1x").arg(times);
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    return dot < 0 ? name + QStringLiteral("@2x")
-                   : name.left(dot) + QStringLiteral("@2x") + name.mid(dot);
+    return dot < 0 ? name + mark : name.left(dot) + mark + name.mid(dot);
+}
+
+int ArtTimes(qreal ratio) {
+    return ratio > 2 ? 3 : ratio > 1 ? 2 : 1;
 }
 
 bool HighDensity() {
@@ -68,17 +75,32 @@ QIcon GlyphIcon(const QString& name, int count, bool larger) {
     if (count > 1) {
         icon.addPixmap(GlyphImage(name, 1, count), QIcon::Disabled);
     }
-    // On an ordinary screen the 2x files are never read.
-    if (HighDensity() || larger) {
+    // On an ordinary screen the larger files are never read. Qt takes the
+    // smallest picture that covers a button's icon at the screen's ratio.
+    for (int times = 2; times <= 3; ++times) {
+        if (times == 3 ? !larger : !(HighDensity() || larger)) {
+            continue;
+        }
         for (int i = 0; i < std::min(count, 2); ++i) {
-            QPixmap twice = GlyphImage(TwiceThePixels(name), i, count);
-            if (!twice.isNull()) {
-                twice.setDevicePixelRatio(HighDensity() ? 2 : 1);
-                icon.addPixmap(twice, i == 0 ? QIcon::Normal : QIcon::Disabled);
+            QPixmap more = GlyphImage(WithPixels(name, times), i, count);
+            if (!more.isNull()) {
+                more.setDevicePixelRatio(HighDensity() ? 2 : 1);
+                icon.addPixmap(more, i == 0 ? QIcon::Normal : QIcon::Disabled);
             }
         }
     }
     return icon;
+}
+
+void ShowGlyph(QAbstractButton* button, const QString& name, int count) {
+    button->setIcon(GlyphIcon(name, count));
+    button->setProperty("glyph", name);
+    button->setProperty("glyphImages", count);
+}
+
+void ShowGameIcon(QLabel* label) {
+    label->setPixmap(GameIconPicture());
+    label->setProperty("picture", QStringLiteral("icon.bmp"));
 }
 
 QIcon GameIcon() {
@@ -104,7 +126,7 @@ QIcon GameIcon() {
 
 QPixmap GameIconPicture() {
     if (HighDensity()) {
-        QPixmap twice = GlyphImage(TwiceThePixels(QStringLiteral("icon.bmp")));
+        QPixmap twice = GlyphImage(WithPixels(QStringLiteral("icon.bmp"), 2));
         if (!twice.isNull()) {
             twice.setDevicePixelRatio(2);
             return twice;

@@ -2,7 +2,9 @@
 // by side; the colour of its bottom-left pixel is see-through.
 #pragma once
 
+#include <QAbstractButton>
 #include <QIcon>
+#include <QLabel>
 #include <QImage>
 #include <QPixmap>
 #include <QString>
@@ -19,12 +21,21 @@ QPixmap GlyphImage(const QString& name, int index = 0, int count = 1);
 // The first image as the normal look; with two, the second as the disabled look.
 // While a screen of a device pixel ratio above 1 is in use, each look also with
 // twice the pixels, which Qt then draws on such screens. With larger, also on
-// an ordinary screen: for buttons zoomed beyond their glyphs' own size.
+// an ordinary screen, and with three times the pixels: for buttons zoomed
+// beyond their glyphs' own size.
 QIcon GlyphIcon(const QString& name, int count = 1, bool larger = false);
-// The picture of the same name with twice the pixels ("splash.bmp" gives
-// "splash@2x.bmp"), and whether the screens in use call for it.
-QString TwiceThePixels(const QString& name);
+// The picture of the same name with `times` the pixels ("splash.bmp" and 2
+// give "splash@2x.bmp"; 1 gives the name itself).
+QString WithPixels(const QString& name, int times);
+// The art to draw at a ratio (the screen's times the zoom): the fewest times
+// the pixels, 1, 2 or 3, that need no enlarging, or 3 above that.
+int ArtTimes(qreal ratio);
+// Whether the screens in use have a device pixel ratio above 1.
 bool HighDensity();
+// A button's glyph and a label's picture of the game's icon, named so that a
+// zoomed dialog can take their larger art (ZoomDialog).
+void ShowGlyph(QAbstractButton* button, const QString& name, int count = 1);
+void ShowGameIcon(QLabel* label);
 // The game's icon in every size we draw it.
 QIcon GameIcon();
 // The 32 x 32 icon picture shown inside the dialogs.

@@ -3,6 +3,9 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QPixmap>
+#include <algorithm>
+
+#include "glyphs.h"
 
 namespace zt {
 
@@ -41,6 +44,13 @@ void ZoomDialog(QWidget* dialog, int percent) {
         if (auto* button = qobject_cast<QAbstractButton*>(w)) {
             const QSize icon = Base(button, "baseIconSize", button->iconSize());
             button->setIconSize(icon * (percent / 100.0));
+            // Zoomed, its glyph also with its larger art, once.
+            const QString glyph = button->property("glyph").toString();
+            if (percent > 100 && !glyph.isEmpty() && !button->property("largerGlyph").toBool()) {
+                button->setIcon(
+                    GlyphIcon(glyph, std::max(1, button->property("glyphImages").toInt()), true));
+                button->setProperty("largerGlyph", true);
+            }
         }
         auto* label = qobject_cast<QLabel*>(w);
         if (label && !label->pixmap().isNull()) {
@@ -49,8 +59,18 @@ void ZoomDialog(QWidget* dialog, int percent) {
                 label->setPixmap(picture);
                 continue;
             }
-            // Smoothed, never pixel-doubled.
-            QPixmap zoomed = picture.scaled(picture.size() * (percent / 100.0),
+            // From its larger art where it has some; smoothed, never
+            // pixel-doubled.
+            QPixmap source = picture;
+            const QString name = label->property("picture").toString();
+            if (!name.isEmpty()) {
+                const QPixmap more = GlyphImage(
+                    WithPixels(name, ArtTimes(dialog->devicePixelRatioF() * percent / 100)));
+                if (!more.isNull()) {
+                    source = more;
+                }
+            }
+            QPixmap zoomed = source.scaled(picture.size() * (percent / 100.0),
                                             Qt::KeepAspectRatio, Qt::SmoothTransformation);
             zoomed.setDevicePixelRatio(picture.devicePixelRatio());
             label->setPixmap(zoomed);

@@ -196,6 +196,9 @@ private:
     // then ask for a full paint.
     void UseScreenRatio();
     render::Pictures PicturesFor(qreal ratio);
+    // Decodes the set with `times` the pixels into densePictures_ unless it is
+    // there (0: lets it go); whether it could be read.
+    bool UseDensePictures(int times);
 
     // Zooming (zoom.cpp).
     int FittingZoom(int percent) const;
@@ -234,11 +237,11 @@ private:
 
     // Converted once for the raster operations; the lists stay as decoded.
     render::Pictures pictures1x_;
-    render::Pictures pictures2x_;
-    std::map<qreal, render::Pictures> scaledPictures_; // made once per ratio
-    render::Pictures pictures_;                         // those of the present ratio
-    TCKBitmapList bitmaps2x_;
-    bool tried2x_ = false;
+    // The set with 2 or 3 times the pixels that the present ratio draws from
+    // (denseTimes_ 0: none), and the pictures of the present ratio.
+    int denseTimes_ = 0;
+    render::Pictures densePictures_;
+    render::Pictures pictures_;
     QImage offscreenCell_;
 
     QString programDir_;

@@ -1,7 +1,9 @@
-// Drawing at the screen's own pixels. A screen of ratio 2 gets the pictures
-// drawn with twice the pixels as they are; any other ratio above 1 gets them
-// scaled down smoothly, once, and kept. The 2x pictures are decoded only when
-// such a screen turns up, so an ordinary screen never pays for them.
+// Drawing at the screen's own pixels. The pictures come drawn with one, two
+// and three times the pixels; a ratio (the screen's times the window's zoom)
+// gets the fewest that need no enlarging, as they are where the ratio is
+// theirs, else scaled down smoothly. Only the pictures of the present ratio
+// and the set they came from are kept: an ordinary screen at 100 % never
+// decodes the larger sets, and leaving a zoom gives their memory back.
 #include "mainform.h"
 #include "paintbox.h"
 #include "mediadecoding.h"
@@ -10,30 +12,43 @@
 
 namespace zt {
 
+bool TMainForm::UseDensePictures(int times) {
+    if (times == denseTimes_) {
+        return !densePictures_.IsNull();
+    }
+    denseTimes_ = times;
+    densePictures_ = render::Pictures();
+    if (times < 2) {
+        return false;
+    }
+    try {
+        // The pictures share the decoded images; the list itself may go.
+        TCKBitmapList bitmaps;
+        bitmaps.ReadRecords(times == 2 ? EmbeddedBitmapRecords2x() : EmbeddedBitmapRecords3x());
+        densePictures_ = render::ExactPictures(bitmaps.Item(0).Bitmap, bitmaps.Item(1).Bitmap,
+                                               bitmaps.Item(2).Bitmap, times);
+    } catch (const std::exception&) {
+        // Damaged: a smaller set, scaled smoothly, still draws everything.
+    }
+    return !densePictures_.IsNull();
+}
+
 render::Pictures TMainForm::PicturesFor(qreal ratio) {
-    if (ratio == 1 || pictures1x_.IsNull()) {
+    if (pictures1x_.IsNull()) {
         return pictures1x_;
     }
-    if (ratio > 1 && !tried2x_) {
-        tried2x_ = true;
-        try {
-            bitmaps2x_.ReadRecords(EmbeddedBitmapRecords2x());
-            pictures2x_ = render::ExactPictures(
-                bitmaps2x_.Item(0).Bitmap, bitmaps2x_.Item(1).Bitmap, bitmaps2x_.Item(2).Bitmap, 2);
-        } catch (const std::exception&) {
-            // Damaged: the 1x pictures, scaled smoothly, still draw everything.
-            pictures2x_ = render::Pictures();
+    // A set that cannot be read gives way to the one below it.
+    const render::Pictures* source = &pictures1x_;
+    for (int times = ratio > 2 ? 3 : ratio > 1 ? 2 : 0; times >= 2; --times) {
+        if (UseDensePictures(times)) {
+            source = &densePictures_;
+            break;
         }
     }
-    const render::Pictures& source = ratio > 1 && !pictures2x_.IsNull() ? pictures2x_ : pictures1x_;
-    if (ratio == source.ratio) {
-        return source;
+    if (source == &pictures1x_) {
+        UseDensePictures(0);
     }
-    auto found = scaledPictures_.find(ratio);
-    if (found == scaledPictures_.end()) {
-        found = scaledPictures_.emplace(ratio, render::ScaledPictures(source, ratio)).first;
-    }
-    return found->second;
+    return ratio == source->ratio ? *source : render::ScaledPictures(*source, ratio);
 }
 
 void TMainForm::UseScreenRatio() {
