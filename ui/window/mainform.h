@@ -237,8 +237,8 @@ private:
 
     // Converted once for the raster operations; the lists stay as decoded.
     render::Pictures pictures1x_;
-    // The set with 2 or 3 times the pixels that the present ratio draws from
-    // (denseTimes_ 0: none), and the pictures of the present ratio.
+    // The set with 2 or 3 times the pixels while the present ratio draws it as
+    // it is (denseTimes_ 0: none), and the pictures of the present ratio.
     int denseTimes_ = 0;
     render::Pictures densePictures_;
     render::Pictures pictures_;

@@ -1,9 +1,9 @@
 // Drawing at the screen's own pixels. The pictures come drawn with one, two
 // and three times the pixels; a ratio (the screen's times the window's zoom)
 // gets the fewest that need no enlarging, as they are where the ratio is
-// theirs, else scaled down smoothly. Only the pictures of the present ratio
-// and the set they came from are kept: an ordinary screen at 100 % never
-// decodes the larger sets, and leaving a zoom gives their memory back.
+// theirs, else scaled down smoothly. Besides the 1x set only the pictures of
+// the present ratio are kept: an ordinary screen at 100 % never decodes the
+// larger sets, and leaving a zoom gives their memory back.
 #include "mainform.h"
 #include "paintbox.h"
 #include "mediadecoding.h"
@@ -45,10 +45,14 @@ render::Pictures TMainForm::PicturesFor(qreal ratio) {
             break;
         }
     }
-    if (source == &pictures1x_) {
-        UseDensePictures(0);
+    if (ratio == source->ratio) {
+        return *source;
     }
-    return ratio == source->ratio ? *source : render::ScaledPictures(*source, ratio);
+    // Made smaller, the larger set is not drawn from again until the ratio
+    // changes.
+    render::Pictures scaled = render::ScaledPictures(*source, ratio);
+    UseDensePictures(0);
+    return scaled;
 }
 
 void TMainForm::UseScreenRatio() {
