@@ -87,9 +87,17 @@ protected:
             for (QAbstractButton* b : box->buttons())
                 s.buttons << b->text();
             s.defaultButton = box->defaultButton()->text();
-            for (QAbstractButton* b : box->buttons())
-                if (b->text() == answer)
+            bool clicked = false;
+            for (QAbstractButton* b : box->buttons()) {
+                if (b->text() == answer) {
                     b->click();
+                    clicked = true;
+                }
+            }
+            // A box nobody foresaw goes as Escape would take it, and the test
+            // fails on what it has seen instead of waiting for ever.
+            if (!clicked)
+                QTest::keyClick(box, Qt::Key_Escape);
         }
         seen.push_back(s);
     }

@@ -85,6 +85,7 @@ private slots:
         QTest::addColumn<int>("level");
         QTest::addColumn<QString>("text");
         QTest::newRow("numbers") << QByteArray("sound=2\nlevel=-5\n") << true << -5 << "";
+        QTest::newRow("negative") << QByteArray("sound=-1\n") << true << 1 << ""; // not zero: on
         QTest::newRow("zero") << QByteArray("sound=0\nlevel= 17\n") << false << 17 << "";
         QTest::newRow("words") << QByteArray("sound=loud\nlevel=seventeen\n") << true << 1 << "";
         QTest::newRow("empty") << QByteArray("sound=\nlevel=\nMainForm=\n") << true << 1 << "";

@@ -61,10 +61,8 @@ QString ProgressFlow::ShowDialog(bool save, const QString& folder, const QString
 }
 
 void ProgressFlow::StartUpRead() {
-    // Whatever was read, even in part, is all that can be known of the file.
-    fileFlags = game->solvedFlags();
-    if (!ProgressFileExists(*progressPath))
-        return;
+    // Whatever was read, even in part, is all that can be known of the file;
+    // with no file there the flags stay as they are.
     QString error;
     SolvedFlags flags = game->solvedFlags();
     const ProgressRead read = ReadProgressFile(*progressPath, flags, &error);
