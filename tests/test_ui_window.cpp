@@ -414,6 +414,11 @@ void NavigationTest::troughClicksPageToTheEnds() {
     QCOMPARE(s.currentLevel(), 12);
     QTest::keyClick(f.focusWidget(), Qt::Key_Left);
     QCOMPARE(s.currentLevel(), 11);
+    // Up and Down as on any desktop scroll bar: up is back.
+    QTest::keyClick(f.focusWidget(), Qt::Key_Up);
+    QCOMPARE(s.currentLevel(), 10);
+    QTest::keyClick(f.focusWidget(), Qt::Key_Down);
+    QCOMPARE(s.currentLevel(), 11);
     QVERIFY(s.SwapsStanding() == 0);
 }
 

@@ -39,7 +39,8 @@ public:
 
 // The selector's keys as a desktop scroll bar has them: an arrow steps by
 // one, a page key by the large change. Qt's own horizontal scroll bar lets
-// the position lag behind the arrow keys, so they are taken here.
+// the position lag behind Left, Right and the page keys, so they are taken
+// here; Up and Down it steps as wanted.
 class SelectorKeys : public QObject {
 public:
     using QObject::QObject;
@@ -50,11 +51,9 @@ public:
         auto* bar = static_cast<QScrollBar*>(watched);
         switch (static_cast<QKeyEvent*>(event)->key()) {
         case Qt::Key_Left:
-        case Qt::Key_Up:
             bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
             return true;
         case Qt::Key_Right:
-        case Qt::Key_Down:
             bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
             return true;
         case Qt::Key_PageUp:
