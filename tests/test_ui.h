@@ -56,6 +56,7 @@ private slots:
     void everyTextShowsWholeAndBreaksBetweenPhrases();
     void dialogsStandOverTheMainWindow();
     void splashClosesByClickOrTimer();
+    void zoomedDialogsTakeTheirLargerArt();
     void rulesOpenAtTheTopicOfTheLanguage();
     void failedWebLinkIsNotTriedAgain();
     void levelBrowserShowsRecordsAndPlaysTheLevelTyped();

@@ -14,6 +14,7 @@
 
 #include "aboutbox.h"
 #include "fakeview.h"
+#include "glyphs.h"
 #include "levelmodel.h"
 #include "levelpictures.h"
 #include "recordkeeper.h"
@@ -241,6 +242,28 @@ void DialogTest::splashClosesByClickOrTimer() {
     zt::TestSeam::Timer(splash)->start(20);
     splash.exec(); // ends at the next tick by itself
     QVERIFY(!splash.isVisible());
+}
+
+void DialogTest::zoomedDialogsTakeTheirLargerArt() {
+    // At 200 % the about box shows the icon drawn with twice the pixels as it
+    // is, and the question's glyphs come with their 3x art for Qt to pick.
+    QWidget main;
+    main.resize(520, 409);
+    zt::TAboutBox about(&main, [] { return 200; });
+    WhenModal([](QWidget* w) { w->close(); });
+    about.exec();
+    QCOMPARE(about.size(), QSize(596, 364));
+    const QLabel* icon = about.findChild<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
+    for (const QLabel* l : about.findChildren<QLabel*>())
+        if (!l->pixmap().isNull())
+            icon = l;
+    QImage twice = zt::GlyphImage("icon@2x.bmp").toImage();
+    twice.setDevicePixelRatio(1); // as the label shows it, at the dialog's ratio
+    QCOMPARE(icon->pixmap().toImage(), twice);
+    zt::TYesNoDlg d(&main, [] { return zt::Language::English; }, [] { return 200; });
+    WhenModal([&](QWidget*) { uitest::PageButton(&d, 3, 2)->click(); });
+    d.ShowModal(3);
+    QVERIFY(uitest::PageButton(&d, 3, 1)->icon().availableSizes().contains(QSize(54, 54)));
 }
 
 void DialogTest::rulesOpenAtTheTopicOfTheLanguage() {
