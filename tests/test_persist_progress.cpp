@@ -87,17 +87,12 @@ protected:
             for (QAbstractButton* b : box->buttons())
                 s.buttons << b->text();
             s.defaultButton = box->defaultButton()->text();
-            bool clicked = false;
-            for (QAbstractButton* b : box->buttons()) {
-                if (b->text() == answer) {
-                    b->click();
-                    clicked = true;
-                }
-            }
+            const auto buttons = box->buttons();
+            const auto b = std::find_if(buttons.begin(), buttons.end(),
+                                        [&](QAbstractButton* b) { return b->text() == answer; });
             // A box nobody foresaw goes as Escape would take it, and the test
             // fails on what it has seen instead of waiting for ever.
-            if (!clicked)
-                QTest::keyClick(box, Qt::Key_Escape);
+            b != buttons.end() ? (*b)->click() : QTest::keyClick(box, Qt::Key_Escape);
         }
         seen.push_back(s);
     }
