@@ -210,8 +210,8 @@ Picture DrawIconBmp(int zoom) {
     rgb.setPixel(0, rgb.height() - 1, kIconKey);
     const QList<QRgb> palette = medianCut(rgb, 16, {kIconKey});
     const QImage indexed = toIndexed(rgb, palette, 16, true);
-    return {zoom == 1 ? QStringLiteral("icon") : QStringLiteral("icon@%1x").arg(zoom), indexed.convertToFormat(QImage::Format_RGB32), palette,
-            4};
+    return {zoom == 1 ? QStringLiteral("icon") : QStringLiteral("icon@%1x").arg(zoom),
+            indexed.convertToFormat(QImage::Format_RGB32), palette, 4};
 }
 
 Picture DrawSplash(const QImage& sheet, int zoom) {
@@ -274,7 +274,8 @@ Picture DrawSplash(const QImage& sheet, int zoom) {
         img.setPixel(0, y, qRgb(20, 20, 30));
         img.setPixel(img.width() - 1, y, qRgb(20, 20, 30));
     }
-    return toPicture(z == 1 ? QStringLiteral("splash") : QStringLiteral("splash@%1x").arg(z), img, 8);
+    return toPicture(z == 1 ? QStringLiteral("splash") : QStringLiteral("splash@%1x").arg(z), img,
+                     8);
 }
 
 } // namespace art

@@ -36,7 +36,8 @@ void TSplash::UseArtFor(qreal ratio) {
     if (times <= artTimes_) {
         return;
     }
-    QPixmap art = QPixmap::fromImage(ReadPicture(WithPixels(QString::fromLatin1(Art), times), "bmp"));
+    QPixmap art =
+        QPixmap::fromImage(ReadPicture(WithPixels(QString::fromLatin1(Art), times), "bmp"));
     if (art.isNull() && picture_.isNull()) {
         art = QPixmap::fromImage(ReadPicture(QString::fromLatin1(Art), "bmp"));
     }
