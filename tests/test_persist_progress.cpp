@@ -90,8 +90,7 @@ protected:
             const auto buttons = box->buttons();
             const auto b = std::find_if(buttons.begin(), buttons.end(),
                                         [&](QAbstractButton* b) { return b->text() == answer; });
-            // A box nobody foresaw goes as Escape would take it, and the test
-            // fails on what it has seen instead of waiting for ever.
+            // A box nobody foresaw goes by Escape: the test fails, never waits.
             b != buttons.end() ? (*b)->click() : QTest::keyClick(box, Qt::Key_Escape);
         }
         seen.push_back(s);

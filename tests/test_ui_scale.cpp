@@ -23,9 +23,8 @@ namespace {
 
 QImage Decoded(int zoom, int position) {
     zt::TCKBitmapList list;
-    list.ReadRecords(zoom == 1   ? zt::EmbeddedBitmapRecords()
-                     : zoom == 2 ? zt::EmbeddedBitmapRecords2x()
-                                 : zt::EmbeddedBitmapRecords3x());
+    list.ReadRecords(zoom == 1 ? zt::EmbeddedBitmapRecords()
+                     : zoom == 2 ? zt::EmbeddedBitmapRecords2x() : zt::EmbeddedBitmapRecords3x());
     return Rgb(list.Item(position).Bitmap);
 }
 

@@ -114,9 +114,8 @@ private slots:
             }
             Act(*game);
         }
-        // End in order: close, answer yes, cancel the save dialog, quit
-        // despite unsaved solves. Other dialogs are closed first; the rules
-        // window may stay open. Each step
+        // End in order: close, answer yes, cancel the save dialog. Other
+        // dialogs are closed first; the rules window may stay open. Each step
         // waits until what it answered has gone.
         for (int i = 0; i < 40 && game->Running(); ++i) {
             Window main, message, other;
@@ -133,12 +132,8 @@ private slots:
             Window answered = message.valid() ? message : other;
             if (answered.valid()) {
                 if (Focus(answered)) {
-                    // Yes to the question, and to the warning that levels
-                    // solved since the last save would be lost (its default
-                    // is No); other boxes are cancelled.
-                    Key(message.valid()                ? "Return"
-                        : answered.name == "Warnung" ? "j"
-                                                       : "Escape");
+                    // Yes, or J: quit despite solves no file holds (No by default).
+                    Key(message.valid() ? "Return" : answered.name == "Warnung" ? "j" : "Escape");
                 }
             } else if (main.valid()) {
                 ClickIn(main, 156, 16); // the exit button
@@ -162,13 +157,11 @@ private slots:
                 },
                 5000);
         }
-        if (!game->WaitForExit(10000)) {
-            QStringList left;
-            for (const Window& w : VisibleWindows(game->Pid())) {
-                left << QString("'%1' %2x%3").arg(w.name).arg(w.rect.width()).arg(w.rect.height());
-            }
-            QFAIL(qPrintable("the game did not end; its windows: " + left.join(", ")));
-        }
+        const bool ended = game->WaitForExit(10000);
+        QStringList left; // the windows that kept it
+        for (const Window& w : VisibleWindows(game->Pid()))
+            left << QString("'%1' %2x%3").arg(w.name).arg(w.rect.width()).arg(w.rect.height());
+        QVERIFY2(ended, qPrintable("the game did not end; its windows: " + left.join(", ")));
         QVERIFY2(!game->Output().contains("Sanitizer"), qPrintable(game->Output()));
         qInfo("%d actions over %d starts, seed %u", actions_, starts_, seed_);
     }

@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::ostringstream arrays;
-    // Each kind of record and the function that lists them, in the order given.
+    // Each kind of record and the function that lists its records.
     const std::map<std::string, const char*> functions = {
         {"bitmap", "EmbeddedBitmapRecords"},
         {"wave", "EmbeddedWaveRecords"},

@@ -1,9 +1,11 @@
 #include "glyphs.h"
 
+#include <QAbstractButton>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
+#include <QLabel>
 #include <algorithm>
 
 namespace zt {

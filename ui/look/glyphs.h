@@ -2,12 +2,13 @@
 // by side; the colour of its bottom-left pixel is see-through.
 #pragma once
 
-#include <QAbstractButton>
 #include <QIcon>
-#include <QLabel>
 #include <QImage>
 #include <QPixmap>
 #include <QString>
+
+class QAbstractButton;
+class QLabel;
 
 namespace zt {
 

@@ -3,8 +3,6 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QPixmap>
-#include <algorithm>
-
 #include "glyphs.h"
 
 namespace zt {
@@ -47,8 +45,7 @@ void ZoomDialog(QWidget* dialog, int percent) {
             // Zoomed, its glyph also with its larger art, once.
             const QString glyph = button->property("glyph").toString();
             if (percent > 100 && !glyph.isEmpty() && !button->property("largerGlyph").toBool()) {
-                button->setIcon(
-                    GlyphIcon(glyph, std::max(1, button->property("glyphImages").toInt()), true));
+                button->setIcon(GlyphIcon(glyph, button->property("glyphImages").toInt(), true));
                 button->setProperty("largerGlyph", true);
             }
         }
