@@ -113,7 +113,13 @@ void Game::Deal(const LevelRecord& record) {
     }
 }
 
-void Game::StartLevel(int n) {
+Outcome Game::StartLevel(int n) {
+    Outcome out;
+    DealInto(n, out);
+    return out;
+}
+
+void Game::DealInto(int n, Outcome& out) {
     if (n < 1 || n > LevelCount()) {
         return;  // nothing to deal from
     }
@@ -124,71 +130,86 @@ void Game::StartLevel(int n) {
     dealt_ = board_;
     dealtMarker_ = {selCol_, selRow_};
     hintUsed_ = false;
-
-    for (int c = 0; c < Columns; ++c) {
-        for (int r = 0; r < Rows; ++r) {
-            view_.DrawCell(c, r);
-        }
-    }
-    SetLevelSolved(false);
-    view_.UpdateCaption();
+    levelSolved_ = false;
+    out.dealt = true;
 
     if (auto fault = FindBadTile(record)) {
         damagedReported_.resize(LevelCount(), false);
         if (!damagedReported_[n - 1]) {
             damagedReported_[n - 1] = true;
-            view_.LevelDamaged(n, fault->cell, fault->tile);
+            out.damaged = LevelDamage{n, fault->cell, fault->tile};
         }
     }
 }
 
-void Game::boxMouseDown(Cell cell) {
-    if (!hasSelection_ || !OnBoard(cell) || (cell.c == selCol_ && cell.r == selRow_)) {
+void Game::MoveSelector(int p, Outcome& out) {
+    if (p == selector_) {
         return;
+    }
+    selector_ = p;
+    out.selector = p;
+    DealInto(p, out);
+}
+
+Outcome Game::boxMouseDown(Cell cell) {
+    Outcome out;
+    if (!hasSelection_ || !OnBoard(cell) || (cell.c == selCol_ && cell.r == selRow_)) {
+        return out;
     }
     std::uint8_t t = TileAt(cell.c, cell.r);
     if (!IsMovable(t)) {
-        return;
+        return out;
     }
     history_->Record({{selCol_, selRow_}, cell});
-    MoveMarkerTo(cell);
+    MoveMarkerTo(cell, out);
+    return out;
 }
 
-void Game::MoveMarkerTo(Cell to) {
+void Game::MoveMarkerTo(Cell to, Outcome& out) {
     Cell old{selCol_, selRow_};
     ExchangeTiles(board_, {old, to});
     selCol_ = to.c;
     selRow_ = to.r;
-    view_.PlayCue(Cue::Move);
-    view_.DrawCell(selCol_, selRow_);
-    view_.DrawCell(old.c, old.r);
-    view_.MarkerMoved(old, to);
+    out.cues.push_back(Cue::Move);
+    out.swapped = Swap{old, to};
     if (IsSolved()) {
-        FinishLevel();
+        FinishLevel(out);
     }
 }
 
-void Game::Undo() {
-    if (levelSolved_ || !hasSelection_) {
-        return; // a solved level stays solved
+Outcome Game::Undo() {
+    Outcome out;
+    if (!CanUndo()) {
+        return out; // a solved level stays solved
     }
     if (auto swap = history_->Undo()) {
-        MoveMarkerTo(swap->from);
+        MoveMarkerTo(swap->from, out);
     }
+    return out;
 }
 
-void Game::Redo() {
-    if (levelSolved_ || !hasSelection_) {
-        return;
+Outcome Game::Redo() {
+    Outcome out;
+    if (!CanRedo()) {
+        return out;
     }
     if (auto swap = history_->Redo()) {
-        MoveMarkerTo(swap->to);
+        MoveMarkerTo(swap->to, out);
     }
+    return out;
+}
+
+bool Game::CanUndo() const { return !levelSolved_ && hasSelection_ && history_->CanUndo(); }
+
+bool Game::CanRedo() const { return !levelSolved_ && hasSelection_ && history_->CanRedo(); }
+
+bool Game::CanHint() const {
+    return !levelSolved_ && hasSelection_ && !IsSolved() && currentLevel_ >= 1 &&
+           currentLevel_ <= LevelCount();
 }
 
 std::optional<Cell> Game::Hint() {
-    if (levelSolved_ || !hasSelection_ || IsSolved() || currentLevel_ < 1 ||
-        currentLevel_ > LevelCount()) {
+    if (!CanHint()) {
         return std::nullopt;
     }
     const Cell marked{selCol_, selRow_};
@@ -211,11 +232,6 @@ int Game::DealHintCount() const {
         return 0;
     }
     return static_cast<int>(HintedSwaps(dealt_, Record(currentLevel_), dealtMarker_).size());
-}
-
-void Game::SetLevelSolved(bool solved) {
-    levelSolved_ = solved;
-    view_.LevelSolvedChanged();
 }
 
 void Game::LoadLevelLibrary(const std::string& path) {
@@ -244,7 +260,8 @@ void Game::UseLevels(std::vector<LevelRecord> records) {
     damagedReported_.clear();
 }
 
-void Game::StartUp(int storedLevel) {
+Outcome Game::StartUp(int storedLevel) {
+    Outcome out;
     if (LevelCount() == 0) {
         // Nothing to deal. Keep the stored level so that it is written back
         // unchanged, and leave an empty board without a marker.
@@ -252,94 +269,95 @@ void Game::StartUp(int storedLevel) {
         board_.fill(0);
         hasSelection_ = false;
         allSolved_ = false;
-        view_.SetSelectorRange(0);
-            SetLevelSolved(false);
-        view_.UpdateCaption();
-        return;
+        levelSolved_ = false;
+        out.dealt = true;
+        return out;
     }
     currentLevel_ = std::clamp(storedLevel, 1, LevelCount());
-    view_.SetSelectorRange(LevelCount());
-    // A selector standing elsewhere deals the stored level through its change
-    // handling, and StartLevel below deals it again: both deals belong to the
-    // game's random sequence.
-    view_.SetSelectorPosition(currentLevel_);
+    // A selector standing elsewhere deals the stored level, and it is dealt
+    // again below: both deals belong to the game's random sequence.
+    MoveSelector(currentLevel_, out);
     allSolved_ = ComputeAllSolved();
-    StartLevel(currentLevel_);
+    DealInto(currentLevel_, out);
+    return out;
 }
 
-void Game::FinishLevel() {
-    view_.PlayCue(Cue::Solved);
-    SetLevelSolved(true);
-    view_.ShowPage(Page::Won);
+void Game::FinishLevel(Outcome& out) {
+    out.cues.push_back(Cue::Solved);
+    levelSolved_ = true;
+    out.solved = true;
+    out.pages.push_back(Page::Won);
     if (solvedFlags_[currentLevel_ - 1] == 0) {
         solvedFlags_[currentLevel_ - 1] = 1;
     }
-    view_.UpdateCaption();
-    view_.DrawGauge();
+    out.flagsChanged = true;
     if (!allSolved_) {
         allSolved_ = ComputeAllSolved();
         if (allSolved_) {
-            view_.ShowPage(Page::AllSolved);
+            out.pages.push_back(Page::AllSolved);
         }
     }
 }
 
-void Game::NextUnsolved(Direction direction) {
+Outcome Game::NextUnsolved(Direction direction) {
+    Outcome out;
     const int n = LevelCount();
     const int step = static_cast<int>(direction);
     int k = currentLevel_;
     for (int i = 1; i < n; ++i) {
         k = (k - 1 + step + n) % n + 1;  // wraps round at either end
         if (!IsLevelSolved(k)) {
-            StartLevel(k);
-            // Moving the selector runs its change handling, which deals level k
-            // a second time: that deal is part of the game's random sequence.
-            view_.SetSelectorPosition(k);
-            view_.UpdateCaption();
-            return;
+            DealInto(k, out);
+            // Moving the selector deals level k a second time: that deal is
+            // part of the game's random sequence.
+            MoveSelector(k, out);
+            return out;
         }
     }
+    return out;
 }
 
-void Game::NewGame() {
-    if (LevelCount() == 0) {
-        return;
-    }
+bool Game::NewGameAsks() const {
     // A solved level in play has nothing to give up, but the flags it clears
     // may be all the player has: asked then too, unless none is set.
-    if ((!levelSolved_ || SolvedCount() > 0) &&
-        view_.ShowPage(Page::Giveup) == ModalResult::No) {
-        return;
+    return LevelCount() > 0 && (!levelSolved_ || SolvedCount() > 0);
+}
+
+bool Game::RestartAsks() const {
+    // Only while a swap of this deal stands on the board: one taken back to
+    // its deal has nothing to lose.
+    return LevelCount() > 0 && !levelSolved_ && history_->Done() > 0;
+}
+
+Outcome Game::NewGame() {
+    Outcome out;
+    if (LevelCount() == 0) {
+        return out;
     }
     currentLevel_ = 1;
-    // From any other level the selector's change handling deals level 1 here,
-    // and StartLevel below deals it again: both are part of the random sequence.
-    view_.SetSelectorPosition(1);
+    // From any other level the selector deals level 1 here, and it is dealt
+    // again below: both are part of the random sequence.
+    MoveSelector(1, out);
     std::fill(solvedFlags_.begin(), solvedFlags_.begin() + LevelCount(), 0);
-    StartLevel(1);
-    view_.UpdateCaption();
-    view_.DrawGauge();
+    DealInto(1, out);
+    out.flagsChanged = true;
+    return out;
 }
 
-void Game::RestartLevel() {
+Outcome Game::RestartLevel() {
     if (LevelCount() == 0) {
-        return;
+        return {};
     }
-    // Asked only while a swap of this deal stands on the board: one taken
-    // back to its deal has nothing to lose.
-    if (!levelSolved_ && history_->Done() > 0 &&
-        view_.ShowPage(Page::Restart) == ModalResult::No) {
-        return;
-    }
-    StartLevel(currentLevel_);
+    return StartLevel(currentLevel_);
 }
 
-void Game::SelectLevel(int p) {
+Outcome Game::SelectLevel(int p) {
+    Outcome out;
     if (p < 1 || p > LevelCount()) {
-        return;
+        return out;
     }
-    StartLevel(p);
-    view_.UpdateCaption();
+    MoveSelector(p, out);
+    return out;
 }
 
 }  // namespace zt

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "gameview.h"
+#include "outcome.h"
 
 namespace zt {
 
@@ -91,21 +92,25 @@ public:
     std::uint32_t RandomBelow(std::uint32_t n);
 
     // --- board ---
-    void StartLevel(int n);
+    // Every operation below changes the state and answers what changed; none
+    // asks anything. A question comes before the call (NewGameAsks, RestartAsks).
+    Outcome StartLevel(int n);
     // The player picks a cell, by mouse or keyboard.
-    void boxMouseDown(Cell cell);
+    Outcome boxMouseDown(Cell cell);
     // Takes back the last swap of the deal, or makes one taken back again:
     // moves like a click, sound and solving included. Nothing on a solved level.
-    void Undo();
-    void Redo();
+    Outcome Undo();
+    Outcome Redo();
+    bool CanUndo() const;
+    bool CanRedo() const;
     // The cell to swap with the marked tile, one swap nearer the nearest fitting
     // board; nothing on a solved level or a board that fits. A hint
     // given counts for the deal (HintUsed).
     std::optional<Cell> Hint();
+    // Whether Hint has anything to give.
+    bool CanHint() const;
 
     // --- the deal, for the player's records ---
-    // Every deal reports LevelSolvedChanged with levelSolved() false, every
-    // solve with it true.
     // The swaps standing on the board (those taken back do not count).
     int SwapsStanding() const;
     // A hint was given since the level was dealt.
@@ -119,23 +124,33 @@ public:
     void LoadLevelLibrary(const std::string& path);
     // The levels as they are, for tools that read the file themselves.
     void UseLevels(std::vector<LevelRecord> records);
-    // Start-up steps after the progress file was read: selector, clamping,
-    // AllSolved and the first deal. storedLevel is the settings value "level".
-    void StartUp(int storedLevel);
-    void NextUnsolved(Direction direction);
-    void NewGame();
-    void RestartLevel();
-    void SelectLevel(int p);
+    // Start-up after the progress file was read: clamping, AllSolved and the
+    // first deal. storedLevel is the settings value "level".
+    Outcome StartUp(int storedLevel);
+    Outcome NextUnsolved(Direction direction);
+    // Whether giving up the game or the deal would lose something: the window
+    // asks the player before NewGame or RestartLevel then.
+    bool NewGameAsks() const;
+    bool RestartAsks() const;
+    Outcome NewGame();
+    Outcome RestartLevel();
+    // The level selector was moved to p: deals p unless it stood there already.
+    Outcome SelectLevel(int p);
+    // Where the level selector stands (it starts at 1).
+    int selectorPosition() const { return selector_; }
 
 private:
     friend struct GameTestAccess;
 
     Cell RandomCell();
     void Deal(const LevelRecord& record);
+    // Deals level n into the outcome.
+    void DealInto(int n, Outcome& out);
+    // Moves the selector to p; a change deals p, as its change handling always has.
+    void MoveSelector(int p, Outcome& out);
     // The marked tile goes to `to`, the tile there to the marked cell.
-    void MoveMarkerTo(Cell to);
-    void FinishLevel();
-    void SetLevelSolved(bool solved);
+    void MoveMarkerTo(Cell to, Outcome& out);
+    void FinishLevel(Outcome& out);
     bool ComputeAllSolved() const;
 
     GameView& view_;
@@ -145,6 +160,7 @@ private:
     bool hasSelection_ = false;
     bool levelSolved_ = false;
     int currentLevel_ = 1;
+    int selector_ = 1;
     std::uint32_t randomSeed_ = 0;
     std::vector<LevelRecord> levels_;
     SolvedFlags solvedFlags_{};

@@ -6,16 +6,9 @@
 #include <vector>
 
 #include "game.h"
+#include "outcome.h"
 
 namespace zt {
-
-// One swap: the marked tile went from `from` to `to`, and the tile on `to` came
-// to `from`. The marker goes with its tile.
-struct Swap {
-    Cell from;
-    Cell to;
-    bool operator==(const Swap&) const = default;
-};
 
 // Exchanges the tiles of the swap's two cells: makes the swap, or takes it back.
 void ExchangeTiles(Board& board, const Swap& swap);

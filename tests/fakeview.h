@@ -1,4 +1,6 @@
-// A window that keeps what the engine told it, for the engine tests.
+// A window that keeps what the engine answered, for the engine tests: it asks
+// what a window asks before an operation, and takes every outcome as the
+// window applies it.
 #pragma once
 
 #include <deque>
@@ -19,47 +21,51 @@ inline zt::LevelRecord Ring() {
     return rec;
 }
 
+// The player's answer to a question: only No stops the operation.
+enum class Answer { Ok, Cancel, Yes, No };
+
 class FakeView : public zt::GameView {
 public:
     zt::Game* game = nullptr;
-    std::deque<zt::ModalResult> answers;  // for ShowPage; Ok when empty
-    std::vector<zt::Page> pages;
-    // Whether the level in play counted as solved, and was flagged so, as each page was shown.
-    std::vector<std::pair<bool, bool>> solvedAtPage;
+    std::deque<Answer> answers;  // Ok when empty
+    std::vector<zt::Page> pages;      // the questions asked and the pages shown
     std::vector<zt::Cue> cues;
     std::vector<std::string> reports;  // "damaged LEVEL C R TILE", "file FAULT ERROR PATH"
-    int selectorMax = 0;
     int selectorPos = 1;  // a scroll bar starts at its minimum
     int cellsDrawn = 0;
 
-    void DrawCell(int, int) override { ++cellsDrawn; }
-    void PlayCue(zt::Cue cue) override { cues.push_back(cue); }
-    zt::ModalResult ShowPage(zt::Page page) override {
-        pages.push_back(page);
-        if (game) {
-            solvedAtPage.emplace_back(game->levelSolved(), game->IsLevelSolved(game->currentLevel()));
+    zt::Outcome Take(zt::Outcome out) {
+        cues.insert(cues.end(), out.cues.begin(), out.cues.end());
+        pages.insert(pages.end(), out.pages.begin(), out.pages.end());
+        cellsDrawn += (out.dealt ? zt::CellCount : 0) + (out.swapped ? 2 : 0);
+        if (out.selector != 0) {
+            selectorPos = out.selector;
         }
-        if (answers.empty()) {
-            return zt::ModalResult::Ok;
+        if (out.damaged) {
+            reports.push_back("damaged " + std::to_string(out.damaged->level) + " " +
+                              std::to_string(out.damaged->cell.c) + " " +
+                              std::to_string(out.damaged->cell.r) + " " +
+                              std::to_string(out.damaged->tile));
         }
-        auto a = answers.front();
-        answers.pop_front();
-        return a;
+        return out;
     }
-    void LevelSolvedChanged() override {}
-    void UpdateCaption() override {}
-    void DrawGauge() override {}
-    void SetSelectorRange(int maximum) override { selectorMax = maximum; }
-    // Like the scroll bar: a real change of position runs the change handling.
-    void SetSelectorPosition(int position) override {
+    // The tool bar's new game and restart: the question first, then the operation.
+    void NewGame() {
+        if (!game->NewGameAsks() || Ask(zt::Page::Giveup)) {
+            Take(game->NewGame());
+        }
+    }
+    void RestartLevel() {
+        if (!game->RestartAsks() || Ask(zt::Page::Restart)) {
+            Take(game->RestartLevel());
+        }
+    }
+    // Like the scroll bar: only a real change of position reaches the game.
+    void SetSelectorPosition(int position) {
         if (position != selectorPos) {
             selectorPos = position;
-            game->SelectLevel(position);
+            Take(game->SelectLevel(position));
         }
-    }
-    void LevelDamaged(int level, zt::Cell cell, int tile) override {
-        reports.push_back("damaged " + std::to_string(level) + " " + std::to_string(cell.c) + " " +
-                          std::to_string(cell.r) + " " + std::to_string(tile));
     }
     void LevelFileFailed(zt::LevelFileFault fault, const std::string& path, int error) override {
         reports.push_back("file " + std::to_string(static_cast<int>(fault)) + " " + std::to_string(error) +
@@ -69,9 +75,18 @@ public:
     bool Quiet() const { return cellsDrawn == 0 && pages.empty() && cues.empty() && reports.empty(); }
     void Clear() {
         pages.clear();
-        solvedAtPage.clear();
         cues.clear();
         reports.clear();
         cellsDrawn = 0;
+    }
+
+private:
+    bool Ask(zt::Page page) {
+        pages.push_back(page);
+        const Answer a = answers.empty() ? Answer::Ok : answers.front();
+        if (!answers.empty()) {
+            answers.pop_front();
+        }
+        return a != Answer::No;
     }
 };

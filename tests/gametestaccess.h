@@ -14,7 +14,7 @@ struct zt::GameTestAccess {
     }
     int& currentLevel() { return g.currentLevel_; }
     SolvedFlags& solvedFlags() { return g.solvedFlags_; }
-    void SetLevelSolved(bool solved) { g.SetLevelSolved(solved); }
+    void SetLevelSolved(bool solved) { g.levelSolved_ = solved; }
     bool allSolved() const { return g.allSolved_; }
     std::uint32_t randomSeed() const { return g.randomSeed_; }
 };

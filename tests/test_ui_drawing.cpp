@@ -79,7 +79,7 @@ void DrawingTest::levelDisplayBlanksOnlyLeadingZeros() {
     zt::GameTestAccess{g.State()}.currentLevel() = level;
     zt::GameTestAccess{g.State()}.solvedFlags()[level - 1] = solved;
     auto& f = g.Form();
-    f.levelboxPaint();
+    f.UpdateCaption();
     const QImage strip = Rgb(zt::TestSeam::Bitmaps(f).Item(2).Bitmap);
     for (int i = 0; i < 3; ++i) {
         const int d = digits[i] == '_' ? 10 : digits[i].digitValue();

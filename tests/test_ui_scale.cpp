@@ -264,7 +264,7 @@ private slots:
         }
 
         zt::GameTestAccess{s}.currentLevel() = 7;
-        f.levelboxPaint();
+        f.UpdateCaption();
         const QImage& level = Controls(f).levelbox->Image();
         QCOMPARE(level.size(), QSize(Scaled(57, ratio), Scaled(20, ratio)));
         const QSize digit(Scaled(11, ratio), Scaled(20, ratio));

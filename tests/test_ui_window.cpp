@@ -242,7 +242,7 @@ void PlayTest::everythingIsDrawn() {
         f.TimerTimer();
         f.DrawGauge();
         f.DrawCell(0, 0);
-        f.levelboxPaint();
+        f.UpdateCaption();
         QCOMPARE(Controls(f).box->Image(), before);
         if (pictures == HandedOverLater) {
             f.SetMedia(zt::BeginStartWork());

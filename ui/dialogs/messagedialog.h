@@ -15,6 +15,9 @@ class QStackedWidget;
 
 namespace zt {
 
+// How a modal dialog ended.
+enum class ModalResult : int { None = 0, Ok, Cancel, Yes, No };
+
 class TYesNoDlg : public QDialog {
     Q_OBJECT
 public:

@@ -60,14 +60,14 @@ bool RecordKeeper::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-void RecordKeeper::LevelSolvedChanged() {
+void RecordKeeper::Dealt() {
     TakeTime();
-    if (!game_.levelSolved()) {
-        // Only a deal makes the level unsolved.
-        dealMs_ = 0;
-        noted_ = false;
-        return;
-    }
+    dealMs_ = 0;
+    noted_ = false;
+}
+
+void RecordKeeper::Solved() {
+    TakeTime();
     if (noted_)
         return;
     noted_ = true;

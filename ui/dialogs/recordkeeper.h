@@ -30,9 +30,10 @@ public:
     // Keeps the time played of the last deal.
     ~RecordKeeper() override;
 
-    // The engine changed levelSolved(): a deal starts the clock anew, a solve
-    // is a record.
-    void LevelSolvedChanged();
+    // A deal starts the clock anew.
+    void Dealt();
+    // The deal in play was solved: a record, written at once.
+    void Solved();
     // Opens the level browser; a level chosen there is played.
     void OpenBrowser();
 

@@ -68,9 +68,9 @@ void TMainForm::BuildActions() {
         {QuitCommand, QT_TR_NOOP("I have enough!"), Keys(K::Quit, {K(Qt::CTRL | Qt::Key_Q)}),
          Window, ExitBtn, [this] { close(); }},
         {PreviousUnsolvedCommand, QT_TR_NOOP("Previous unsolved level"), {}, Window, sDownBtn,
-         [this] { game_.NextUnsolved(Direction::Down); }},
+         [this] { Apply(game_.NextUnsolved(Direction::Down)); }},
         {NextUnsolvedCommand, QT_TR_NOOP("Next unsolved level"), {}, Window, sUpBtn,
-         [this] { game_.NextUnsolved(Direction::Up); }},
+         [this] { Apply(game_.NextUnsolved(Direction::Up)); }},
         // Its text is always in the other language: it is the way out of this one.
         {LanguageCommand, nullptr, {}, Window, TongueBtn, [this] { TongueBtnClick(); }},
         {RulesCommand, QT_TR_NOOP("What's to do here?"), Keys(K::HelpContents, {K(Qt::Key_F1)}),
@@ -97,7 +97,7 @@ void TMainForm::BuildActions() {
         // The framed cell, just as a click on it.
         {SwapCommand, QT_TR_NOOP("Swap the framed tile with the marked one"),
          {K(Qt::Key_Space), K(Qt::Key_Return), K(Qt::Key_Enter)}, Board, nullptr,
-         [this] { game_.boxMouseDown({frame_.Col(), frame_.Row()}); }},
+         [this] { Apply(game_.boxMouseDown({frame_.Col(), frame_.Row()})); }},
         // As a click on the level display.
         {BrowseCommand, QT_TR_NOOP("Every level at a glance"), {K(Qt::CTRL | Qt::Key_L)}, Window,
          nullptr, [this] { records_->OpenBrowser(); }},
@@ -202,12 +202,18 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TMainForm::UndoSwap() {
     hint_->End();
-    game_.Undo();
+    Apply(game_.Undo());
 }
 
 void TMainForm::RedoSwap() {
     hint_->End();
-    game_.Redo();
+    Apply(game_.Redo());
+}
+
+void TMainForm::UpdateCommands() {
+    actions_[UndoCommand]->setEnabled(game_.CanUndo());
+    actions_[RedoCommand]->setEnabled(game_.CanRedo());
+    actions_[HintCommand]->setEnabled(game_.CanHint());
 }
 
 void TMainForm::ShowHint() {
@@ -235,24 +241,6 @@ void TMainForm::RedrawCell(int c, int r) {
         DrawSelectedCell();
     } else {
         DrawCell(c, r);
-    }
-}
-
-void TMainForm::LevelSolvedChanged() {
-    // A deal or a solved board: whatever was hinted no longer holds.
-    hint_->End();
-    // Only a deal makes the level unsolved: the frame starts on the new
-    // marked cell.
-    if (!game_.levelSolved() && game_.hasSelection()) {
-        frame_.Place(game_.selCol(), game_.selRow());
-    }
-    if (!game_.levelSolved()) {
-        boardAccess_->Dealt(); // screen reader
-        OfferKeyTip();
-    }
-    ApplyLanguage();
-    if (records_) {
-        records_->LevelSolvedChanged();
     }
 }
 

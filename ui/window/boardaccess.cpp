@@ -28,8 +28,4 @@ void TMainForm::AttachBoardAccessibility() {
     frame_.onMoved = [this] { boardAccess_->FrameMoved(); };
 }
 
-void TMainForm::MarkerMoved(Cell from, Cell to) {
-    boardAccess_->Exchanged(from, to, game_.IsSolved());
-}
-
 } // namespace zt

@@ -86,8 +86,8 @@ void TMainForm::levelboxPaint() {
         return;
     }
     UseScreenRatio();
-    const int level = game_.currentLevel();
-    const bool solved = game_.IsLevelSolved(level);
+    const int level = shownLevel_;
+    const bool solved = shownSolved_;
     render::DrawLevelDisplay(levelbox->Image(), pictures_, level, solved);
     const QString hint = render::LevelHint(level, solved);
     levelbox->setToolTip(hint);

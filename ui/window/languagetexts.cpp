@@ -41,10 +41,16 @@ void TMainForm::ApplyLanguage() {
         box->setAccessibleName(board);
     }
     levellabel->setText(tr("Level:"));
-    UpdateCaption();
+    ShowCaption();
 }
 
 void TMainForm::UpdateCaption() {
+    shownLevel_ = game_.currentLevel();
+    shownSolved_ = game_.IsLevelSolved(shownLevel_);
+    ShowCaption();
+}
+
+void TMainForm::ShowCaption() {
     QString suffix;
     if (!progressPath_.isEmpty()) {
         suffix = tr(" - Game ") + CaptionFileName(progressPath_);

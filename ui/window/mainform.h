@@ -23,6 +23,7 @@
 #include "medialists.h"
 #include "progress.h"
 #include "progressflow.h"
+#include "messagedialog.h"
 #include "render.h"
 #include "mediadecoding.h"
 
@@ -74,21 +75,24 @@ public:
     // The pictures and sounds being decoded (BeginStartWork).
     void SetMedia(std::future<GameMedia> media);
 
-    // What the engine asks of the window.
-    void DrawCell(int c, int r) override;
-    void MarkerMoved(Cell from, Cell to) override;
-    void PlayCue(Cue cue) override;
-    ModalResult ShowPage(Page page) override;
-    void LevelSolvedChanged() override;
-    void UpdateCaption() override;
-    void DrawGauge() override;
-    void SetSelectorRange(int maximum) override;
-    void SetSelectorPosition(int position) override;
-    void LevelDamaged(int level, Cell cell, int tile) override;
+    // What the engine tells the window outside its answers.
     void LevelFileFailed(LevelFileFault fault, const std::string& path, int error) override;
+    void LanguageChanged(Language language) override;
+
+    // Shows what an operation of the engine changed, once (outcome.cpp).
+    void Apply(const Outcome& out);
+    // Draws the tile of cell (c, r) without the marker.
+    void DrawCell(int c, int r);
+    void PlayCue(Cue cue);
+    // Shows a page of the message dialog modally and returns how it was closed.
+    ModalResult ShowPage(Page page);
+    // Caption, and the level display with it, as the game now stands.
+    void UpdateCaption();
+    void DrawGauge();
+    // The caption and the level display as last updated.
+    void ShowCaption();
 
     void ApplyLanguage();
-    void LanguageChanged(Language language) override;
     void DrawBackground();
     void DrawSelectedCell();
     void levelboxPaint();
@@ -178,6 +182,8 @@ private:
     void UndoSwap();
     void RedoSwap();
     void ShowHint();
+    // The commands that can do something now are enabled.
+    void UpdateCommands();
     // The hint's words for a screen reader go with it.
     void HintEnded();
 
@@ -219,6 +225,8 @@ private:
     void rules();
     void info();
     void levelScrollChange(int position);
+    // The selector's levels, without dealing.
+    void SetSelectorRange(int maximum);
 
     Game game_;
     TCKIniCtrl ini_;
@@ -258,6 +266,10 @@ private:
     int tipsLanguage_ = -1;
     std::array<QAction*, CommandCount> actions_{};
     int zoom_ = 100;
+    // What the level display shows: the caption's level and flag, kept while
+    // the won page is up.
+    int shownLevel_ = 1;
+    bool shownSolved_ = false;
     bool paintedFirst_ = false;
     bool startedUp_ = false; // the first activation's step has run
     bool startFailed_ = false;

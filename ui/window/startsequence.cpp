@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QFrame>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QTimer>
 #include <QToolButton>
@@ -132,8 +133,9 @@ bool TMainForm::FormCreate() {
     // Before the first deal, which it times.
     records_ = std::make_unique<RecordKeeper>(
         this, game_, [this] { return pictures_; },
-        [this](int level) { SetSelectorPosition(level); });
-    game_.StartUp(storedLevel);
+        [this](int level) { levelscroll->setValue(level); });
+    SetSelectorRange(game_.LevelCount());
+    Apply(game_.StartUp(storedLevel));
     actions_[SoundCommand]->setChecked(ini_.ReadFlag(Common, QStringLiteral("sound"), true));
     ApplyLanguage();
     markerFrame_ = 0;
@@ -259,8 +261,7 @@ void TMainForm::FormActivate() {
 // The first paint before any activation: what the first activation would
 // have renewed.
 void TMainForm::FirstPaintStep() {
-    LevelSolvedChanged();
-    SetSelectorPosition(game_.currentLevel());
+    ApplyLanguage();
 }
 
 TMainForm::~TMainForm() {

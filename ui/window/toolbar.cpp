@@ -225,7 +225,7 @@ void TMainForm::BuildToolBar() {
     AttachBoardAccessibility();
     box->onMouseDown = [this](int x, int y) {
         if (const auto cell = render::CellAt({x, y})) {
-            game_.boxMouseDown(*cell);
+            Apply(game_.boxMouseDown(*cell));
         }
     };
 
@@ -245,22 +245,22 @@ void TMainForm::SetSelectorRange(int maximum) {
     levelscroll->setRange(1, std::max(1, maximum));
 }
 
-void TMainForm::SetSelectorPosition(int position) {
-    // The change handling deals the level: it must run for the program's own
-    // changes just as for the player's.
-    levelscroll->setValue(position);
-}
-
 void TMainForm::levelScrollChange(int position) {
-    game_.SelectLevel(position);
+    Apply(game_.SelectLevel(position));
 }
 
 void TMainForm::NewGameBtnClick() {
-    game_.NewGame();
+    if (game_.NewGameAsks() && ShowPage(Page::Giveup) == ModalResult::No) {
+        return;
+    }
+    Apply(game_.NewGame());
 }
 
 void TMainForm::RestartBtnClick() {
-    game_.RestartLevel();
+    if (game_.RestartAsks() && ShowPage(Page::Restart) == ModalResult::No) {
+        return;
+    }
+    Apply(game_.RestartLevel());
 }
 
 void TMainForm::TongueBtnClick() {
