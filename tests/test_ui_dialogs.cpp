@@ -14,6 +14,7 @@
 
 #include "aboutbox.h"
 #include "fakeview.h"
+#include "layout.h"
 #include "glyphs.h"
 #include "levelmodel.h"
 #include "levelpictures.h"
@@ -248,7 +249,8 @@ void DialogTest::zoomedDialogsTakeTheirLargerArt() {
     // At 200 % the about box shows the icon drawn with twice the pixels as it
     // is, and the question's glyphs come with their 3x art for Qt to pick.
     QWidget main;
-    zt::TAboutBox about(&main, [] { return 200; });
+    zt::SetWindowScale(2);
+    zt::TAboutBox about(&main);
     WhenModal([](QWidget* w) { w->close(); });
     about.exec();
     QCOMPARE(about.size(), QSize(596, 364));
@@ -257,9 +259,10 @@ void DialogTest::zoomedDialogsTakeTheirLargerArt() {
     const auto labels = about.findChildren<QLabel*>();
     QVERIFY(std::any_of(labels.begin(), labels.end(),
                         [&](QLabel* l) { return l->pixmap().toImage() == twice; }));
-    zt::TYesNoDlg d(&main, [] { return zt::Language::English; }, [] { return 200; });
+    zt::TYesNoDlg d(&main, [] { return zt::Language::English; });
     WhenModal([&](QWidget*) { uitest::PageButton(&d, 3, 2)->click(); });
     d.ShowModal(3);
+    zt::SetWindowScale(1);
     QVERIFY(uitest::PageButton(&d, 3, 1)->icon().availableSizes().contains(QSize(54, 54)));
 }
 

@@ -15,12 +15,11 @@ GameWindows CreateGameWindows(const QString& programDir, bool picturesLater,
         return w;
     }
     TMainForm* main = w.MainForm.get();
-    // The game's own dialogs open at the window's zoom.
-    const auto zoom = [main] { return main->Zoom(); };
-    w.Splash = new TSplash(main, zoom);
-    w.YesNoDlg = new TYesNoDlg(main, [main] { return main->game().language(); }, zoom);
-    w.AboutBox = new TAboutBox(main, zoom);
-    w.TongueDlg = new TTongueDlg(main, main->game(), zoom);
+    // The game's own dialogs open at the window's scale (WindowScale).
+    w.Splash = new TSplash(main);
+    w.YesNoDlg = new TYesNoDlg(main, [main] { return main->game().language(); });
+    w.AboutBox = new TAboutBox(main);
+    w.TongueDlg = new TTongueDlg(main, main->game());
     main->SetWindows(w.Splash, w.YesNoDlg, w.AboutBox, w.TongueDlg);
     return w;
 }

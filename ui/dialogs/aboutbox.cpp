@@ -7,7 +7,7 @@
 #include "fonts.h"
 #include "glyphs.h"
 #include "dialogplacement.h"
-#include "zooming.h"
+#include "layout.h"
 
 namespace zt {
 
@@ -15,10 +15,10 @@ QString ZorblyWebAddress() {
     return QStringLiteral("https://zorblygames.github.io/");
 }
 
-TAboutBox::TAboutBox(QWidget* main, std::function<int()> zoom)
+TAboutBox::TAboutBox(QWidget* main)
     : QDialog(main, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                         Qt::MSWindowsFixedSizeDialogHint),
-      main_(main), zoom_(std::move(zoom)) {
+      main_(main) {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("Info"));
     setFixedSize(298, 182);
@@ -61,7 +61,7 @@ void TAboutBox::showEvent(QShowEvent* event) {
     // Selectable text is laid out at once, which would load the fonts while
     // the game starts; the box is made then but seldom shown.
     contact_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    ZoomDialog(this, zoom_());
+    ScaleDialog(this, layout_);
     PlaceOver(this, main_);
     QDialog::showEvent(event);
 }

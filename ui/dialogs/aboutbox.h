@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QDialog>
+
+#include "layout.h"
 #include <functional>
 
 class QLabel;
@@ -14,15 +16,15 @@ QString ZorblyWebAddress();
 class TAboutBox : public QDialog {
     Q_OBJECT
 public:
-    // zoom (in per cent) is asked at every showing.
-    explicit TAboutBox(QWidget* main, std::function<int()> zoom = [] { return 100; });
+    // It opens at the game's scale (WindowScale).
+    explicit TAboutBox(QWidget* main);
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     QWidget* main_;
-    std::function<int()> zoom_;
+    Layout layout_; // at 100 %
     QLabel* contact_ = nullptr;
 };
 

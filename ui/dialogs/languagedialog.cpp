@@ -8,14 +8,14 @@
 #include "glyphs.h"
 #include "dialogplacement.h"
 #include "texts.h"
-#include "zooming.h"
+#include "layout.h"
 
 namespace zt {
 
-TTongueDlg::TTongueDlg(QWidget* main, Game& game, std::function<int()> zoom)
+TTongueDlg::TTongueDlg(QWidget* main, Game& game)
     : QDialog(main, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                         Qt::MSWindowsFixedSizeDialogHint),
-      main_(main), game_(game), zoom_(std::move(zoom)) {
+      main_(main), game_(game) {
     setObjectName(QStringLiteral("TongueDlg"));
     setWindowTitle(QStringLiteral("Zorbly Tarnel V" ZTRN_VERSION));
     setFixedSize(320, 91);
@@ -63,7 +63,7 @@ TTongueDlg::TTongueDlg(QWidget* main, Game& game, std::function<int()> zoom)
 }
 
 void TTongueDlg::showEvent(QShowEvent* event) {
-    ZoomDialog(this, zoom_());
+    ScaleDialog(this, layout_);
     PlaceOver(this, main_);
     english_->setFocus();
     QDialog::showEvent(event);

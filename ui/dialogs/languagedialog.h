@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QDialog>
+
+#include "layout.h"
 #include <functional>
 
 #include "game.h"
@@ -14,8 +16,8 @@ class TTongueDlg : public QDialog {
     Q_OBJECT
 public:
     // The buttons set the game's language; the close box leaves it alone.
-    // zoom (in per cent) is asked at every showing.
-    TTongueDlg(QWidget* main, Game& game, std::function<int()> zoom = [] { return 100; });
+    // It opens at the game's scale (WindowScale).
+    TTongueDlg(QWidget* main, Game& game);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -23,7 +25,7 @@ protected:
 private:
     QWidget* main_;
     Game& game_;
-    std::function<int()> zoom_;
+    Layout layout_; // at 100 %
     QPushButton* english_;
     QPushButton* german_;
 };

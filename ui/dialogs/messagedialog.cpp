@@ -11,7 +11,7 @@
 #include "glyphs.h"
 #include "dialogplacement.h"
 #include "texts.h"
-#include "zooming.h"
+#include "layout.h"
 
 namespace zt {
 
@@ -101,11 +101,10 @@ QPushButton* MakeButton(QWidget* page, int left, const QString& name, const char
 
 } // namespace
 
-TYesNoDlg::TYesNoDlg(QWidget* main, std::function<Language()> language,
-                     std::function<int()> zoom)
+TYesNoDlg::TYesNoDlg(QWidget* main, std::function<Language()> language)
     : QDialog(main, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                         Qt::MSWindowsFixedSizeDialogHint),
-      main_(main), language_(std::move(language)), zoom_(std::move(zoom)),
+      main_(main), language_(std::move(language)),
       stack_(new QStackedWidget(this)) {
     setObjectName(QStringLiteral("YesNoDlg"));
     setWindowTitle(QStringLiteral("Zorbly Tarnel"));
@@ -181,29 +180,29 @@ void TYesNoDlg::showEvent(QShowEvent* event) {
 }
 
 void TYesNoDlg::FormActivate() {
-    const int percent = zoom_();
-    ZoomDialog(this, percent);
+    const qreal scale = WindowScale();
+    ScaleDialog(this, layout_, scale);
     PlaceOver(this, main_);
-    SetTexts(percent);
+    SetTexts(scale);
     // A screen reader reads the question with the dialog, then the buttons.
     const PageControls& shown = pages_[stack_->currentIndex()];
     setAccessibleDescription(shown.label->accessibleName());
     shown.yes->setFocus();
 }
 
-void TYesNoDlg::SetTexts(int percent) {
+void TYesNoDlg::SetTexts(qreal scale) {
     // A stored language 2 shows the French texts of this dialog.
     const Language language = language_();
     const auto text = [language](const char* source) {
         return TextIn(language, "zt::TYesNoDlg", source);
     };
-    const QRect area = Zoomed(LabelArea, percent);
+    const QRect area = Scaled(LabelArea, scale);
     for (int i = 0; i < PageCount; ++i) {
         PageControls& pc = pages_[i];
         const QString phrased = text(Layouts[i].text);
         pc.label->setText(PhraseLines(phrased, pc.label->fontMetrics(), area.width()));
         pc.label->setAccessibleName(QString(phrased).replace(QLatin1Char('|'), QLatin1Char(' ')));
-        FitLabel(pc.label, Zoomed(Layouts[i].label, percent), area);
+        FitLabel(pc.label, Scaled(Layouts[i].label, scale), area);
         if (pc.no) {
             pc.yes->setText(text(QT_TRANSLATE_NOOP("zt::TYesNoDlg", "Yes")));
             pc.no->setText(text(QT_TRANSLATE_NOOP("zt::TYesNoDlg", "No")));

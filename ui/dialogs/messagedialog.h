@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QDialog>
+
+#include "layout.h"
 #include <array>
 #include <functional>
 
@@ -24,10 +26,9 @@ public:
     // Pages 1, 2, 3, 4 and 6.
     static constexpr int PageCount = 5;
 
-    // language and zoom (in per cent) are asked at every showing; main is the
+    // language is asked at every showing, and it opens at the game's scale; main is the
     // window it is placed over.
-    TYesNoDlg(QWidget* main, std::function<Language()> language,
-              std::function<int()> zoom = [] { return 100; });
+    TYesNoDlg(QWidget* main, std::function<Language()> language);
 
     // Shows a page (any other number: the page shown last) and returns how
     // the dialog was closed.
@@ -49,11 +50,11 @@ private:
         bool noIsCancel = false;    // "endgame": the second button answers Cancel
     };
     void FormActivate();
-    void SetTexts(int percent);
+    void SetTexts(qreal scale);
 
     QWidget* main_;
     std::function<Language()> language_;
-    std::function<int()> zoom_;
+    Layout layout_; // at 100 %
     QStackedWidget* stack_;
     std::array<PageControls, PageCount> pages_;
     ModalResult result_ = ModalResult::None;

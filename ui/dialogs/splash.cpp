@@ -7,20 +7,20 @@
 
 #include "framing.h"
 #include "glyphs.h"
-#include "zooming.h"
+#include "layout.h"
 
 namespace zt {
 
 namespace {
 
 // The title art fills the window; it has no see-through colour.
-const char* const Art = ":/glyphs/splash.bmp";
+const char* const SplashArt = ":/glyphs/splash.bmp";
 
 } // namespace
 
-TSplash::TSplash(QWidget* parent, std::function<int()> zoom)
+TSplash::TSplash(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      zoom_(std::move(zoom)), timer_(new QTimer(this)) {
+      timer_(new QTimer(this)) {
     setObjectName(QStringLiteral("Splash"));
     setFixedSize(200, 150);
     UseArtFor(HighDensity() ? 2 : 1);
@@ -37,9 +37,9 @@ void TSplash::UseArtFor(qreal ratio) {
         return;
     }
     QPixmap art =
-        QPixmap::fromImage(ReadPicture(WithPixels(QString::fromLatin1(Art), times), "bmp"));
+        QPixmap::fromImage(ReadPicture(WithPixels(QString::fromLatin1(SplashArt), times), "bmp"));
     if (art.isNull() && picture_.isNull()) {
-        art = QPixmap::fromImage(ReadPicture(QString::fromLatin1(Art), "bmp"));
+        art = QPixmap::fromImage(ReadPicture(QString::fromLatin1(SplashArt), "bmp"));
     }
     if (!art.isNull()) {
         picture_ = art;
@@ -65,9 +65,9 @@ void TSplash::paintEvent(QPaintEvent*) {
 }
 
 void TSplash::showEvent(QShowEvent* event) {
-    const int percent = zoom_();
-    setFixedSize(Zoomed(200, percent), Zoomed(150, percent));
-    UseArtFor(devicePixelRatioF() * percent / 100);
+    const qreal scale = WindowScale();
+    setFixedSize(Scaled(200, scale), Scaled(150, scale));
+    UseArtFor(devicePixelRatioF() * scale);
     // Frameless: its outer rectangle is its own.
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         move(CentredRect(size(), screen->geometry()).topLeft());

@@ -14,9 +14,8 @@ class TSplash : public QDialog {
     friend struct TestSeam;
 
 public:
-    // zoom (in per cent) is asked when it shows.
-    explicit TSplash(QWidget* parent = nullptr,
-                     std::function<int()> zoom = [] { return 100; });
+    // It shows at the game's scale (WindowScale).
+    explicit TSplash(QWidget* parent = nullptr);
 
     // Ends the showing; does nothing visible when the window is hidden.
     void Click();
@@ -27,7 +26,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    std::function<int()> zoom_;
     QTimer* timer_;
     int artTimes_ = 0; // the art in picture_: 1, 2 or 3 times the pixels
     void UseArtFor(qreal ratio);

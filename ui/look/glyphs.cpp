@@ -1,5 +1,8 @@
 #include "glyphs.h"
 
+#include <QHash>
+#include <QWidget>
+
 #include <QAbstractButton>
 #include <QFile>
 #include <QGuiApplication>
@@ -94,15 +97,36 @@ QIcon GlyphIcon(const QString& name, int count, bool larger) {
     return icon;
 }
 
+namespace {
+
+// Which art each widget shows; a widget leaves when it goes.
+QHash<const QWidget*, Art>& ArtShownBy() {
+    static QHash<const QWidget*, Art> shown;
+    return shown;
+}
+
+void NoteArt(QWidget* widget, Art art) {
+    auto& shown = ArtShownBy();
+    if (!shown.contains(widget)) {
+        QObject::connect(widget, &QObject::destroyed, [widget] { ArtShownBy().remove(widget); });
+    }
+    shown.insert(widget, std::move(art));
+}
+
+} // namespace
+
 void ShowGlyph(QAbstractButton* button, const QString& name, int count) {
     button->setIcon(GlyphIcon(name, count));
-    button->setProperty("glyph", name);
-    button->setProperty("glyphImages", count);
+    NoteArt(button, {name, count});
 }
 
 void ShowGameIcon(QLabel* label) {
     label->setPixmap(GameIconPicture());
-    label->setProperty("picture", QStringLiteral("icon.bmp"));
+    NoteArt(label, {QStringLiteral("icon.bmp"), 1});
+}
+
+Art ArtShown(const QWidget* widget) {
+    return ArtShownBy().value(widget);
 }
 
 QIcon GameIcon() {

@@ -9,6 +9,7 @@
 
 class QAbstractButton;
 class QLabel;
+class QWidget;
 
 namespace zt {
 
@@ -33,10 +34,17 @@ QString WithPixels(const QString& name, int times);
 int ArtTimes(qreal ratio);
 // Whether the screens in use have a device pixel ratio above 1.
 bool HighDensity();
-// A button's glyph and a label's picture of the game's icon, named so that a
-// zoomed dialog can take their larger art (ZoomDialog).
+// A button's glyph or a label's picture, by the art's name and its number of
+// images, so that a scaled window can take its larger art (Layout).
+struct Art {
+    QString name;
+    int images = 1;
+};
+// Shows a glyph or the game's icon and notes which art it is.
 void ShowGlyph(QAbstractButton* button, const QString& name, int count = 1);
 void ShowGameIcon(QLabel* label);
+// The art a widget was given with ShowGlyph or ShowGameIcon (none: empty).
+Art ArtShown(const QWidget* widget);
 // The game's icon in every size we draw it.
 QIcon GameIcon();
 // The 32 x 32 icon picture shown inside the dialogs.

@@ -108,7 +108,10 @@ void TMainForm::BuildActions() {
         {ZoomOutCommand, QT_TR_NOOP("Make the whole window smaller"),
          Keys(K::ZoomOut, {K(Qt::CTRL | Qt::Key_Minus)}), Window, nullptr, [this] { ZoomBy(-1); }},
         {ZoomResetCommand, QT_TR_NOOP("The window at its own size"), {K(Qt::CTRL | Qt::Key_0)},
-         Window, nullptr, [this] { SetZoom(100); }},
+         Window, nullptr, [this] {
+             SetZoom(100);
+             RememberZoom();
+         }},
     };
     static_assert(std::size(rows) == CommandCount, "a command without its row");
     for (const Row& row : rows) {

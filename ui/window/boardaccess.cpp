@@ -17,7 +17,7 @@ void TMainForm::AttachBoardAccessibility() {
     };
     reading.framedCell = [this] { return Cell{frame_.Col(), frame_.Row()}; };
     reading.cellRect = [this](Cell cell) {
-        const qreal zoom = zoom_ / 100.0;
+        const qreal zoom = scale_;
         const QPoint at = render::CellOrigin(cell.c, cell.r);
         return QRectF(at.x() * zoom, at.y() * zoom, render::CellSize * zoom,
                       render::CellSize * zoom)

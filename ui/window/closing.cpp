@@ -60,6 +60,7 @@ bool TMainForm::FormClose() {
         ckForm_->SavePlacement();
     }
     WriteKeyTips();
+    RememberZoom();
     ini_.EndUpdate();
     return true;
 }

@@ -26,6 +26,7 @@ struct Tip {
 
 void TMainForm::BuildKeyTips() {
     keyTip_ = new KeyTip(box, this);
+    layout_.KeepFont(keyTip_);
     static const Tip tips[] = {
         {UndoCommand, QT_TR_NOOP("%1: undo")},
         {HintCommand, QT_TR_NOOP("%1: hint")},
@@ -77,7 +78,7 @@ void TMainForm::OfferKeyTip() {
     tipsLanguage_ = language;
     // The rim below the last row of cells.
     const int top = render::BoardTop + Rows * render::CellSize + 1;
-    const qreal zoom = zoom_ / 100.0;
+    const qreal zoom = scale_;
     keyTip_->ShowLine(line, QRectF(render::BoardLeft * zoom, top * zoom,
                                    Columns * render::CellSize * zoom,
                                    (render::BoxHeight - top - 2) * zoom)

@@ -24,6 +24,7 @@
 #include "progress.h"
 #include "progressflow.h"
 #include "messagedialog.h"
+#include "layout.h"
 #include "render.h"
 #include "mediadecoding.h"
 
@@ -101,11 +102,12 @@ public:
 
     Game& game() { return game_; }
 
-    // The whole window's size as a share of its own, in per cent (zoom.cpp):
-    // one of 100, 125, 150, 175, 200, 250 and 300. SetZoom takes the largest
-    // of them at or below percent whose window fits the screen, keeps the
-    // window's centre, pulls it back onto the screen and remembers it.
-    int Zoom() const { return zoom_; }
+    // The scale the window is laid out at, in per cent (zoom.cpp): the zoom
+    // keys step through 100, 125, 150, 175, 200, 250 and 300, and a dragged
+    // window takes any between. SetZoom sizes the window for the largest
+    // percent at or below the one asked that fits the screen, keeping its
+    // centre on the screen.
+    int Zoom() const { return qRound(scale_ * 100); }
     void SetZoom(int percent);
     // A progress file named by a later start of the game: loaded as the open
     // dialog's choice would be.
@@ -129,6 +131,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // The start, step by step (startsequence.cpp): up to and including the
@@ -206,12 +209,16 @@ private:
     // there (0: lets it go); whether it could be read.
     bool UseDensePictures(int times);
 
-    // Zooming (zoom.cpp).
+    // Sizes (zoom.cpp).
+    QSize ScreenRoom() const;
     int FittingZoom(int percent) const;
+    // Whether a zoom step in that direction is there and fits the screen.
+    bool CanZoom(int steps) const;
     void ZoomBy(int steps);
-    // Every control's place and size at zoom_; the pictures follow with
-    // UseScreenRatio.
-    void ApplyZoom();
+    // The scale in the settings, as the next start opens at it.
+    void RememberZoom();
+    // Every control placed for the window's size, and the pictures for it.
+    void LayOut();
 
     // Closing (closing.cpp).
     bool FormCloseQuery();
@@ -265,7 +272,9 @@ private:
     int tipsUsed_ = 0;   // a bit for each key named, once used
     int tipsLanguage_ = -1;
     std::array<QAction*, CommandCount> actions_{};
-    int zoom_ = 100;
+    // The window's scale, 1 at 100 %, and its layout at 100 %.
+    qreal scale_ = 1;
+    Layout layout_;
     // What the level display shows: the caption's level and flag, kept while
     // the won page is up.
     int shownLevel_ = 1;

@@ -57,7 +57,7 @@ render::Pictures TMainForm::PicturesFor(qreal ratio) {
 
 void TMainForm::UseScreenRatio() {
     // The window's zoom draws just as a screen of that much more ratio would.
-    const qreal ratio = box->devicePixelRatioF() * zoom_ / 100;
+    const qreal ratio = box->devicePixelRatioF() * scale_;
     if (!HasPictures() || ratio == pictures_.ratio) {
         return;
     }

@@ -79,8 +79,8 @@ void TMainForm::RunStartSteps(int reached) {
 bool TMainForm::BuildControls() {
     setObjectName(QStringLiteral("MainForm"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+                   Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     BuildToolBar();
     BuildActions();
     // A start-up error comes before the window has its icon.
@@ -111,8 +111,7 @@ bool TMainForm::FormCreate() {
     ini_.RemoveLeftovers();
     game_.SetLanguage(static_cast<Language>(ini_.ReadNumber(Common, QStringLiteral("tongue"), -1)));
     ReadKeyTips();
-    zoom_ = FittingZoom(ini_.ReadNumber(QStringLiteral("view"), QStringLiteral("zoom"), 100));
-    ApplyZoom();
+    SetZoom(ini_.ReadNumber(QStringLiteral("view"), QStringLiteral("zoom"), 100));
 
     offscreenCell_ = QImage(render::CellSize, render::CellSize, QImage::Format_RGB32);
     if (offscreenCell_.isNull()) {

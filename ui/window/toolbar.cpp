@@ -112,54 +112,43 @@ protected:
     }
 };
 
-QToolButton* SpeedButton(QWidget* panel, const char* name, QRect geometry, const char* glyph,
-                         int images, QSize glyphSize) {
+QToolButton* SpeedButton(QWidget* panel, Layout& layout, const char* name, QRect geometry,
+                         const char* glyph, int images, QSize glyphSize) {
     auto* b = new QToolButton(panel);
     b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(geometry);
+    layout.Place(b, geometry, glyphSize);
     b->setAutoRaise(true);
     b->setFocusPolicy(Qt::NoFocus);
     // The picture itself comes with LoadGlyphs().
-    b->setProperty("glyph", QString::fromLatin1(glyph));
-    b->setProperty("glyphImages", images);
-    b->setIconSize(glyphSize);
+    layout.ShowArt(b, {QString::fromLatin1(glyph), images});
     return b;
 }
 
 } // namespace
 
 void TMainForm::LoadGlyphs() {
-    for (QToolButton* b : ToolPanel->findChildren<QToolButton*>()) {
-        const QString glyph = b->property("glyph").toString();
-        QAction* action = b->defaultAction();
-        // A zoomed window's buttons also get their glyphs' larger art.
-        const bool larger = zoom_ > 100;
-        if (!glyph.isEmpty() && action &&
-            (action->icon().isNull() || (larger && !b->property("largerGlyph").toBool()))) {
-            action->setIcon(GlyphIcon(glyph, b->property("glyphImages").toInt(), larger));
-            b->setProperty("largerGlyph", larger);
-        }
-    }
+    // A window scaled up also gets its glyphs' larger art.
+    layout_.ShowArtAt(scale_);
 }
 
 void TMainForm::BuildToolBar() {
     ToolPanel = new QFrame(this);
     ToolPanel->setObjectName(QStringLiteral("ToolPanel"));
     ToolPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    ToolPanel->setGeometry(0, 0, 520, 33);
+    layout_.Place(ToolPanel, {0, 0, 520, 33});
 
     auto* p = ToolPanel;
-    NewGameBtn = SpeedButton(p, "NewGameBtn", {4, 4, 25, 25}, "newgame.bmp", 1, {18, 18});
-    RestartBtn = SpeedButton(p, "RestartBtn", {32, 4, 25, 25}, "restart.bmp", 2, {18, 18});
-    LoadBtn = SpeedButton(p, "LoadBtn", {60, 4, 25, 25}, "load.bmp", 2, {18, 18});
-    SaveBtn = SpeedButton(p, "SaveBtn", {88, 4, 25, 25}, "save.bmp", 2, {18, 18});
-    SoundBtn = SpeedButton(p, "SoundBtn", {116, 4, 25, 25}, "sound.bmp", 2, {16, 16});
+    NewGameBtn = SpeedButton(p, layout_, "NewGameBtn", {4, 4, 25, 25}, "newgame.bmp", 1, {18, 18});
+    RestartBtn = SpeedButton(p, layout_, "RestartBtn", {32, 4, 25, 25}, "restart.bmp", 2, {18, 18});
+    LoadBtn = SpeedButton(p, layout_, "LoadBtn", {60, 4, 25, 25}, "load.bmp", 2, {18, 18});
+    SaveBtn = SpeedButton(p, layout_, "SaveBtn", {88, 4, 25, 25}, "save.bmp", 2, {18, 18});
+    SoundBtn = SpeedButton(p, layout_, "SoundBtn", {116, 4, 25, 25}, "sound.bmp", 2, {16, 16});
     SoundBtn->setCheckable(true);
-    ExitBtn = SpeedButton(p, "ExitBtn", {144, 4, 25, 25}, "exit.bmp", 1, {18, 18});
+    ExitBtn = SpeedButton(p, layout_, "ExitBtn", {144, 4, 25, 25}, "exit.bmp", 1, {18, 18});
 
     Shape1 = new QWidget(p);
     Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setGeometry(172, 5, 105, 24);
+    layout_.Place(Shape1, {172, 5, 105, 24});
     Shape1->setAutoFillBackground(true);
     QPalette black = Shape1->palette();
     black.setColor(QPalette::Window, Qt::black);
@@ -168,11 +157,11 @@ void TMainForm::BuildToolBar() {
     Bevel2 = new QFrame(p);
     Bevel2->setObjectName(QStringLiteral("Bevel2"));
     Bevel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Bevel2->setGeometry(172, 4, 105, 26);
+    layout_.Place(Bevel2, {172, 4, 105, 26});
 
     levellabel = new QLabel(p);
     levellabel->setObjectName(QStringLiteral("levellabel"));
-    levellabel->setGeometry(176, 12, 45, 16);
+    layout_.Place(levellabel, {176, 12, 45, 16});
     levellabel->setFont(SansFont(12));
     QPalette yellow = levellabel->palette();
     yellow.setColor(QPalette::WindowText, Qt::yellow);
@@ -180,7 +169,7 @@ void TMainForm::BuildToolBar() {
 
     levelbox = new PaintBox({render::LevelBoxWidth, render::LevelBoxHeight}, p);
     levelbox->setObjectName(QStringLiteral("levelbox"));
-    levelbox->move(212, 7);
+    layout_.Place(levelbox, {{212, 7}, levelbox->size()});
     levelbox->onFullPaint = [this] { levelboxPaint(); };
     levelbox->onMouseDown = [this](int, int) {
         if (records_) {
@@ -188,10 +177,10 @@ void TMainForm::BuildToolBar() {
         }
     };
 
-    sDownBtn = SpeedButton(p, "sDownBtn", {280, 7, 16, 20}, "sdown.bmp", 2, {15, 15});
+    sDownBtn = SpeedButton(p, layout_, "sDownBtn", {280, 7, 16, 20}, "sdown.bmp", 2, {15, 15});
     levelscroll = new QScrollBar(Qt::Horizontal, p);
     levelscroll->setObjectName(QStringLiteral("levelscroll"));
-    levelscroll->setGeometry(297, 8, 84, 19);
+    layout_.Place(levelscroll, {297, 8, 84, 19});
     // Only a style that jumps needs the correction; making a second style
     // costs the start a millisecond or two.
     if (levelscroll->style()->styleHint(QStyle::SH_ScrollBar_LeftClickAbsolutePosition, nullptr,
@@ -207,11 +196,11 @@ void TMainForm::BuildToolBar() {
     levelscroll->setFocusPolicy(Qt::StrongFocus);
     levelscroll->installEventFilter(new SelectorKeys(levelscroll));
     new FocusMark(levelscroll);
-    sUpBtn = SpeedButton(p, "sUpBtn", {381, 7, 16, 20}, "sup.bmp", 2, {15, 15});
-    TongueBtn = SpeedButton(p, "TongueBtn", {400, 4, 25, 25}, "tongue.bmp", 1, {15, 15});
-    RulesBtn = SpeedButton(p, "RulesBtn", {429, 4, 25, 25}, "rules.bmp", 1, {18, 18});
-    InfoBtn = SpeedButton(p, "InfoBtn", {457, 4, 25, 25}, "info.bmp", 1, {18, 18});
-    ZorblyBtn = SpeedButton(p, "ZorblyBtn", {485, 4, 30, 25}, "zorbly.bmp", 1, {26, 20});
+    sUpBtn = SpeedButton(p, layout_, "sUpBtn", {381, 7, 16, 20}, "sup.bmp", 2, {15, 15});
+    TongueBtn = SpeedButton(p, layout_, "TongueBtn", {400, 4, 25, 25}, "tongue.bmp", 1, {15, 15});
+    RulesBtn = SpeedButton(p, layout_, "RulesBtn", {429, 4, 25, 25}, "rules.bmp", 1, {18, 18});
+    InfoBtn = SpeedButton(p, layout_, "InfoBtn", {457, 4, 25, 25}, "info.bmp", 1, {18, 18});
+    ZorblyBtn = SpeedButton(p, layout_, "ZorblyBtn", {485, 4, 30, 25}, "zorbly.bmp", 1, {26, 20});
 
     ZGLLabel = new TCKSimpleLabel(this);
     ZGLLabel->setObjectName(QStringLiteral("ZGLLabel"));

@@ -1,10 +1,11 @@
-// The whole window at a size the player chooses: every control's place and
-// size and its button pictures times the zoom, still a fixed-size window.
-// The board and the level display draw at the screen's pixels for the zoom
-// times the display scale (screenratio.cpp), so their art is never enlarged
-// pixel by pixel.
+// The main window at any size: the tool bar over the board, laid out at the
+// largest scale that fits the window and centred in it. The zoom keys step
+// the window's size; dragging or maximising it gives any scale between.
+// The board and the level display draw at the screen's pixels for the scale
+// times the display scale (screenratio.cpp), never enlarged pixel by pixel.
 #include <QGuiApplication>
 #include <QLabel>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QToolButton>
 #include <algorithm>
@@ -15,8 +16,8 @@
 #include "framing.h"
 #include "mainform.h"
 #include "paintbox.h"
+#include "render.h"
 #include "windowplacement.h"
-#include "zooming.h"
 
 namespace zt {
 
@@ -25,44 +26,67 @@ namespace {
 constexpr int ZoomSteps[] = {100, 125, 150, 175, 200, 250, 300};
 
 // The window at 100 %: the tool bar over the board.
-constexpr QSize BaseSize(520, 409);
+constexpr QSize BaseSize(render::BoxWidth, 33 + render::BoxHeight);
+
+QSize ScaledSize(qreal scale) {
+    return {Scaled(BaseSize.width(), scale), Scaled(BaseSize.height(), scale)};
+}
 
 } // namespace
 
-int TMainForm::FittingZoom(int percent) const {
+QSize TMainForm::ScreenRoom() const {
     const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QRect available = s ? s->availableGeometry() : QRect();
-    const QMargins frame = KnownFrame(this);
-    int fitting = ZoomSteps[0];
-    for (int step : ZoomSteps) {
-        const QSize outer =
-            QSize(Zoomed(BaseSize.width(), step), Zoomed(BaseSize.height(), step)).grownBy(frame);
-        if (step <= percent && outer.width() <= available.width() &&
-            outer.height() <= available.height()) {
-            fitting = step;
-        }
+    const QSize available = s ? s->availableGeometry().size() : QSize(BaseSize * 3);
+    return available.shrunkBy(KnownFrame(this));
+}
+
+int TMainForm::FittingZoom(int percent) const {
+    const QSize room = ScreenRoom();
+    // The largest percent at or below the one asked whose window fits.
+    const qreal fits = std::min(qreal(room.width()) / BaseSize.width(),
+                                qreal(room.height()) / BaseSize.height());
+    return std::clamp(std::min(percent, int(fits * 100)), ZoomSteps[0],
+                      ZoomSteps[std::size(ZoomSteps) - 1]);
+}
+
+bool TMainForm::CanZoom(int steps) const {
+    const int percent = Zoom();
+    if (steps > 0) {
+        const int* next = std::upper_bound(std::begin(ZoomSteps), std::end(ZoomSteps), percent);
+        return next != std::end(ZoomSteps) && FittingZoom(*next) == *next;
     }
-    return fitting;
+    return percent > ZoomSteps[0];
 }
 
 void TMainForm::ZoomBy(int steps) {
-    const int* at = std::find(std::begin(ZoomSteps), std::end(ZoomSteps), zoom_);
-    const int index = std::clamp(static_cast<int>(at - std::begin(ZoomSteps)) + steps, 0,
-                                 static_cast<int>(std::size(ZoomSteps)) - 1);
-    // A step larger than the screen takes is not offered: SetZoom stays.
-    SetZoom(ZoomSteps[index]);
+    if (steps == 0 || !CanZoom(steps)) {
+        return;
+    }
+    const int percent = Zoom();
+    int to = percent;
+    if (steps > 0) {
+        to = *std::upper_bound(std::begin(ZoomSteps), std::end(ZoomSteps), percent);
+    } else {
+        to = *(std::lower_bound(std::begin(ZoomSteps), std::end(ZoomSteps), percent) - 1);
+    }
+    SetZoom(to);
+    RememberZoom();
+}
+
+void TMainForm::RememberZoom() {
+    ini_.WriteNumber(QStringLiteral("view"), QStringLiteral("zoom"), Zoom());
 }
 
 void TMainForm::SetZoom(int percent) {
     percent = FittingZoom(percent);
-    if (percent == zoom_) {
-        return;
-    }
     const QRect before = OuterRect(this);
-    zoom_ = percent;
-    ApplyZoom();
-    UseScreenRatio();
-    ini_.WriteNumber(QStringLiteral("view"), QStringLiteral("zoom"), zoom_);
+    const bool maximised = isMaximized();
+    if (maximised) {
+        showNormal();
+    }
+    setMinimumSize(BaseSize);
+    resize(ScaledSize(percent / 100.0));
+    LayOut();
     if (!isVisible() || !CanPlaceWindows()) {
         return;
     }
@@ -76,36 +100,41 @@ void TMainForm::SetZoom(int percent) {
     MoveFrameTo(this, after.topLeft());
 }
 
-void TMainForm::ApplyZoom() {
-    const qreal zoom = zoom_ / 100.0;
-    ToolPanel->setGeometry(Zoomed(Base(ToolPanel, "baseGeometry", ToolPanel->geometry()), zoom_));
-    for (QWidget* w : ToolPanel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        const QRect base = Zoomed(Base(w, "baseGeometry", w->geometry()), zoom_);
-        if (auto* paintBox = qobject_cast<PaintBox*>(w)) {
-            paintBox->SetZoom(zoom);
-            paintBox->move(base.topLeft());
-        } else {
-            w->setGeometry(base);
-        }
-        if (auto* button = qobject_cast<QToolButton*>(w)) {
-            const QSize icon = Base(button, "baseIconSize", button->iconSize());
-            button->setIconSize(icon * zoom);
-        }
+void TMainForm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    LayOut();
+}
+
+void TMainForm::LayOut() {
+    // The largest scale at which the tool bar and the board fit, never below 100 %.
+    const qreal scale = std::max<qreal>(
+        1, std::min(qreal(width()) / BaseSize.width(), qreal(height()) / BaseSize.height()));
+    const QSize content = ScaledSize(scale);
+    const QPoint at(std::max(0, (width() - content.width()) / 2),
+                    std::max(0, (height() - content.height()) / 2));
+    const bool changed = scale != scale_;
+    scale_ = scale;
+    SetWindowScale(scale);
+    levelbox->SetZoom(scale);
+    layout_.Apply(scale);
+    ToolPanel->move(ToolPanel->pos() + at);
+    levellabel->setFont(SansFont(Scaled(12, scale)));
+    box->SetZoom(scale);
+    box->move(at.x(), at.y() + ToolPanel->height());
+    if (!changed) {
+        return;
     }
     // Glyphs not read yet come with the larger art when they are.
     if (!NewGameBtn->icon().isNull()) {
         LoadGlyphs();
     }
-    levellabel->setFont(SansFont(Zoomed(12, zoom_)));
     if (keyTip_) {
-        keyTip_->setFont(ZoomedFont(Base(keyTip_, "baseFont", keyTip_->font()), zoom_));
         if (!keyTip_->isHidden()) {
             OfferKeyTip(); // placed anew
         }
     }
-    box->SetZoom(zoom);
-    box->move(0, ToolPanel->height());
-    setFixedSize(ToolPanel->width(), ToolPanel->height() + box->height());
+    UseScreenRatio();
+    UpdateCommands();
 }
 
 } // namespace zt
