@@ -115,6 +115,11 @@ private slots:
         far.normal = QRect(5000, 5000, 520, 409);
         QCOMPARE(PlacedRect(far, QSize(520, 409), {QRect(0, 0, 1024, 768)}),
                  std::optional(QRect(504, 359, 520, 409)));
+        // Left larger on a larger screen, and smaller now: centred, not cornered.
+        WindowPlacement larger;
+        larger.normal = QRect(1000, 100, 1580, 1260);
+        QCOMPARE(PlacedRect(larger, QSize(1320, 1050), {QRect(0, 0, 1920, 1080)}),
+                 std::optional(QRect(300, 15, 1320, 1050)));
         // Wholly above or left of every screen it could never be seen.
         QCOMPARE(at(-5000, 100, small), std::nullopt);
         QCOMPARE(at(-5000, 5000, small), std::nullopt);

@@ -414,6 +414,58 @@ private slots:
         QCOMPARE(f.size(), QSize(520, 409));
     }
 
+    // A window of any size lays the tool bar and board out at the largest
+    // scale that fits, centred; a click lands on the cell under the pointer.
+    void anySizeLaysOutAndPlays_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("percent");
+        QTest::addColumn<QPoint>("boardAt");
+        QTest::newRow("100 %") << QSize(520, 409) << 100 << QPoint(0, 33);
+        QTest::newRow("wide, low") << QSize(900, 409) << 100 << QPoint(190, 33);
+        QTest::newRow("between the steps") << QSize(1150, 905) << 221 << QPoint(0, 73);
+        QTest::newRow("tall, narrow") << QSize(780, 1000) << 150 << QPoint(0, 243);
+    }
+    void anySizeLaysOutAndPlays() {
+        QFETCH(QSize, size);
+        QFETCH(int, percent);
+        QFETCH(QPoint, boardAt);
+        uitest::Game g;
+        g.Start(1, uitest::NeverFittingRecord());
+        auto& f = g.Form();
+        g.Show();
+        const QSize room = f.screen()->availableGeometry().size();
+        if (room.width() < size.width() || room.height() < size.height())
+            QSKIP("a screen too small for this size");
+        Controls(f).Timer->stop();
+        f.resize(size);
+        QCOMPARE(f.Zoom(), percent);
+        QCOMPARE(Controls(f).box->geometry().topLeft(), boardAt);
+        QCOMPARE(Controls(f).ToolPanel->geometry().bottomLeft() + QPoint(0, 1), boardAt);
+        const qreal scale = Controls(f).box->width() / 520.0;
+        QCOMPARE(Controls(f).box->Ratio(), scale * ratio);
+        const int c = g.State().selCol() == 8 ? 7 : 8, r = g.State().selRow() == 6 ? 5 : 6;
+        QTest::mouseClick(Controls(f).box, Qt::LeftButton, {},
+                          (QPointF(22 + 48 * c + 3, 20 + 48 * r + 3) * scale).toPoint());
+        QCOMPARE(QPoint(g.State().selCol(), g.State().selRow()), QPoint(c, r));
+        // Remembered as its own percent at the close.
+        uitest::Answer({"Btn0301", "close"});
+        f.close();
+        QCOMPARE(g.Store().ReadNumber("view", "zoom", 100), percent);
+    }
+
+    // A scale remembered from a larger screen is lowered to what this one takes.
+    void rememberedScaleIsLoweredToTheScreen() {
+        uitest::Game g;
+        g.Store().WriteNumber("view", "zoom", 1000);
+        g.Start(1, uitest::NeverFittingRecord());
+        auto& f = g.Form();
+        const QSize room = f.screen()->availableGeometry().size();
+        QVERIFY(f.Zoom() < 1000 && f.Zoom() >= 100);
+        // Never below its own size.
+        QVERIFY(f.width() <= std::max(room.width(), 520) &&
+                f.height() <= std::max(room.height(), 409));
+    }
+
     void movingToAScreenOfAnotherScaleRedraws() {
         // Two screens side by side, the second of another ratio (see ui.cmake).
         const QList<QScreen*> screens = QGuiApplication::screens();

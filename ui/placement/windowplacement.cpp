@@ -96,6 +96,18 @@ std::optional<QRect> PlacedRect(const WindowPlacement& placement, QSize outerSiz
     }
     const int screenRight = best->x() + best->width();
     const int screenBottom = best->y() + best->height();
+    // A window made smaller since it was left there (a scale this screen no
+    // longer takes) is centred on that screen rather than pushed into its
+    // corner.
+    const bool lowered = outerSize.width() < placement.normal.width() ||
+                         outerSize.height() < placement.normal.height();
+    if (lowered &&
+        (rect.x() + rect.width() > screenRight || rect.y() + rect.height() > screenBottom)) {
+        rect.moveCenter(best->center());
+        rect.moveLeft(std::max(rect.left(), best->left()));
+        rect.moveTop(std::max(rect.top(), best->top()));
+        return rect;
+    }
     if (rect.x() + rect.width() > screenRight)
         rect.moveLeft(screenRight - rect.width());
     if (rect.y() + rect.height() > screenBottom)
