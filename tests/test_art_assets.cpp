@@ -21,8 +21,15 @@ const GlyphFile kGlyphs[] = {
     {"rules", 18, 18, 4, 1},    {"info", 18, 18, 4, 1},    {"zorbly", 26, 20, 8, 1},
     {"smile", 17, 17, 4, 1},    {"uturn", 36, 18, 4, 2},   {"cross", 36, 18, 4, 2},
     {"door", 18, 18, 4, 1},     {"cancel", 36, 18, 4, 2},  {"flags_en", 53, 20, 4, 1},
-    {"flags_de", 80, 20, 4, 1},
+    {"flags_de", 80, 20, 4, 1}, {"undo", 32, 16, 4, 2},    {"redo", 32, 16, 4, 2},
+    {"hint", 32, 16, 4, 2},     {"levels", 32, 16, 4, 2},  {"zoomout", 32, 16, 4, 2},
+    {"zoomin", 32, 16, 4, 2},
 };
+
+// A glyph's file name without ".bmp", with `z` times the pixels.
+QString glyphName(const char* name, int z) {
+    return z == 1 ? QString(name) : QString("%1@%2x").arg(name).arg(z);
+}
 
 std::span<const std::uint8_t> bytesOf(const QByteArray& b) {
     return {reinterpret_cast<const std::uint8_t*>(b.constData()), std::size_t(b.size())};
@@ -66,11 +73,11 @@ void TestArtAssets::bitmapFormats_data() {
     QTest::newRow("splash@2x") << "assets/splash@2x.bmp" << 400 << 300 << 8 << 0;
     QTest::newRow("icon@2x") << "assets/icon@2x.bmp" << 64 << 64 << 4 << 0;
     for (const GlyphFile& g : kGlyphs) {
-        QTest::newRow(g.name) << QString("assets/glyphs/%1.bmp").arg(g.name) << g.width << g.height
-                              << g.bits << 0;
-        QTest::newRow(qPrintable(QString("%1@2x").arg(g.name)))
-            << QString("assets/glyphs/%1@2x.bmp").arg(g.name) << 2 * g.width << 2 * g.height
-            << g.bits << 0;
+        for (int z : {1, 2, 3}) {
+            const QString name = glyphName(g.name, z);
+            QTest::newRow(qPrintable(name))
+                << "assets/glyphs/" + name + ".bmp" << z * g.width << z * g.height << g.bits << 0;
+        }
     }
 }
 
@@ -97,10 +104,9 @@ void TestArtAssets::bitmapFormats() {
 }
 
 void TestArtAssets::glyphTransparency() {
-    for (int z : {1, 2}) {
+    for (int z : {1, 2, 3}) {
         for (const GlyphFile& g : kGlyphs) {
-            const zt::BmpImage img =
-                decode(QString("assets/glyphs/%1%2.bmp").arg(g.name, z == 2 ? "@2x" : ""));
+            const zt::BmpImage img = decode("assets/glyphs/" + glyphName(g.name, z) + ".bmp");
             QVERIFY2(img.width == g.width * z, g.name);
             const int w = g.width * z / g.images;
             const std::uint32_t key = img.At(0, img.height - 1);
@@ -324,7 +330,8 @@ void TestArtAssets::desktopIcons() {
 void TestArtAssets::resourcesMatchAssets() {
     QStringList files{"splash.bmp", "icon.bmp", "splash@2x.bmp", "icon@2x.bmp"};
     for (const GlyphFile& g : kGlyphs)
-        files << QString("glyphs/%1.bmp").arg(g.name) << QString("glyphs/%1@2x.bmp").arg(g.name);
+        for (int z : {1, 2, 3})
+            files << "glyphs/" + glyphName(g.name, z) + ".bmp";
     for (int size : {16, 32, 48, 64, 128, 256})
         files << QString("icons/zorbly-tarnel-%1.png").arg(size);
     for (const QString& f : files) {

@@ -12,6 +12,7 @@ private slots:
     void levelDisplayBlanksOnlyLeadingZeros();
     void boardPointsFallInCells_data();
     void boardPointsFallInCells();
+    void rimGlyphsHaveBothLooksAtEveryZoom();
 };
 
 class FirstStartTest : public QObject {

@@ -1,7 +1,9 @@
 // The gauge and the level display, checked against the rectangles of the
-// game's own pictures.
+// game's own pictures; the glyphs of the buttons on the board's rim.
+#include <QSet>
 #include <QTest>
 
+#include "glyphs.h"
 #include "paintbox.h"
 #include "render.h"
 #include "test_ui.h"
@@ -108,4 +110,22 @@ void DrawingTest::boardPointsFallInCells() {
     QFETCH(QPoint, cell);
     const auto at = zt::render::CellAt(point);
     QCOMPARE(at ? QPoint(at->c, at->r) : QPoint(-1, -1), cell);
+}
+
+void DrawingTest::rimGlyphsHaveBothLooksAtEveryZoom() {
+    using zt::RimButton;
+    QSet<QByteArray> pictures;
+    for (RimButton which : {RimButton::Undo, RimButton::Redo, RimButton::Hint, RimButton::AllLevels,
+                            RimButton::ZoomOut, RimButton::ZoomIn}) {
+        const QIcon icon = zt::RimGlyph(which);
+        const QList<QSize> sizes{{16, 16}, {32, 32}, {48, 48}};
+        QCOMPARE(icon.availableSizes(QIcon::Normal), sizes);
+        QCOMPARE(icon.availableSizes(QIcon::Disabled), sizes);
+        const QImage normal = icon.pixmap(16).toImage().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(qAlpha(normal.pixel(0, 15)), 0);
+        pictures.insert(
+            QByteArray(reinterpret_cast<const char*>(normal.constBits()), normal.sizeInBytes()));
+    }
+    // Each button its own picture.
+    QCOMPARE(pictures.size(), 6);
 }

@@ -132,6 +132,17 @@ void stroke(QPainter& p, const QPainterPath& path, qreal width, QRgb colour, Qt:
     p.drawPath(path);
 }
 
+void outlined(QPainter& p, const QPainterPath& path, QRgb colour, QRgb edge, double width) {
+    stroke(p, path, 2 * width, edge);
+    fill(p, path, colour);
+}
+
+QPainterPath circle(double cx, double cy, double r) {
+    QPainterPath path;
+    path.addEllipse(QPointF(cx, cy), r, r);
+    return path;
+}
+
 uint32_t hash3(int x, int y, uint32_t seed) {
     uint32_t h = seed * 0x9e3779b9u;
     h ^= static_cast<uint32_t>(x) * 0x85ebca6bu;

@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <cstdint>
 
 namespace art {
@@ -66,6 +67,9 @@ inline int level(const QImage& grey, int x, int y) {
 void fill(QPainter& p, const QPainterPath& path, QRgb colour);
 void stroke(QPainter& p, const QPainterPath& path, qreal width, QRgb colour,
             Qt::PenCapStyle cap = Qt::RoundCap);
+// Fills `path` and rings it with a dark line `width` pixels wide outside.
+void outlined(QPainter& p, const QPainterPath& path, QRgb colour, QRgb edge, double width = 1.0);
+QPainterPath circle(double cx, double cy, double r);
 
 // Deterministic hash noise in 0..1 and smooth value noise built on it.
 uint32_t hash3(int x, int y, uint32_t seed);

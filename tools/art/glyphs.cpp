@@ -85,6 +85,12 @@ std::vector<Picture> DrawGlyphs(int zoom) {
         MakeGlyph("cancel", DrawCancel(), true, 4),
         MakeGlyph("flags_en", DrawEnglishFlags(), false, 4),
         MakeGlyph("flags_de", DrawGermanFlags(), false, 4),
+        MakeGlyph("undo", DrawUndoArrow(), true, 4),
+        MakeGlyph("redo", DrawRedoArrow(), true, 4),
+        MakeGlyph("hint", DrawBulb(), true, 4),
+        MakeGlyph("levels", DrawLevelGrid(), true, 4),
+        MakeGlyph("zoomout", DrawZoomOut(), true, 4),
+        MakeGlyph("zoomin", DrawZoomIn(), true, 4),
     };
     if (zoom != 1)
         for (Picture& g : glyphs)

@@ -1,4 +1,5 @@
-// The small pictures of the tool bar, the message dialog and the language dialog.
+// The small pictures of the tool bar, the board's rim, the message dialog and
+// the language dialog.
 // Each is a palette BMP whose bottom-left pixel holds its transparent colour;
 // two-image glyphs carry the normal and the disabled look side by side.
 #pragma once
@@ -9,8 +10,9 @@
 
 namespace art {
 
-// Tool-bar glyphs, dialog glyphs and the two flag glyphs, in a fixed order. At
-// zoom 2 the same glyphs with twice the pixels, named "<name>@2x".
+// Tool-bar glyphs, dialog glyphs, the two flag glyphs and the glyphs of the
+// board's rim, in a fixed order. At zoom 2 or 3 the same glyphs with twice or
+// three times the pixels, named "<name>@2x" or "<name>@3x".
 std::vector<Picture> DrawGlyphs(int zoom = 1);
 
 // The single pictures behind them, drawn on kVoid, one image each.
@@ -29,6 +31,12 @@ QImage DrawCross();
 QImage DrawCancel();
 QImage DrawEnglishFlags();
 QImage DrawGermanFlags();
+QImage DrawUndoArrow();
+QImage DrawRedoArrow();
+QImage DrawBulb();
+QImage DrawLevelGrid();
+QImage DrawZoomOut();
+QImage DrawZoomIn();
 
 // The disabled look of a glyph: the same shape, greyed and sunk, on kVoid.
 QImage DisabledLook(const QImage& normal);

@@ -13,18 +13,6 @@ namespace {
 
 constexpr int kScale = 8;
 
-// Fills `path` and rings it with a dark line `width` pixels wide outside.
-void outlined(QPainter& p, const QPainterPath& path, QRgb colour, QRgb edge, double width = 1.0) {
-    stroke(p, path, 2 * width, edge);
-    fill(p, path, colour);
-}
-
-QPainterPath circle(double cx, double cy, double r) {
-    QPainterPath path;
-    path.addEllipse(QPointF(cx, cy), r, r);
-    return path;
-}
-
 // A glossy ball: darker rim, lighter body towards the upper left, a highlight.
 void ball(QPainter& p, double cx, double cy, double r, QRgb base, QRgb edge) {
     outlined(p, circle(cx, cy, r), shade(base, 0.8), edge);

@@ -114,6 +114,29 @@ void NoteArt(QWidget* widget, Art art) {
 }
 
 } // namespace
+QString RimGlyphName(RimButton which) {
+    switch (which) {
+    case RimButton::Undo:
+        return QStringLiteral("undo.bmp");
+    case RimButton::Redo:
+        return QStringLiteral("redo.bmp");
+    case RimButton::Hint:
+        return QStringLiteral("hint.bmp");
+    case RimButton::AllLevels:
+        return QStringLiteral("levels.bmp");
+    case RimButton::ZoomOut:
+        return QStringLiteral("zoomout.bmp");
+    case RimButton::ZoomIn:
+        return QStringLiteral("zoomin.bmp");
+    }
+    return {};
+}
+
+QIcon RimGlyph(RimButton which) {
+    // Six small files: read at once, the larger art costs less than keeping
+    // track of which zoom has asked for it.
+    return GlyphIcon(RimGlyphName(which), 2, true);
+}
 
 void ShowGlyph(QAbstractButton* button, const QString& name, int count) {
     button->setIcon(GlyphIcon(name, count));

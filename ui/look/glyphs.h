@@ -45,6 +45,14 @@ void ShowGlyph(QAbstractButton* button, const QString& name, int count = 1);
 void ShowGameIcon(QLabel* label);
 // The art a widget was given with ShowGlyph or ShowGameIcon (none: empty).
 Art ArtShown(const QWidget* widget);
+// The small buttons on the board's rim, one for each of these commands.
+enum class RimButton { Undo, Redo, Hint, AllLevels, ZoomOut, ZoomIn };
+// A rim button's glyph file (":/glyphs/<name>"): two images of 16 x 16, the
+// normal and the disabled look, and its @2x and @3x art.
+QString RimGlyphName(RimButton which);
+// A rim button's glyph, both looks with their 1x, 2x and 3x art, so the button
+// stays crisp at every zoom and screen (GlyphIcon with the larger art).
+QIcon RimGlyph(RimButton which);
 // The game's icon in every size we draw it.
 QIcon GameIcon();
 // The 32 x 32 icon picture shown inside the dialogs.
