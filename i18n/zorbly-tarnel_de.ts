@@ -202,6 +202,10 @@
         <source>Cannot save game %1. Drive full or not writable.</source>
         <translation>Kann Spiel %1 nicht speichern. Datenträger voll oder nicht beschreibbar.</translation>
     </message>
+    <message>
+        <source>The levels solved since the last save will be lost. Load anyway?</source>
+        <translation>Die seit dem letzten Speichern gelösten Stufen gehen verloren. Trotzdem laden?</translation>
+    </message>
 </context>
 <context>
     <name>zt::RecordTexts</name>

@@ -202,6 +202,10 @@
         <source>The levels solved since the last save will be lost. Quit anyway?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The levels solved since the last save will be lost. Load anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>zt::RecordTexts</name>

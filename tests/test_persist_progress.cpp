@@ -56,14 +56,19 @@ class Player : public QObject {
 public:
     std::deque<QString> answers;
     std::vector<Seen> seen;
-    Player() { startTimer(10); }
+    std::function<void()> meanwhile; // done once, while the next dialog is up
+    Player() { Look(); }
 
-protected:
-    void timerEvent(QTimerEvent*) override {
+private:
+    void Look() {
+        // Due again even while this look waits in a dialog it opened.
+        QTimer::singleShot(10, this, &Player::Look);
         QWidget* w = QApplication::activeModalWidget();
         if (!w || w->property("answered").toBool())
             return;
         w->setProperty("answered", true);
+        if (meanwhile)
+            std::exchange(meanwhile, {})();
         const QString answer = answers.empty() ? QString() : answers.front();
         if (!answers.empty())
             answers.pop_front();
@@ -237,11 +242,19 @@ private slots:
         GameTestAccess{*game_}.solvedFlags().fill(1);
         QVERIFY(flow_.UnsavedSolves());
         WriteFile(Path("three.ztn"), QByteArray("\1\0\1", 3));
-        player.answers = {Path("three.ztn"), "", Path("newgame.ztn"), ""};
+        // Solves the file does not hold: asked first; No and Escape change nothing.
+        player.answers = {Path("three.ztn"), "&Nein", Path("three.ztn"), "", Path("three.ztn"),
+                          "&Ja", "", Path("newgame.ztn"), ""};
+        for (int i = 0; i < 2; ++i)
+            flow_.LoadProgress();
+        QCOMPARE(std::pair(Bytes(game_->solvedFlags()), path_),
+                 std::pair(QByteArray(500, '\1'), Path("prog/noname.ztn")));
         flow_.LoadProgress();
         QCOMPARE(player.seen[0].kind, QString("open"));
         QCOMPARE(player.seen[0].folder, Path("prog"));
         QCOMPARE(player.seen[0].text, QString("Zorbly Tarnel-Dateien (*.ztn) ztn noconfirm"));
+        QCOMPARE(player.seen[3].text + player.seen[3].defaultButton,
+                 QString("The levels solved since the last save will be lost. Load anyway?&Nein"));
         QCOMPARE(Bytes(game_->solvedFlags()).left(4), QByteArray("\1\0\1\0", 4)); // cleared first
         QCOMPARE(path_, Path("three.ztn"));
         QCOMPARE(std::pair(captions_, gauges_), std::pair(1, 1));
@@ -259,6 +272,17 @@ private slots:
         QCOMPARE(std::pair(captions_, gauges_), std::pair(2, 2));
         flow_.SaveProgress();
         QCOMPARE(player.seen.back().folder, Path("prog"));
+        // Handed over under the save dialog at quitting: asked once the
+        // question after it has been answered; dropped once quitting.
+        player.meanwhile = [&] { flow_.LoadHandedOver(Path("three.ztn")); };
+        player.answers = {"", "&Nein", "&Ja"};
+        flow_.SaveProgress();
+        QVERIFY(!flow_.QuitDespiteUnsavedSolves());
+        QTRY_COMPARE(path_, Path("three.ztn"));
+        QVERIFY(player.seen.end()[-2].text.endsWith("Quit anyway?"));
+        QVERIFY(flow_.QuitDespiteUnsavedSolves());
+        flow_.LoadHandedOver(Path("newgame.ztn"));
+        QCOMPARE(path_, Path("three.ztn"));
 
         // Unreadable at start-up: the box names the whole path, and why.
         QVERIFY(mkfifo(QFile::encodeName(Path("pipe.ztn")).constData(), 0600) == 0);

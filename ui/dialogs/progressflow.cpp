@@ -1,9 +1,13 @@
 #include "progressflow.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QTimer>
+#include <functional>
+#include <utility>
 
 #include "msgbox.h"
 #include "progress.h"
@@ -32,6 +36,36 @@ QString LoadFailureBoxText(const QString& path, const QString& systemError) {
         QCoreApplication::translate("zt::ProgressFlow", "Error occured while loading file %1!").arg(path);
     return reason.isEmpty() ? text : text + QLatin1Char('\n') + reason;
 }
+
+// Calls back once the dialog it watches has closed (or gone), on the event
+// loop's next turn: by then the code that opened the dialog may have opened
+// the next (at quitting the question after the save dialog). Nothing is
+// called back once the owner has gone.
+class DialogClosing : public QObject {
+public:
+    DialogClosing(QWidget* dialog, QObject* owner, std::function<void()> then)
+        : QObject(owner), owner_(owner), then_(std::move(then)) {
+        dialog->installEventFilter(this);
+        connect(dialog, &QObject::destroyed, this, &DialogClosing::Closed);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Hide)
+            Closed();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void Closed() {
+        if (!then_)
+            return;
+        QTimer::singleShot(0, owner_ ? owner_ : qApp, std::exchange(then_, {}));
+        deleteLater();
+    }
+    QObject* owner_;
+    std::function<void()> then_;
+};
 
 } // namespace
 
@@ -91,6 +125,11 @@ void ProgressFlow::LoadFile(const QString& chosen) {
             ErrorBox(parent, LoadFailureBoxText(chosen, error));
             return;
         }
+        // The file's flags take the place of those in play.
+        const QString question = QCoreApplication::translate(
+            "zt::ProgressFlow", "The levels solved since the last save will be lost. Load anyway?");
+        if (!DespiteUnsavedSolves(question))
+            return;
         game->RestoreSolvedFlags(loaded);
         fileFlags = loaded;
     } else {
@@ -101,6 +140,26 @@ void ProgressFlow::LoadFile(const QString& chosen) {
         updateCaption();
     if (drawGauge)
         drawGauge();
+}
+
+void ProgressFlow::LoadHandedOver(const QString& path) {
+    handedOver = path;
+    if (!waitingForDialogs)
+        LoadHandedOverOnceNoDialog();
+}
+
+void ProgressFlow::LoadHandedOverOnceNoDialog() {
+    // A dialog over a dialog: the one in front closes first.
+    QWidget* open = QApplication::activeModalWidget();
+    waitingForDialogs = open != nullptr;
+    if (open) {
+        new DialogClosing(open, parent, [this] { LoadHandedOverOnceNoDialog(); });
+        return;
+    }
+    const QString path = std::exchange(handedOver, {});
+    // A game on its way out has written where its progress goes.
+    if (!quitting)
+        LoadFile(path);
 }
 
 void ProgressFlow::SaveProgress() {
@@ -153,13 +212,15 @@ bool ProgressFlow::UnsavedSolves() const {
     return false;
 }
 
+bool ProgressFlow::DespiteUnsavedSolves(const QString& question) {
+    // No by default: Enter right after leaving a file dialog keeps them.
+    return !UnsavedSolves() || WarningYesNo(parent, question, false);
+}
+
 bool ProgressFlow::QuitDespiteUnsavedSolves() {
-    if (!UnsavedSolves())
-        return true;
-    const QString text = QCoreApplication::translate(
-        "zt::ProgressFlow", "The levels solved since the last save will be lost. Quit anyway?");
-    // No by default: Enter right after leaving the save dialog keeps them.
-    return WarningYesNo(parent, text, false);
+    quitting = DespiteUnsavedSolves(QCoreApplication::translate(
+        "zt::ProgressFlow", "The levels solved since the last save will be lost. Quit anyway?"));
+    return quitting;
 }
 
 } // namespace zt

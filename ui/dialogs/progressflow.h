@@ -31,19 +31,32 @@ struct ProgressFlow {
     void LoadProgress();
     // Loads the file of that name as the open dialog's choice would be.
     void LoadFile(const QString& chosen);
+    // A file handed over from outside (a later start, the file manager):
+    // loaded as by LoadFile once no dialog or question of the game stands
+    // open, so that nothing changes under one the player is answering. Of
+    // several handed over meanwhile the last counts; none once the game quits.
+    void LoadHandedOver(const QString& path);
     void SaveProgress();
 
     // A level counts as solved in play that the progress file does not hold
     // solved: quitting now would lose it.
     bool UnsavedSolves() const;
     // Asks whether to quit all the same while UnsavedSolves(); true when
-    // nothing is unsaved or the player says yes.
+    // nothing is unsaved or the player says yes, and the game then ends.
     bool QuitDespiteUnsavedSolves();
 
 private:
     // The flags as the progress file holds them (none solved for a name
     // without a file), as of the last read, load or save.
     SolvedFlags fileFlags{};
+    // Waiting for the game's dialogs to close.
+    QString handedOver;
+    bool waitingForDialogs = false;
+    bool quitting = false;
+
+    // The player's yes to losing UnsavedSolves() (none: no question).
+    bool DespiteUnsavedSolves(const QString& question);
+    void LoadHandedOverOnceNoDialog();
 
     // The open or save dialog; the chosen path, empty when cancelled.
     QString ShowDialog(bool save, const QString& folder, const QString& fileName);

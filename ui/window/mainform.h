@@ -110,8 +110,8 @@ public:
     int Zoom() const { return qRound(scale_ * 100); }
     void SetZoom(int percent);
     // A progress file named by a later start of the game: loaded as the open
-    // dialog's choice would be.
-    void OpenProgressFile(const QString& path) { progress_.LoadFile(path); }
+    // dialog's choice would be, once no dialog of the game stands open.
+    void OpenProgressFile(const QString& path) { progress_.LoadHandedOver(path); }
 
     // A request to show the window opens it through CKForm1: placed, then
     // the opening effect, then shown.
