@@ -82,5 +82,5 @@ private slots:
     void shortcutsRunTheButtonsHandlers();
     void screenReaderNamesFollowTheLanguage_data();
     void screenReaderNamesFollowTheLanguage();
-    void hintAndKeyTipsStandUntilTheNextKey();
+    void hintStandsUntilTheNextKey();
 };

@@ -321,7 +321,7 @@ private slots:
         QCOMPARE(Controls(f).box->Ratio(), ratio);
         // What the widget puts on the screen is the backing image, not a
         // stretched copy of it.
-        // The board alone: the line of key tips is a widget over it.
+        // The board alone: the rim's count and buttons are widgets over it.
         QImage shown(Controls(f).box->Image().size(), QImage::Format_RGB32);
         shown.setDevicePixelRatio(Controls(f).box->devicePixelRatioF());
         Controls(f).box->render(&shown, {}, {}, QWidget::DrawWindowBackground);
@@ -494,7 +494,7 @@ private slots:
             QCOMPARE(cell, sheet.copy(96 * (t % 20), 96 * (t / 20), 96, 96));
         if (there == 1)
             QCOMPARE(cell, Decoded(1, 0).copy(48 * (t % 20), 48 * (t / 20), 48, 48));
-        // The board alone: the line of key tips is a widget over it.
+        // The board alone: the rim's count and buttons are widgets over it.
         QImage shown(Controls(f).box->Image().size(), QImage::Format_RGB32);
         shown.setDevicePixelRatio(Controls(f).box->devicePixelRatioF());
         Controls(f).box->render(&shown, {}, {}, QWidget::DrawWindowBackground);

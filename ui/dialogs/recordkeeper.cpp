@@ -33,7 +33,8 @@ void RecordKeeper::TakeTime() {
     if (!active_.isValid())
         return;
     const qint64 ms = active_.restart();
-    dealMs_ += ms;
+    if (!noted_)
+        dealMs_ += ms; // a solve stops the deal's clock
     unsavedMs_ += ms;
     records_.AddPlayTime(ms);
 }

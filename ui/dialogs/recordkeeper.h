@@ -38,6 +38,10 @@ public:
     void OpenBrowser();
 
     const Records& records() const { return records_; }
+    // The deal's time so far, the window active; a solve stops it.
+    qint64 DealTime() const {
+        return noted_ ? dealMs_ : dealMs_ + (active_.isValid() ? active_.elapsed() : 0);
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 
 #include "boardaccessible.h"
+#include "boardrim.h"
 #include "hintblink.h"
 #include "mainform.h"
 #include "paintbox.h"
@@ -142,7 +143,7 @@ void TMainForm::BuildActions() {
     box->installEventFilter(this);
 
     hint_ = new HintBlink(this, [this](int c, int r) { RedrawCell(c, r); });
-    BuildKeyTips();
+    BuildRim();
     connect(hint_, &HintBlink::Ended, this, &TMainForm::HintEnded);
 }
 
@@ -169,6 +170,17 @@ void TMainForm::DescribeActions() {
         }
     }
     DescribeControl(levelscroll, tr("Select level"), nullptr);
+    rim_->Describe();
+}
+
+void TMainForm::BuildRim() {
+    rim_ = new BoardRim(box, layout_);
+    rim_->ShowActions({actions_[UndoCommand], actions_[RedoCommand], actions_[HintCommand],
+                       actions_[BrowseCommand], actions_[ZoomOutCommand], actions_[ZoomInCommand]});
+}
+
+void TMainForm::ShowCount() {
+    rim_->ShowCount(game_.SwapsStanding(), par_, records_ ? records_->DealTime() : 0);
 }
 
 void TMainForm::DescribeControl(QWidget* control, const QString& hint, const QAction* action) {
@@ -217,6 +229,9 @@ void TMainForm::UpdateCommands() {
     actions_[UndoCommand]->setEnabled(game_.CanUndo());
     actions_[RedoCommand]->setEnabled(game_.CanRedo());
     actions_[HintCommand]->setEnabled(game_.CanHint());
+    actions_[ZoomInCommand]->setEnabled(CanZoom(1));
+    actions_[ZoomOutCommand]->setEnabled(CanZoom(-1));
+    ShowCount();
 }
 
 void TMainForm::ShowHint() {

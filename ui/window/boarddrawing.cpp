@@ -98,6 +98,7 @@ void TMainForm::levelboxPaint() {
 void TMainForm::TimerTimer() {
     markerFrame_ = (markerFrame_ + 1) % render::MarkerFrames;
     DrawSelectedCell();
+    ShowCount(); // the clock
 }
 
 } // namespace zt

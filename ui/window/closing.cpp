@@ -59,7 +59,6 @@ bool TMainForm::FormClose() {
     if (ckForm_) {
         ckForm_->SavePlacement();
     }
-    WriteKeyTips();
     RememberZoom();
     ini_.EndUpdate();
     return true;

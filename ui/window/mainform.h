@@ -40,7 +40,7 @@ namespace zt {
 class BoardAccessibility;
 class HelpWindow;
 class HintBlink;
-class KeyTip;
+class BoardRim;
 class PaintBox;
 class RecordKeeper;
 class TAboutBox;
@@ -190,12 +190,9 @@ private:
     // The hint's words for a screen reader go with it.
     void HintEnded();
 
-    // The line that names undo, the hint and the level list (keytips.cpp).
-    void BuildKeyTips();
-    void ReadKeyTips();
-    void WriteKeyTips();
-    // At a deal: the line, while the player may not know the keys yet.
-    void OfferKeyTip();
+    // The rim's buttons, and its count of the deal: swaps, par and time.
+    void BuildRim();
+    void ShowCount();
     // Whether there is anything to draw with yet: while the window is hidden
     // the pictures may still be on their way, and its first showing paints
     // everything anyway.
@@ -266,11 +263,8 @@ private:
     KeyboardFrame frame_;
     BoardAccessibility* boardAccess_ = nullptr; // a child of box
     HintBlink* hint_ = nullptr;
-    KeyTip* keyTip_ = nullptr;
-    std::function<QString()> keyTipTexts_;
-    int tipsShown_ = 0;
-    int tipsUsed_ = 0;   // a bit for each key named, once used
-    int tipsLanguage_ = -1;
+    BoardRim* rim_ = nullptr;
+    int par_ = -1; // the hint's count for the deal in play, once reckoned
     std::array<QAction*, CommandCount> actions_{};
     // The window's scale, 1 at 100 %, and its layout at 100 %.
     qreal scale_ = 1;

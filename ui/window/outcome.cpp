@@ -53,7 +53,7 @@ void TMainForm::Apply(const Outcome& out) {
     }
     if (out.dealt) {
         boardAccess_->Dealt();
-        OfferKeyTip();
+        par_ = -1;
     }
     // The texts follow the deal or the solve; the level display keeps the
     // level's old flag while the won page is up.
@@ -75,7 +75,6 @@ void TMainForm::Apply(const Outcome& out) {
             ShowPage(page);
         }
     }
-    UpdateCommands();
     if (records_) {
         if (out.dealt) {
             records_->Dealt();
@@ -84,6 +83,11 @@ void TMainForm::Apply(const Outcome& out) {
             records_->Solved();
         }
     }
+    if (out.dealt) {
+        // The hint's walk for par comes after everything else shows.
+        par_ = game_.DealHintCount();
+    }
+    UpdateCommands();
     if (out.damaged) {
         ErrorBox(this, LevelDamagedText(out.damaged->level, out.damaged->cell, out.damaged->tile));
     }

@@ -12,7 +12,6 @@
 #include <iterator>
 
 #include "fonts.h"
-#include "keytip.h"
 #include "framing.h"
 #include "mainform.h"
 #include "paintbox.h"
@@ -127,11 +126,6 @@ void TMainForm::LayOut() {
     // Glyphs not read yet come with the larger art when they are.
     if (!NewGameBtn->icon().isNull()) {
         LoadGlyphs();
-    }
-    if (keyTip_) {
-        if (!keyTip_->isHidden()) {
-            OfferKeyTip(); // placed anew
-        }
     }
     UseScreenRatio();
     UpdateCommands();
