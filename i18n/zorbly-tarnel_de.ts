@@ -111,6 +111,41 @@
     </message>
 </context>
 <context>
+    <name>zt::BoardRim</name>
+    <message>
+        <source>Undo</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wieder</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Tipp</translation>
+    </message>
+    <message>
+        <source>All levels</source>
+        <translation>Alle Level</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Kleiner</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Größer</translation>
+    </message>
+    <message>
+        <source>Swaps %1 · %2</source>
+        <translation>Züge %1 · %2</translation>
+    </message>
+    <message>
+        <source>Swaps %1 · par %2 · %3</source>
+        <translation>Züge %1 · Soll %2 · %3</translation>
+    </message>
+</context>
+<context>
     <name>zt::HelpWindow</name>
     <message>
         <source>The_game</source>
@@ -264,18 +299,6 @@
 </context>
 <context>
     <name>zt::TMainForm</name>
-    <message>
-        <source>%1: undo</source>
-        <translation>%1: zurück</translation>
-    </message>
-    <message>
-        <source>%1: hint</source>
-        <translation>%1: Tipp</translation>
-    </message>
-    <message>
-        <source>%1: all levels</source>
-        <translation>%1: alle Stufen</translation>
-    </message>
     <message>
         <source>Every level at a glance</source>
         <translation>Alle Stufen auf einen Blick</translation>

@@ -111,6 +111,41 @@
     </message>
 </context>
 <context>
+    <name>zt::BoardRim</name>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All levels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Swaps %1 · %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Swaps %1 · par %2 · %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>zt::HelpWindow</name>
     <message>
         <source>The_game</source>
@@ -390,18 +425,6 @@
     </message>
     <message>
         <source>The window at its own size</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: undo</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: hint</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: all levels</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
