@@ -34,6 +34,7 @@ private slots:
     void moveSwapsTheTwoCellsOnScreen();
     void markerTurnsOnTheSelectedCellOnly();
     void solvingShowsWonThenMarksTheLevel();
+    void rimCountsAndOffersTheCommands();
     void everythingIsDrawn_data();
     void everythingIsDrawn();
     void damagedPicturesFoundLateEndTheRunWithAMessage();

@@ -1,6 +1,7 @@
 // The main window as the player meets it: first start, moves, solving,
 // the level operations of the tool bar and closing.
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
@@ -213,6 +214,53 @@ void PlayTest::solvingShowsWonThenMarksTheLevel() {
     f.TimerTimer();
     QVERIFY(!ShowsTile(g, g.State().selCol(), g.State().selRow(),
                        g.State().TileAt(g.State().selCol(), g.State().selRow())));
+}
+
+// The rim counts the deal's swaps (an undo takes one back, a redo adds it
+// again), its par and its time, paused while the window is inactive; its
+// buttons do what their commands do, enabled only when they can.
+void PlayTest::rimCountsAndOffersTheCommands() {
+    uitest::Game g;
+    g.Start(3, NeverFittingRecord());
+    auto& f = g.Form();
+    g.Show();
+    Controls(f).Timer->stop();
+    auto* count = Controls(f).box->findChild<QLabel*>("SwapCount");
+    const auto button = [&](const char* name) {
+        return Controls(f).box->findChild<QToolButton*>(name);
+    };
+    QVERIFY(count->text().startsWith("Swaps 0 \u00b7 par "));
+    QCOMPARE(count->accessibleName(), count->text());
+    QVERIFY(!button("UndoBtn")->isEnabled() && !button("RedoBtn")->isEnabled());
+    QVERIFY(button("HintBtn")->isEnabled() && button("LevelsBtn")->isEnabled());
+    QVERIFY(!button("ZoomOutBtn")->isEnabled());
+    QCOMPARE(button("UndoBtn")->accessibleName(), QStringLiteral("Undo"));
+    QCOMPARE(button("UndoBtn")->toolTip(), QStringLiteral("Take back the last swap (Ctrl+Z)"));
+    auto& s = g.State();
+    g.ClickCell(s.selCol() == 0 ? 1 : 0, s.selRow() == 0 ? 1 : 0);
+    QVERIFY(count->text().startsWith("Swaps 1 \u00b7"));
+    QVERIFY(button("UndoBtn")->isEnabled() && !button("RedoBtn")->isEnabled());
+    button("UndoBtn")->click();
+    QVERIFY(count->text().startsWith("Swaps 0 \u00b7"));
+    QVERIFY(!button("UndoBtn")->isEnabled() && button("RedoBtn")->isEnabled());
+    button("RedoBtn")->click();
+    QVERIFY(count->text().startsWith("Swaps 1 \u00b7"));
+    uitest::Answer({"Btn0201"}); // restart: yes
+    Controls(f).RestartBtn->click();
+    QVERIFY(count->text().startsWith("Swaps 0 \u00b7"));
+    QVERIFY(!button("RedoBtn")->isEnabled());
+
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QTRY_VERIFY(!f.isActiveWindow());
+    const qint64 paused = zt::TestSeam::DealTime(f);
+    QElapsedTimer inactive;
+    inactive.start();
+    QTRY_VERIFY(inactive.elapsed() > 50);
+    QCOMPARE(zt::TestSeam::DealTime(f), paused);
+    f.activateWindow();
+    QTRY_VERIFY(zt::TestSeam::DealTime(f) > paused);
 }
 
 // As the program starts, the window is made without its pictures, which are

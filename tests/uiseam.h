@@ -10,6 +10,7 @@
 #include <QScrollBar>
 
 #include "mainform.h"
+#include "recordkeeper.h"
 #include "hintblink.h"
 #include "splash.h"
 #include "weblabel.h"
@@ -59,6 +60,8 @@ struct TestSeam {
     static QPoint FocusFrameCell(const TMainForm& f) { return {f.frame_.Col(), f.frame_.Row()}; }
     static bool FocusFrameShown(const TMainForm& f) { return f.frame_.Shown(); }
     static QTimer* Timer(const TSplash& s) { return s.timer_; }
+    // The deal's active time as the rim counts it.
+    static qint64 DealTime(const TMainForm& f) { return f.records_->DealTime(); }
 };
 
 // Found by the argument's namespace: Controls(form).box.

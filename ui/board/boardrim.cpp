@@ -50,8 +50,9 @@ BoardRim::BoardRim(QWidget* board, Layout& layout) : QWidget(board), count_(new 
     layout.KeepFont(count_);
     for (int i = 0; i < ButtonCount; ++i) {
         auto* b = new QToolButton(board);
-        b->setObjectName(QString::fromLatin1(Names[i]).remove(QLatin1Char(' ')) +
-                         QStringLiteral("Btn"));
+        static const char* const objectNames[] = {"UndoBtn",    "RedoBtn",    "HintBtn",
+                                                  "LevelsBtn", "ZoomOutBtn", "ZoomInBtn"};
+        b->setObjectName(QString::fromLatin1(objectNames[i]));
         b->setAutoRaise(true);
         b->setFocusPolicy(Qt::NoFocus); // as the tool bar's: each has its key
         const int left = BoardRight - (ButtonCount - i) * (ButtonSize + 2);
