@@ -639,8 +639,10 @@ private slots:
                 return false;
             QImage then = want;
             const QRect car(22 + 48 * a.selCol, 20 + 48 * a.selRow, 48, 48);
+            const QRect rim(0, 20 + 48 * 7, now.width(), now.height()); // its clock runs
             for (QImage* image : {&now, &then}) {
                 QPainter(image).fillRect(car, Qt::black);
+                QPainter(image).fillRect(rim, Qt::black);
             }
             return now == then;
         };

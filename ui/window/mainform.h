@@ -136,7 +136,10 @@ protected:
 private:
     // The start, step by step (startsequence.cpp): up to and including the
     // steps of the point reached (StartPoint).
-    void RunStartSteps(int reached);
+    // When a step may run at the earliest. The first activation and the first
+    // paint are one point: whichever comes first reaches it.
+    enum class StartPoint { Made, FirstTurn, Shown, ActiveOrPainted };
+    void RunStartSteps(StartPoint reached);
     bool BuildControls();
     bool DecodePicturesNow();
     bool AttachComponents();

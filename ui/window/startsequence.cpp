@@ -35,40 +35,45 @@ namespace {
 
 const QString Common = QStringLiteral("common");
 
-// When a step may run at the earliest. The first activation and the first
-// paint are one point: whichever comes first reaches it.
-enum class StartPoint { Made, FirstTurn, Shown, ActiveOrPainted };
 
 } // namespace
 
 TMainForm::TMainForm(const QString& programDir, bool picturesLater, const QString& progressFile)
     : game_(*this), picturesLater_(picturesLater), programDir_(programDir),
       progressPath_(progressFile), frame_([this](int c, int r) { RedrawCell(c, r); }) {
-    RunStartSteps(int(StartPoint::Made));
+    RunStartSteps(StartPoint::Made);
     if (picturesLater_ && !startFailed_) {
-        QTimer::singleShot(0, this, [this] { RunStartSteps(int(StartPoint::FirstTurn)); });
+        QTimer::singleShot(0, this, [this] { RunStartSteps(StartPoint::FirstTurn); });
     }
 }
 
-void TMainForm::RunStartSteps(int reached) {
+void TMainForm::RunStartSteps(StartPoint reached) {
     struct Step {
         StartPoint at;
         bool (TMainForm::*run)(); // false: the start cannot go on
     };
     // The start, in order. A step runs once: at its point, or earlier when a
     // later point comes first (a window shown before the event loop has
-    // turned).
-    static constexpr Step steps[] = {
+    // turned). With the pictures later, they are decoded while the opening
+    // effect plays and taken at the first showing.
+    static constexpr Step now[] = {
         {StartPoint::Made, &TMainForm::BuildControls},
         {StartPoint::Made, &TMainForm::DecodePicturesNow},
+        {StartPoint::Made, &TMainForm::AttachComponents},
+        {StartPoint::Made, &TMainForm::FormCreate},
+        {StartPoint::ActiveOrPainted, &TMainForm::FirstActivation},
+    };
+    static constexpr Step later[] = {
+        {StartPoint::Made, &TMainForm::BuildControls},
         {StartPoint::Made, &TMainForm::AttachComponents},
         {StartPoint::Made, &TMainForm::FormCreate},
         {StartPoint::FirstTurn, &TMainForm::DecodePicturesAside},
         {StartPoint::Shown, &TMainForm::TakePicturesDecodedAside},
         {StartPoint::ActiveOrPainted, &TMainForm::FirstActivation},
     };
-    while (!startFailed_ && nextStartStep_ < int(std::size(steps)) &&
-           int(steps[nextStartStep_].at) <= reached) {
+    const Step* steps = picturesLater_ ? later : now;
+    const int count = picturesLater_ ? int(std::size(later)) : int(std::size(now));
+    while (!startFailed_ && nextStartStep_ < count && steps[nextStartStep_].at <= reached) {
         const Step& step = steps[nextStartStep_++];
         if (!(this->*step.run)()) {
             startFailed_ = true;
@@ -89,9 +94,6 @@ bool TMainForm::BuildControls() {
 }
 
 bool TMainForm::DecodePicturesNow() {
-    if (picturesLater_) {
-        return true;
-    }
     ShowButtonPictures();
     return TakeMedia(DecodeGameMedia());
 }
@@ -142,9 +144,6 @@ bool TMainForm::FormCreate() {
 }
 
 bool TMainForm::DecodePicturesAside() {
-    if (!picturesLater_) {
-        return true;
-    }
     if (!pendingMedia_.valid()) {
         pendingMedia_ = BeginStartWork();
     }
@@ -153,9 +152,6 @@ bool TMainForm::DecodePicturesAside() {
 }
 
 bool TMainForm::TakePicturesDecodedAside() {
-    if (!picturesLater_) {
-        return true;
-    }
     GameMedia decoded = pendingMedia_.valid() ? pendingMedia_.get() : DecodeGameMedia();
     if (TakeMedia(std::move(decoded))) {
         return true;
@@ -219,19 +215,19 @@ void TMainForm::setVisible(bool visible) {
 void TMainForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // The opening effect has run by now; the first paint needs the pictures.
-    RunStartSteps(int(event->spontaneous() ? StartPoint::Shown : StartPoint::ActiveOrPainted));
+    RunStartSteps(event->spontaneous() ? StartPoint::Shown : StartPoint::ActiveOrPainted);
 }
 
 void TMainForm::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        RunStartSteps(int(StartPoint::ActiveOrPainted));
+        RunStartSteps(StartPoint::ActiveOrPainted);
     }
 }
 
 void TMainForm::FirstPaint() {
     paintedFirst_ = true;
-    RunStartSteps(int(StartPoint::ActiveOrPainted));
+    RunStartSteps(StartPoint::ActiveOrPainted);
 }
 
 bool TMainForm::FirstActivation() {
