@@ -14,9 +14,11 @@ struct Cell {
     bool operator==(const Cell&) const = default;
 };
 
-// The player's language as the settings store keeps it ("tongue"). Other
-// stored numbers are kept as they are and written back unchanged.
-enum class Language : int { NotChosen = -1, English = 0, German = 1 };
+// The player's language as the settings store keeps it ("tongue"). French
+// is never offered: a stored 2 shows the message dialog's French texts, and
+// everything else speaks English then. Other stored numbers are kept as
+// they are and written back unchanged.
+enum class Language : int { NotChosen = -1, English = 0, German = 1, French = 2 };
 
 // The two sounds of play.
 enum class Cue : int { Solved = 1, Move = 2 };

@@ -14,7 +14,7 @@ QTranslator* Catalogue(Language language) {
     static std::unique_ptr<QTranslator> german;
     static std::unique_ptr<QTranslator> french;
     std::unique_ptr<QTranslator>* slot = language == Language::German ? &german
-                                         : language == French         ? &french
+                                         : language == Language::French ? &french
                                                                       : nullptr;
     if (!slot) {
         return nullptr;

@@ -19,8 +19,5 @@ void SpeakLanguage(Language language);
 // source must be marked for the catalogue with QT_TRANSLATE_NOOP.
 QString TextIn(Language language, const char* context, const char* source);
 
-// The language the message dialog shows for a stored value 2: it alone has
-// French texts, and everything else speaks English then.
-constexpr Language French = static_cast<Language>(2);
 
 } // namespace zt
