@@ -300,8 +300,10 @@ void AppendEscaped(QByteArray& out, const QString& text) {
                        text[i + 1].isLowSurrogate()) {
                 out += QStringView(text).sliced(i, 2).toUtf8();
                 ++i;
-            } else if (QChar::isSurrogate(c)) {
-                escapeHex(c); // half a pair has no UTF-8: kept as it is
+            } else if (QChar::isSurrogate(c) || c == 0xFEFF) {
+                // Half a pair has no UTF-8, and a byte order mark where the
+                // reader starts to decode is dropped: kept as they are.
+                escapeHex(c);
             } else {
                 out += QStringView(text).sliced(i, 1).toUtf8();
             }
@@ -369,19 +371,34 @@ QVariant TypedText(const QString& text) {
 } // namespace
 
 Values Read(QByteArrayView file) {
-    if (file.startsWith("\xef\xbb\xbf"))
-        file = file.sliced(3);
+    QMap<QString, QList<Line>> sections;
+    auto collect = [&sections](QByteArrayView part) {
+        Lines lines(part);
+        for (Line line; lines.Next(line);)
+            if (line.equals >= 0)
+                sections[QString()].append(line);
+    };
+    // A byte order mark is passed over in looking for sections, but the lines
+    // before the first one are read from the file's first byte: blanks after
+    // the mark then belong to the first key.
+    const bool marked = file.startsWith("\xef\xbb\xbf");
+    Lines lines(file.sliced(marked ? 3 : 0));
+    QString prefix;
+    bool beforeFirst = true;
+    for (Line line; lines.Next(line);) {
+        if (line.text.startsWith('[')) {
+            if (beforeFirst && marked)
+                collect(file.first(line.text.data() - file.data()));
+            beforeFirst = false;
+            prefix = SectionPrefix(line.text);
+        } else if (line.equals >= 0 && !(beforeFirst && marked)) {
+            sections[prefix].append(line);
+        }
+    }
+    if (beforeFirst && marked)
+        collect(file);
     // Keys are read section by section in the order of the sections' names,
     // a later one taking the place of an earlier one of the same key.
-    QMap<QString, QList<Line>> sections;
-    QString prefix;
-    Lines lines(file);
-    for (Line line; lines.Next(line);) {
-        if (line.text.startsWith('['))
-            prefix = SectionPrefix(line.text);
-        else if (line.equals >= 0)
-            sections[prefix].append(line);
-    }
     Values values;
     for (auto section = sections.cbegin(); section != sections.cend(); ++section)
         for (const Line& line : *section)

@@ -193,7 +193,7 @@ bool TCKIniCtrl::Apply(const std::vector<Change>& changes) const {
     return store->status() != QSettings::AccessError;
 #else
     const QString path = IniPathFor(regPath_);
-    if (!PlainOrNone(path) || !QDir().mkpath(QFileInfo(path).path()))
+    if (!QDir().mkpath(QFileInfo(path).path()))
         return false;
     // Read, changed and written again by one writer at a time: another run's
     // (or another program's) values written meanwhile stay.

@@ -90,9 +90,13 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, read);
         TCKIniCtrl().WriteText("common", "MainForm", text);
+        TCKIniCtrl().WriteNumber("view", "zoom", 150);
         QCOMPARE(TCKIniCtrl().ReadText("common", "MainForm", "none"), read);
         const QString theirs = home_->filePath("theirs.ini");
-        QSettings(theirs, QSettings::IniFormat).setValue("common/MainForm", text);
+        QSettings qt(theirs, QSettings::IniFormat);
+        qt.setValue("common/MainForm", text);
+        qt.setValue("view/zoom", "150");
+        qt.sync();
         QFile mine(IniFile()), their(theirs);
         QVERIFY(mine.open(QIODevice::ReadOnly) && their.open(QIODevice::ReadOnly));
         QCOMPARE(mine.readAll(), their.readAll());
@@ -120,6 +124,7 @@ private slots:
         QTest::newRow("after quotes") << QByteArray("MainForm=\"a\" b \n") << true << 1 << "ab ";
         QTest::newRow("marked texts") << QByteArray("level=@@3\nMainForm=\"@String(x,y)\"\n") << true
                                       << 1 << "x,y";
+        QTest::newRow("marked list") << QByteArray("MainForm=@@a,b\n") << true << 1 << "@a,b";
         QTest::newRow("typed list") << QByteArray("MainForm=@@a,@Rect(1 2 3 4)\n") << true << 1 << "";
         QTest::newRow("other types")
             << QByteArray("level=@Invalid()\nMainForm=@Rect(1 2 3 4)\n") << true << 1 << "";
