@@ -1,22 +1,33 @@
 #include "settingsstore.h"
 
-#include <QDateTime>
 #include <QDir>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QVariant>
+
+#ifdef Q_OS_WIN
+#include <QSettings>
+#include <memory>
+#else
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QStringList>
-#include <QTemporaryFile>
-#include <QVariant>
-#include <memory>
+#include <QSaveFile>
+
+#include "inifile.h"
+#endif
 
 namespace zt {
 
 namespace {
 
 const QString RootSection = QStringLiteral("#ROOT");
+
+#ifndef Q_OS_WIN
+// Another writer holds the file for a moment only; one that holds it longer
+// costs this write, not the game's close.
+constexpr int LockWaitMs = 2000;
+#endif
 
 // Elsewhere than Windows the registry path names an INI file: its first part
 // below "Software" is the folder, the rest joined by "-" the file name, so
@@ -44,62 +55,50 @@ QString IniPathFor(const QString& regPath) {
     return dir + QLatin1Char('/') + name + QStringLiteral(".ini");
 }
 
-// The store, or none when it cannot be used at all. Elsewhere than Windows
-// only a plain file (or none yet) will do: opening a pipe waits for a writer
-// that never comes, and a folder or a device is no settings file. Such a store
-// is neither read nor written.
-std::unique_ptr<QSettings> OpenStore(const QString& regPath) {
 #ifdef Q_OS_WIN
+std::unique_ptr<QSettings> OpenRegistry(const QString& regPath) {
     QString key = regPath;
     while (key.endsWith(QLatin1Char('\\')))
         key.chop(1);
     return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\") + key,
                                        QSettings::NativeFormat);
+}
 #else
-    const QString path = IniPathFor(regPath);
+// Only a plain file (or none yet) will do: opening a pipe waits for a writer
+// that never comes, and a folder or a device is no settings file. Such a
+// store is neither read nor written.
+bool PlainOrNone(const QString& path) {
     const QFileInfo info(path);
-    if ((info.exists() || info.isSymLink()) && !info.isFile())
-        return nullptr;
-    return std::make_unique<QSettings>(path, QSettings::IniFormat);
-#endif
+    return !(info.exists() || info.isSymLink()) || info.isFile();
 }
 
-// A line the INI reader cannot make sense of sets a format error, but only
-// for the one store that read the file first; the values it could read are
-// all there. Only a store that could not be read at all is refused.
-bool Readable(const QSettings& store) {
-    return store.status() != QSettings::AccessError;
+// The file's bytes; empty when there is none yet, nothing when it is there
+// but cannot be read.
+std::optional<QByteArray> ReadIni(const QString& path) {
+    if (!PlainOrNone(path))
+        return std::nullopt;
+    QFile file(path);
+    if (!file.exists())
+        return QByteArray();
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
 }
 
-#ifndef Q_OS_WIN
-// Qt writes an INI file through a buffered save file, and a flush that fails
-// as that file closes still puts the cut file in place of the old one: a full
-// disk would cost the player every setting. So the store's next contents are
-// first written beside it and read back; only when every value comes back
-// whole is the store itself written.
-bool WritesWhole(const QString& path, const QVariantMap& values) {
-    QTemporaryFile trial(path + QStringLiteral(".XXXXXX"));
-    if (!trial.open())
+// The new contents take the old file's place only once they are all on the
+// disk: a full disk leaves the old file as it was.
+bool WriteWhole(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
         return false;
-    trial.close();
-    {
-        // Written as it closes; what fails shows in the reading back.
-        QSettings written(trial.fileName(), QSettings::IniFormat);
-        for (auto it = values.cbegin(); it != values.cend(); ++it)
-            written.setValue(it.key(), it.value());
+    // Qt's commit puts the file in place even when the bytes it still held
+    // failed to reach the disk as it closed it: those are written here, and
+    // a failure seen.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        file.cancelWriting();
+        return false;
     }
-    // Qt keeps a file it parsed while its time and size stay: another time
-    // makes it read the trial from the disk.
-    QFile file(trial.fileName());
-    if (!file.open(QIODevice::ReadWrite) ||
-        !file.setFileTime(QDateTime::fromSecsSinceEpoch(1), QFileDevice::FileModificationTime))
-        return false;
-    file.close();
-    const QSettings back(trial.fileName(), QSettings::IniFormat);
-    for (auto it = values.cbegin(); it != values.cend(); ++it)
-        if (back.value(it.key()) != it.value())
-            return false;
-    return true;
+    return file.commit();
 }
 #endif
 
@@ -150,13 +149,22 @@ QString TCKIniCtrl::KeyFor(const QString& section, const QString& name) {
 QHash<QString, QString>& TCKIniCtrl::Values() {
     if (!values_) {
         values_.emplace();
-        auto store = OpenStore(regPath_);
-        if (store && Readable(*store)) {
+#ifdef Q_OS_WIN
+        const auto store = OpenRegistry(regPath_);
+        if (store->status() != QSettings::AccessError) {
             const QStringList keys = store->allKeys();
             for (const QString& key : keys)
                 if (std::optional<QString> text = StoredText(store->value(key)))
                     values_->insert(key, *text);
         }
+#else
+        if (const std::optional<QByteArray> file = ReadIni(IniPathFor(regPath_))) {
+            const ini::Values values = ini::Read(*file);
+            for (auto it = values.cbegin(); it != values.cend(); ++it)
+                if (std::optional<QString> text = StoredText(ini::Typed(it.value())))
+                    values_->insert(it.key(), *text);
+        }
+#endif
     }
     return *values_;
 }
@@ -171,28 +179,10 @@ std::optional<QString> TCKIniCtrl::ReadStored(const QString& section, const QStr
 }
 
 bool TCKIniCtrl::Apply(const std::vector<Change>& changes) const {
-    auto store = OpenStore(regPath_);
-    if (!store || !Readable(*store) || !store->isWritable())
+#ifdef Q_OS_WIN
+    const auto store = OpenRegistry(regPath_);
+    if (store->status() == QSettings::AccessError || !store->isWritable())
         return false;
-    bool changed = false;
-    for (const Change& change : changes)
-        changed = changed || change.text || store->contains(change.key);
-    if (!changed)
-        return true; // nothing to erase: no write, no error
-#ifndef Q_OS_WIN
-    QVariantMap after;
-    for (const QString& key : store->allKeys())
-        if (const QVariant value = store->value(key); value.isValid())
-            after.insert(key, value);
-    for (const Change& change : changes) {
-        if (change.text)
-            after.insert(change.key, *change.text);
-        else
-            after.remove(change.key);
-    }
-    if (!WritesWhole(store->fileName(), after))
-        return false;
-#endif
     for (const Change& change : changes) {
         if (change.text)
             store->setValue(change.key, *change.text);
@@ -200,7 +190,32 @@ bool TCKIniCtrl::Apply(const std::vector<Change>& changes) const {
             store->remove(change.key);
     }
     store->sync();
-    return Readable(*store);
+    return store->status() != QSettings::AccessError;
+#else
+    const QString path = IniPathFor(regPath_);
+    if (!QDir().mkpath(QFileInfo(path).path()))
+        return false;
+    // Read, changed and written again by one writer at a time: another run's
+    // (or another program's) values written meanwhile stay.
+    QLockFile lock(path + QStringLiteral(".lock"));
+    if (!lock.tryLock(LockWaitMs))
+        return false;
+    const std::optional<QByteArray> file = ReadIni(path);
+    if (!file)
+        return false; // what cannot be read is not written over
+    ini::Values values = ini::Read(*file);
+    bool changed = false;
+    for (const Change& change : changes) {
+        if (change.text)
+            values.insert(change.key, ini::FromText(*change.text));
+        else if (values.remove(change.key) == 0)
+            continue;
+        changed = true;
+    }
+    if (!changed)
+        return true; // nothing to erase: no write, no error
+    return WriteWhole(path, ini::Write(values));
+#endif
 }
 
 bool TCKIniCtrl::Store(const QString& section, const QString& name,
@@ -238,45 +253,6 @@ void TCKIniCtrl::EndUpdate() {
     const std::vector<Change> changes = std::move(pending_);
     pending_.clear();
     lastWriteOk_ = Written(Apply(changes));
-}
-
-void TCKIniCtrl::RemoveLeftovers() const {
-#ifndef Q_OS_WIN
-    // A write goes to "<file>.XXXXXX" first and is then renamed over the
-    // file; a write cut short leaves that name behind. Another writer of
-    // this store holds its lock while it writes, so with the lock in hand
-    // every such file is a leftover.
-    const QFileInfo ini(IniPathFor(regPath_));
-    QDir folder = ini.dir();
-    // "<file>." and six letters or digits. The folder is listed without a
-    // name filter: QDir turns one into a regular expression.
-    const QString prefix = ini.fileName() + QLatin1Char('.');
-    auto leftoverName = [&prefix](const QString& name) {
-        if (name.size() != prefix.size() + 6 || !name.startsWith(prefix))
-            return false;
-        for (QChar c : QStringView(name).mid(prefix.size()))
-            if (!(c.unicode() < 128 && c.isLetterOrNumber()))
-                return false;
-        return true;
-    };
-    QStringList leftovers;
-    const QStringList candidates =
-        folder.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
-    for (const QString& name : candidates) {
-        if (!leftoverName(name))
-            continue;
-        const QFileInfo info(folder.filePath(name));
-        if (!info.isSymLink() && info.isFile())
-            leftovers << name;
-    }
-    if (leftovers.isEmpty())
-        return;
-    QLockFile lock(ini.filePath() + QStringLiteral(".lock"));
-    if (!lock.tryLock(0))
-        return;
-    for (const QString& name : leftovers)
-        folder.remove(name);
-#endif
 }
 
 bool TCKIniCtrl::ReadFlag(const QString& section, const QString& name, bool def) {

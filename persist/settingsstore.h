@@ -43,10 +43,6 @@ public:
     void BeginUpdate();
     void EndUpdate();
 
-    // Temporary files that an interrupted write of this store left beside
-    // it, removed unless another writer is at work on the store right now.
-    void RemoveLeftovers() const;
-
 private:
     // An empty section is the one used last; "#ROOT" is the key itself.
     QString KeyFor(const QString& section, const QString& name);

@@ -342,19 +342,6 @@ class HostileFilesTest : public QObject {
                          QStringList{geteuid() == 0 ? "tongue=1 level=17 sound=0"
                                                     : "tongue=-1 level=1 sound=1"},
                          {}});
-        // Leftovers of writes cut short go; lookalikes stay.
-        cases.push_back(
-            {"settings leftovers",
-             [](const QString& ini, const QString&) {
-                 for (const char* suffix : {".Ab3dEf", ".bak", ".Ab3dEfG", ".lock2", "x.Ab3dEf"})
-                     Write(ini + suffix, "[common]\nlevel=3\n");
-             },
-             "", QStringList{"level=1 "},
-             [](const QString& ini, const QString&) {
-                 QVERIFY(!QFile::exists(ini + ".Ab3dEf"));
-                 for (const char* suffix : {".bak", ".Ab3dEfG", ".lock2", "x.Ab3dEf"})
-                     QVERIFY2(QFile::exists(ini + suffix), suffix);
-             }});
 
         // Level files: nothing to play, said so, and the game still comes up.
         const QString noLevel = "holds no complete level";

@@ -2,7 +2,6 @@
 // (or damage) left there, and a store that cannot be written.
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,10 +20,9 @@ using zt::TCKIniCtrl;
 
 class SettingsTest : public QObject {
     Q_OBJECT
-    // A folder of its own for every case: the INI reader keeps what it parsed
-    // of a file by its name while its time and size seem unchanged, and a case
-    // that writes the file by hand within the same moment as the case before
-    // would otherwise read that case's values.
+    // A folder of its own for every case: QSettings, which the cases read the
+    // file with as other programs do, keeps what it parsed of a file by its
+    // name while its time and size seem unchanged.
     std::unique_ptr<QTemporaryDir> home_;
 
     QString IniFile() const { return home_->filePath("ZorblyGames/ZorblyTarnel-V2.ini"); }
@@ -79,6 +77,31 @@ private slots:
         QCOMPARE(next.ReadNumber("common", "sound", 5), 1);
     }
 
+    void textsAsQSettingsWritesThem_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("read");
+        for (const char* text : {"", "a,b,c", " padded ", "q\"u\\o", "t\tn\nr\r\x01\x7f", "@at",
+                                 "@@", "@Rect(1 2 3 4)", "s;e=q", "\xc3\xa4 \xf0\x9f\x98\x80"})
+            QTest::newRow(text) << QString::fromUtf8(text) << QString::fromUtf8(text);
+        QTest::newRow("zero") << QString::fromUtf8("a\0" "1", 3) << "a";
+    }
+
+    void textsAsQSettingsWritesThem() {
+        QFETCH(QString, text);
+        QFETCH(QString, read);
+        TCKIniCtrl().WriteText("common", "MainForm", text);
+        TCKIniCtrl().WriteNumber("view", "zoom", 150);
+        QCOMPARE(TCKIniCtrl().ReadText("common", "MainForm", "none"), read);
+        const QString theirs = home_->filePath("theirs.ini");
+        QSettings qt(theirs, QSettings::IniFormat);
+        qt.setValue("common/MainForm", text);
+        qt.setValue("view/zoom", "150");
+        qt.sync();
+        QFile mine(IniFile()), their(theirs);
+        QVERIFY(mine.open(QIODevice::ReadOnly) && their.open(QIODevice::ReadOnly));
+        QCOMPARE(mine.readAll(), their.readAll());
+    }
+
     void damagedValues_data() {
         QTest::addColumn<QByteArray>("stored");
         QTest::addColumn<bool>("sound");
@@ -96,6 +119,13 @@ private slots:
                                << "200,0,1,1,2,3,4";
         QTest::newRow("quoted") << QByteArray("level=\"42\"\nMainForm=\"a,b\"\n") << true << 42
                                 << "a,b";
+        QTest::newRow("escapes") << QByteArray("MainForm=\"a\\tb\\x41\\101\\q\" \n") << true << 1
+                                 << "a\tbAA";
+        QTest::newRow("after quotes") << QByteArray("MainForm=\"a\" b \n") << true << 1 << "ab ";
+        QTest::newRow("marked texts") << QByteArray("level=@@3\nMainForm=\"@String(x,y)\"\n") << true
+                                      << 1 << "x,y";
+        QTest::newRow("marked list") << QByteArray("MainForm=@@a,b\n") << true << 1 << "@a,b";
+        QTest::newRow("typed list") << QByteArray("MainForm=@@a,@Rect(1 2 3 4)\n") << true << 1 << "";
         QTest::newRow("other types")
             << QByteArray("level=@Invalid()\nMainForm=@Rect(1 2 3 4)\n") << true << 1 << "";
         // A zero character ends a text, also one that the INI reader split at its commas.
@@ -191,6 +221,11 @@ private slots:
         QTest::newRow("before") << "[Zorbly\n[common]\n" + values;
         QTest::newRow("in another section") << "[other]\na=1\n[Zorbly\nb=2\n[common]\n" + values;
         QTest::newRow("lines without =") << "[common]\nnonsense\n" + values + "[\n]\n=\n";
+        QTest::newRow("quote never closed") << "[common]\n" + values + "[other]\nv=\"a\nb=1\n";
+        QTest::newRow("backslash at the end") << "[common]\n" + values + "[other]\nv=a\\";
+        QTest::newRow("section twice") << "[common]\ntongue=2\nlevel=17\n[o]\n[common]\n" + values;
+        QTest::newRow("bom, crlf, comments")
+            << "\xef\xbb\xbf[common] ; x\r\n; note\r\n" + QByteArray(values).replace("\n", " ;c\r\n");
     }
 
     void malformedLineLosesNothing() {
@@ -262,6 +297,14 @@ private slots:
         // A backslash joins the next line to a value: "[common]" there is
         // part of that value, not a section.
         QTest::newRow("joined") << QByteArray("[b]\nx=1\\\n[common]\nlevel=5\n");
+        QTest::newRow("never closed") << QByteArray("[Zorbly\nb=2\n[common]\nlevel=3\n");
+        QTest::newRow("general") << QByteArray("[%General]\ng=1\n[General]\nr=2\n[b\\c]\nd\\e=3\n");
+        QTest::newRow("over lines")
+            << QByteArray("[q]\nv=\"a\nb\", c\\\nd\nx=a\\\r\nb\r\nw=\"open ;\n");
+        QTest::newRow("backslash last") << QByteArray("[b]\ne=a \\");
+        QTest::newRow("escapes") << QByteArray("[e]\nt=\\x41\\0\\101\\q \\\"q\\\" \\t\nn=\\xd800z\n"
+                                               "b=@ByteArray(\xc3\xa4)\nl=@@a, @Rect(1 2 3 4)\n"
+                                               "s=@String(x)\nv=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\n");
         QTest::newRow("odd names") << QByteArray("[General]\nr=1\n[Common]\nlevel=9\n"
                                                  "[c]\nk%20s=2\n\xc3\xa4=3\r\nv=@Rect(1 2 3 4)\n");
     }
@@ -298,38 +341,6 @@ private slots:
         QSettings qt(IniFile(), QSettings::IniFormat);
         for (auto it = others.cbegin(); it != others.cend(); ++it)
             QCOMPARE(qt.value(it.key()), it.value());
-    }
-
-    void leftoversOfCutWritesGo() {
-        WriteRaw("[common]\nlevel=3\n");
-        const QString ini = IniFile();
-        auto touch = [](const QString& path) {
-            QFile f(path);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("[common]\nlevel=4\n");
-        };
-        const QStringList own = {".Ab3dEf", ".zzzzzz", ".A1b2C3"};
-        const QStringList others = {".bak",    ".Ab3dE",   ".Ab3dEfG", ".Ab3d-f",
-                                    ".Ab3d_f", ".Ab3d\u00e9f", "x.Ab3dEf"};
-        for (const QString& suffix : own + others)
-            touch(ini + suffix);
-        touch(home_->filePath("ZorblyGames/Other.ini.Ab3dEf"));
-        QDir().mkpath(ini + ".Dir123");
-        QFile::link(ini, ini + ".Lnk123");
-        {
-            // Another writer at work holds the lock: its file is not ours to take.
-            QLockFile writer(ini + ".lock");
-            QVERIFY(writer.tryLock(0));
-            TCKIniCtrl().RemoveLeftovers();
-            QVERIFY(QFile::exists(ini + ".Ab3dEf"));
-        }
-        TCKIniCtrl().RemoveLeftovers();
-        for (const QString& suffix : own)
-            QVERIFY2(!QFile::exists(ini + suffix), qPrintable(suffix));
-        for (const QString& suffix : others + QStringList{".Dir123", ".Lnk123"})
-            QVERIFY2(QFileInfo(ini + suffix).exists(), qPrintable(suffix));
-        QVERIFY(QFile::exists(home_->filePath("ZorblyGames/Other.ini.Ab3dEf")));
-        QCOMPARE(TCKIniCtrl().ReadNumber("common", "level", 1), 3);
     }
 };
 

@@ -2,11 +2,32 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <cstdlib>
 
 #include "windowplacement.h"
 #include "settingsstore.h"
+
+namespace {
+
+const QString Missing = QStringLiteral("\x01missing");
+
+// What the store makes of a value QSettings read.
+QString TextOf(const QVariant& value) {
+    QString text;
+    if (!value.isValid())
+        return Missing;
+    if (value.typeId() == QMetaType::QStringList)
+        text = value.toStringList().join(QLatin1Char(','));
+    else if (value.canConvert<QString>())
+        text = value.toString();
+    else
+        return Missing;
+    return text.left(text.indexOf(QChar(0)));
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static QTemporaryDir home;
@@ -23,16 +44,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             return 0;
         file.write(reinterpret_cast<const char*>(data), qint64(size));
     }
-    ini.ReadFlag(QStringLiteral("common"), QStringLiteral("sound"), true);
-    ini.ReadNumber(QStringLiteral("common"), QStringLiteral("level"), 1);
-    ini.ReadNumber(QStringLiteral("common"), QStringLiteral("tongue"), -1);
-    ini.ReadText(QStringLiteral("common"), QStringLiteral("save"), QString());
+    // Every value reads as QSettings reads it, which earlier versions of the
+    // game read the file with. A file of its own: QSettings keeps what it
+    // parsed of one while its time and size stay.
+    {
+        static int run = 0;
+        const QString theirs = home.filePath(QStringLiteral("theirs-%1.ini").arg(++run));
+        QFile::copy(ini.Location(), theirs);
+        QSettings qt(theirs, QSettings::IniFormat);
+        for (const char* key : {"sound", "level", "tongue", "save", "MainForm"}) {
+            const QString name = QString::fromLatin1(key);
+            if (ini.ReadText(QStringLiteral("common"), name, Missing) !=
+                TextOf(qt.value(QStringLiteral("common/") + name)))
+                std::abort();
+        }
+        QFile::remove(theirs);
+    }
     const QString stored =
         ini.ReadText(QStringLiteral("common"), QStringLiteral("MainForm"), QString());
     // Whatever was there, a write must read back as written.
     ini.WriteText(QStringLiteral("common"), QStringLiteral("MainForm"), stored);
-    // Read back by a store of its own: this one answers from memory.
-    if (ini.LastWriteOk() &&
+    // A plain file in a folder of ours can always be written. Read back by a
+    // store of its own: this one answers from memory.
+    if (!ini.LastWriteOk() ||
         zt::TCKIniCtrl().ReadText(QStringLiteral("common"), QStringLiteral("MainForm"),
                                   QString()) != stored)
         std::abort();

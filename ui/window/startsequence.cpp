@@ -110,7 +110,6 @@ bool TMainForm::AttachComponents() {
 
 bool TMainForm::FormCreate() {
     game_.SeedFromClock();
-    ini_.RemoveLeftovers();
     game_.SetLanguage(static_cast<Language>(ini_.ReadNumber(Common, QStringLiteral("tongue"), -1)));
     SetZoom(ini_.ReadNumber(QStringLiteral("view"), QStringLiteral("zoom"), 100));
 
