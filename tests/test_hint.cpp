@@ -142,6 +142,12 @@ private slots:
         QTest::newRow("full of grass")
             << Loop({{{3, 2}, {0, 0}}, {{4, 2}, {8, 6}}}) << Loop() << CellIndex(0, 0) << 3;
         QTest::newRow("fits") << Loop() << Loop() << CellIndex(3, 2) << 0;
+        // The ring three cells left and two up, its last curve far away: one
+        // swap to that board, not four back to the level's own place.
+        Tiles leftUp(CellCount, 0);
+        leftUp[CellIndex(0, 0)] = 7, leftUp[CellIndex(1, 0)] = 6, leftUp[CellIndex(0, 1)] = 4;
+        leftUp[CellIndex(8, 6)] = 5;
+        QTest::newRow("the picture shifted left and up") << leftUp << Loop() << CellIndex(1, 1) << 1;
         // Small fields, every arrangement of their tiles against every board that fits.
         QTest::newRow("a road across the field fits on either row")
             << Field(3, 2, 3, {0, 39, 0, 2, 38, 0}) << Field(3, 2, 3, {39, 2, 38, 0, 0, 0})

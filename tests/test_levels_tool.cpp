@@ -221,6 +221,10 @@ void TestLevelTool::dealIsTheGamesDeal() {
                 ", movable, marked"));
         }
     }
+    // A shipped deal whose nearest fitting board is its picture moved left:
+    // aiming only right and down takes 57.
+    const Result far = Run(RunHints, {shipped, "392", "--seed", "1"});
+    QCOMPARE(Lines(far.out).back(), std::string("50 swaps"));
     // A level without any tile for the marker is still dealt, and ends.
     LevelRecord bare{};
     bare[0] = 150;
