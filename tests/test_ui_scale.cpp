@@ -453,6 +453,19 @@ private slots:
         QCOMPARE(g.Store().ReadNumber("view", "zoom", 100), percent);
     }
 
+    // The zoom keys offer a step only while the window fits across and down.
+    void zoomStepsStayOnTheScreen() {
+        uitest::Game g;
+        g.Start(1, uitest::NeverFittingRecord());
+        auto& f = g.Form();
+        g.Show();
+        const QSize room = f.screen()->availableGeometry().size();
+        for (int i = 0; i < 7; ++i)
+            QTest::keyClick(&f, Qt::Key_Plus, Qt::ControlModifier);
+        QVERIFY(f.width() <= std::max(room.width(), 520));
+        QVERIFY(f.height() <= std::max(room.height(), 409));
+    }
+
     // A scale remembered from a larger screen is lowered to what this one takes.
     void rememberedScaleIsLoweredToTheScreen() {
         uitest::Game g;

@@ -34,4 +34,8 @@ if(TARGET ztrn_ui)
     add_test(NAME ui-scale-screens COMMAND test_ui_scale)
     set_tests_properties(ui-scale-screens PROPERTIES TIMEOUT 300 ENVIRONMENT
         "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_LIST_DIR}/twoscreens.json")
+    # A wide, low screen: the zoom steps stop where the height ends.
+    add_test(NAME ui-scale-wide COMMAND test_ui_scale zoomStepsStayOnTheScreen)
+    set_tests_properties(ui-scale-wide PROPERTIES TIMEOUT 300 ENVIRONMENT
+        "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_LIST_DIR}/widescreen.json")
 endif()
