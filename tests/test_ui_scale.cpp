@@ -451,6 +451,15 @@ private slots:
         uitest::Answer({"Btn0301", "close"});
         f.close();
         QCOMPARE(g.Store().ReadNumber("view", "zoom", 100), percent);
+        // And the next start opens at that very size (its settings carried over).
+        QList<int> view;
+        for (const char* key : {"zoom", "width", "height"})
+            view << g.Store().ReadNumber("view", key, 0);
+        uitest::Game again;
+        for (int i = 0; const char* key : {"zoom", "width", "height"})
+            again.Store().WriteNumber("view", key, view[i++]);
+        again.Start(1, uitest::NeverFittingRecord());
+        QCOMPARE(again.Form().size(), size);
     }
 
     // The zoom keys offer a step only while the window fits across and down.

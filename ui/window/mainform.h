@@ -215,8 +215,10 @@ private:
     // Whether a zoom step in that direction is there and fits the screen.
     bool CanZoom(int steps) const;
     void ZoomBy(int steps);
-    // The scale in the settings, as the next start opens at it.
+    // The scale in the settings, and the window's size, as the next start
+    // opens at them.
     void RememberZoom();
+    void OpenAtRememberedSize();
     // Every control placed for the window's size, and the pictures for it.
     void LayOut();
 

@@ -111,7 +111,7 @@ bool TMainForm::AttachComponents() {
 bool TMainForm::FormCreate() {
     game_.SeedFromClock();
     game_.SetLanguage(static_cast<Language>(ini_.ReadNumber(Common, QStringLiteral("tongue"), -1)));
-    SetZoom(ini_.ReadNumber(QStringLiteral("view"), QStringLiteral("zoom"), 100));
+    OpenAtRememberedSize();
 
     offscreenCell_ = QImage(render::CellSize, render::CellSize, QImage::Format_RGB32);
     if (offscreenCell_.isNull()) {

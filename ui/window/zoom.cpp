@@ -73,7 +73,31 @@ void TMainForm::ZoomBy(int steps) {
 }
 
 void TMainForm::RememberZoom() {
-    ini_.WriteNumber(QStringLiteral("view"), QStringLiteral("zoom"), Zoom());
+    const QString view = QStringLiteral("view");
+    ini_.WriteNumber(view, QStringLiteral("zoom"), Zoom());
+    // The size itself too, as a window dragged between the steps has one of
+    // its own that its percent only comes near.
+    const QSize normal = isMaximized() ? normalGeometry().size() : size();
+    ini_.WriteNumber(view, QStringLiteral("width"), normal.width());
+    ini_.WriteNumber(view, QStringLiteral("height"), normal.height());
+}
+
+void TMainForm::OpenAtRememberedSize() {
+    const QString view = QStringLiteral("view");
+    const int percent = ini_.ReadNumber(view, QStringLiteral("zoom"), 100);
+    SetZoom(percent);
+    const QSize stored(ini_.ReadNumber(view, QStringLiteral("width"), 0),
+                       ini_.ReadNumber(view, QStringLiteral("height"), 0));
+    const QSize room = ScreenRoom();
+    // Only a size that belongs to the remembered percent and that this
+    // screen takes; any other is an older file's or another screen's.
+    const qreal scale = std::min(qreal(stored.width()) / BaseSize.width(),
+                                 qreal(stored.height()) / BaseSize.height());
+    if (percent == Zoom() && qRound(scale * 100) == percent && stored.width() <= room.width() &&
+        stored.height() <= room.height()) {
+        resize(stored);
+        LayOut();
+    }
 }
 
 void TMainForm::SetZoom(int percent) {
