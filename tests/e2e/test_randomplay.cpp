@@ -29,12 +29,25 @@ class RandomPlay : public QObject {
 
     int Below(int n) { return int(random_.bounded(n)); }
 
+    // The main window by its caption and its shape (the rules and the
+    // language question share the caption); the game's scale by its width.
+    static bool IsMain(const Window& w) {
+        return w.name.startsWith("Zorbly Tarnel V") && w.rect.width() >= 520 &&
+               qAbs(w.rect.height() * 520 - w.rect.width() * 409) <= 2 * 520;
+    }
+    static qreal ScaleOf(const QList<Window>& windows) {
+        for (const Window& w : windows)
+            if (IsMain(w))
+                return w.rect.width() / 520.0;
+        return 1;
+    }
+
     void Act(Session& game) {
         ++actions_;
         auto windows = VisibleWindows(game.Pid());
         Window main, dialog;
         for (const auto& w : windows) {
-            (w.rect.width() == 520 ? main : dialog) = w;
+            (IsMain(w) ? main : dialog) = w;
         }
         if (dialog.valid()) {
             bool fileDialog = dialog.rect.width() > 330;
@@ -62,12 +75,15 @@ class RandomPlay : public QObject {
                     5000);
             return;
         }
+        // The rim's zoom buttons make the window larger or smaller.
+        const qreal s = main.rect.width() / 520.0;
+        const int board = qRound(376 * s);
         int what = Below(20);
         if (what < 13) {
-            ClickIn(main, Below(520), main.rect.height() - 376 + Below(376));  // the board area
+            ClickIn(main, Below(main.rect.width()), main.rect.height() - board + Below(board));
         } else if (what < 18) {
             // The tool bar, but not the web button: it would start a browser.
-            ClickIn(main, Below(482), Below(main.rect.height() - 376));
+            ClickIn(main, Below(qRound(482 * s)), Below(main.rect.height() - board));
         } else {
             static const char* keys[] = {"Left", "Right", "Prior", "Next", "Home", "End", "Return"};
             Focus(main);
@@ -120,10 +136,12 @@ private slots:
         for (int i = 0; i < 40 && game->Running(); ++i) {
             Window main, message, other;
             const QList<Window> before = VisibleWindows(game->Pid());
+            const qreal s = ScaleOf(before);
             for (const auto& w : before) {
-                if (w.rect.width() == 520) {
+                if (IsMain(w)) {
                     main = w;
-                } else if (w.rect.size() == QSize(261, 103)) {
+                } else if ((w.rect.size() - QSize(261, 103) * s).width() / 2 == 0 &&
+                           (w.rect.size() - QSize(261, 103) * s).height() / 2 == 0) {
                     message = w;
                 } else if (w.rect.size() != QSize(560, 480)) {
                     other = w;
@@ -136,7 +154,7 @@ private slots:
                     Key(message.valid() ? "Return" : answered.name == "Warnung" ? "j" : "Escape");
                 }
             } else if (main.valid()) {
-                ClickIn(main, 156, 16); // the exit button
+                ClickIn(main, qRound(156 * s), qRound(16 * s)); // the exit button
             }
             // Until the window set has changed, or the game has gone.
             WaitFor(
