@@ -56,7 +56,7 @@ public:
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR"))
-        qputenv("QT_SCALE_FACTOR", "2");
+        qputenv("QT_SCALE_FACTOR", "1");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
