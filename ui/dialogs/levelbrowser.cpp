@@ -131,6 +131,12 @@ void LevelBrowser::ApplyScale(qreal scale) {
         return;
     scaled_ = scale;
     setFont(ZoomedFont(baseFont_, qRound(scale * 100)));
+    // The style draws the box at its own size whatever the font: it grows too.
+    const int box = style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, unsolvedOnly_);
+    unsolvedOnly_->setStyleSheet(
+        scale == 1 ? QString()
+                   : QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }")
+                         .arg(qRound(box * scale)));
     const QSize smallest = ItemSize(0);
     view_->setMinimumSize(smallest.width() * Across +
                               view_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
