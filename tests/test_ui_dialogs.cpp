@@ -415,7 +415,7 @@ void DialogTest::levelBrowserShowsRecordsAndPlaysTheLevelTyped() {
         QVERIFY(!list->child(i)->state().focused);
     zt::TCKIniCtrl store;
     const zt::Records none(g.Dir() + "none.json");
-    zt::LevelBrowser next(g.State(), none, {}, {}, &store, nullptr);
+    zt::LevelBrowser next(g.State(), none, {}, &store, nullptr);
     QVERIFY(next.findChild<QCheckBox*>("unsolvedOnly")->isChecked());
     zt::Records records(zt::Records::DefaultPath());
     QCOMPARE(records.Open(), zt::Records::Opened::Read);
@@ -503,7 +503,7 @@ void DialogTest::damagedRecordsAreToldOnceInTheLanguage() {
     zt::Game game(view);
     game.SetLanguage(zt::Language::German);
     zt::SpeakLanguage(zt::Language::German); // as the window does on the change
-    zt::RecordKeeper keeper(&window, game, {}, {}, {}, nullptr, path);
+    zt::RecordKeeper keeper(&window, game, {}, {}, nullptr, path);
     QStringList texts;
     WhenModal([&](QWidget* w) {
         texts << static_cast<QMessageBox*>(w)->text();

@@ -14,6 +14,7 @@
 #include <memory>
 #include <unistd.h>
 
+#include "layout.h"
 #include "levelbrowser.h"
 #include "records.h"
 #include "render.h"
@@ -61,6 +62,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const int zoom = argc > 1 ? QByteArray(argv[1]).toInt() : 200;
+    zt::SetWindowScale(zoom / 100.0);
     zt::SilentView view;
     zt::Game game(view);
     game.LoadLevelLibrary(ZTRN_LEVELS);
@@ -90,8 +92,7 @@ int main(int argc, char** argv) {
         after.clock.start();
         if (!browser)
             browser = std::make_unique<zt::LevelBrowser>(
-                game, records, [&] { return pictures; }, [zoom] { return zoom / 100.0; }, nullptr,
-                &main);
+                game, records, [&] { return pictures; }, nullptr, &main);
         browser->Choose();
         std::printf("opening %d: %lld ms, resident +%ld kB, %d x %d\n", i + 1, after.ms,
                     after.residentKb - before, browser->width(), browser->height());

@@ -9,10 +9,10 @@
 #include <QVBoxLayout>
 
 #include "dialogplacement.h"
+#include "layout.h"
 #include "levelmodel.h"
 #include "recordtexts.h"
 #include "settingsstore.h"
-#include "zooming.h"
 
 namespace zt {
 
@@ -63,11 +63,10 @@ const QString UnsolvedKey = QStringLiteral("unsolved");
 } // namespace
 
 LevelBrowser::LevelBrowser(const Game& game, const Records& records,
-                           std::function<render::Pictures()> tiles, std::function<qreal()> scale,
-                           TCKIniCtrl* settings, QWidget* main)
+                           std::function<render::Pictures()> tiles, TCKIniCtrl* settings,
+                           QWidget* main)
     : QDialog(main, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      game_(game), records_(records), tiles_(std::move(tiles)), scale_(std::move(scale)),
-      settings_(settings), main_(main), baseFont_(font()) {
+      game_(game), records_(records), tiles_(std::move(tiles)), settings_(settings), main_(main), baseFont_(font()) {
     setObjectName(QStringLiteral("LevelBrowser"));
     model_ = new LevelListModel(game_, records_, this);
     summary_ = new QLabel(this);
@@ -113,7 +112,7 @@ LevelBrowser::LevelBrowser(const Game& game, const Records& records,
 LevelBrowser::~LevelBrowser() = default;
 
 int LevelBrowser::Choose() {
-    ApplyScale(scale_ ? scale_() : 1.0);
+    ApplyScale(WindowScale());
     setWindowTitle(recordtexts::BrowserTitle());
     view_->setAccessibleName(recordtexts::BrowserTitle());
     unsolvedOnly_->setText(recordtexts::UnsolvedOnly());
@@ -130,7 +129,7 @@ void LevelBrowser::ApplyScale(qreal scale) {
     if (scale == scaled_)
         return;
     scaled_ = scale;
-    setFont(ZoomedFont(baseFont_, qRound(scale * 100)));
+    setFont(ScaledFont(baseFont_, scale));
     // The style draws the box at its own size whatever the font: it grows too.
     const int box = style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, unsolvedOnly_);
     unsolvedOnly_->setStyleSheet(
@@ -143,8 +142,8 @@ void LevelBrowser::ApplyScale(qreal scale) {
                               2 * view_->frameWidth() + 4,
                           smallest.height() * RowsInSight + 2 * view_->frameWidth());
     UsePictureSize(0);
-    // Opens at its smallest for the zoom; a size the player gave it stays
-    // while the zoom does.
+    // Opens at its smallest for the scale; a size the player gave it stays
+    // while the scale does.
     adjustSize();
     resize(minimumSizeHint());
 }

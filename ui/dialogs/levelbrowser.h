@@ -27,11 +27,10 @@ class LevelBrowser : public QDialog {
 
 public:
     // tiles: the board's tile pictures as they are when the browser opens.
-    // scale: the game's zoom when it opens (1 at 100 %). settings: where the
-    // choice of unsolved levels only is kept, or nothing to keep it for the run.
+    // settings: where the choice of unsolved levels only is kept, or nothing
+    // to keep it for the run. It opens at the game's scale (WindowScale).
     LevelBrowser(const Game& game, const Records& records,
-                 std::function<render::Pictures()> tiles, std::function<qreal()> scale,
-                 TCKIniCtrl* settings, QWidget* main);
+                 std::function<render::Pictures()> tiles, TCKIniCtrl* settings, QWidget* main);
     ~LevelBrowser() override;
 
     // Shows the levels as they stand now, the current one chosen, and waits
@@ -43,7 +42,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    // Fonts, pictures and the smallest size for the game's zoom.
+    // Fonts, pictures and the smallest size for the game's scale.
     void ApplyScale(qreal scale);
     // The largest pictures at which four still fit across the grid.
     void FitPictures();
@@ -59,7 +58,6 @@ private:
     const Game& game_;
     const Records& records_;
     std::function<render::Pictures()> tiles_;
-    std::function<qreal()> scale_;
     TCKIniCtrl* settings_;
     QWidget* main_;
     LevelPictures pictures_;

@@ -13,10 +13,10 @@ namespace zt {
 
 RecordKeeper::RecordKeeper(QWidget* window, const Game& game,
                            std::function<render::Pictures()> tiles,
-                           std::function<void(int)> play, std::function<qreal()> scale,
-                           TCKIniCtrl* settings, const QString& path)
+                           std::function<void(int)> play, TCKIniCtrl* settings,
+                           const QString& path)
     : window_(window), game_(game), tiles_(std::move(tiles)), play_(std::move(play)),
-      scale_(std::move(scale)), settings_(settings), records_(path) {
+      settings_(settings), records_(path) {
     opened_ = records_.Open();
     saving_ = opened_ != Records::Opened::Unusable;
     window_->installEventFilter(this);
@@ -83,8 +83,7 @@ void RecordKeeper::OpenBrowser() {
     if (game_.LevelCount() == 0)
         return;
     if (!browser_)
-        browser_ =
-            std::make_unique<LevelBrowser>(game_, records_, tiles_, scale_, settings_, window_);
+        browser_ = std::make_unique<LevelBrowser>(game_, records_, tiles_, settings_, window_);
     if (const int level = browser_->Choose())
         play_(level);
 }

@@ -25,11 +25,11 @@ class RecordKeeper : public QObject {
 
 public:
     // window: the main window, whose activity is timed. play: what moving
-    // the level selector to a level does. scale: the game's zoom (1 at
-    // 100 %), and settings the store, for the level browser.
+    // the level selector to a level does. settings: the store, where the
+    // level browser keeps its choice.
     RecordKeeper(QWidget* window, const Game& game, std::function<render::Pictures()> tiles,
-                 std::function<void(int level)> play, std::function<qreal()> scale = {},
-                 TCKIniCtrl* settings = nullptr, const QString& path = Records::DefaultPath());
+                 std::function<void(int level)> play, TCKIniCtrl* settings = nullptr,
+                 const QString& path = Records::DefaultPath());
     // Keeps the time played of the last deal.
     ~RecordKeeper() override;
 
@@ -58,7 +58,6 @@ private:
     const Game& game_;
     std::function<render::Pictures()> tiles_;
     std::function<void(int)> play_;
-    std::function<qreal()> scale_;
     TCKIniCtrl* settings_;
     Records records_;
     Records::Opened opened_;
