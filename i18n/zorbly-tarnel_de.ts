@@ -296,6 +296,14 @@
         <source>The records file %1 could not be read. It was set aside as %2, and the records start anew.</source>
         <translation>Die Rekorddatei %1 war nicht lesbar. Sie wurde als %2 beiseitegelegt, und die Rekorde beginnen neu.</translation>
     </message>
+    <message>
+        <source>difficulty %1 of %2</source>
+        <translation>Schwierigkeit %1 von %2</translation>
+    </message>
+    <message>
+        <source>Level %1 is solved: shown as typed, though only unsolved levels are listed.</source>
+        <translation>Stufe %1 ist gelöst: wie getippt gezeigt, obwohl nur ungelöste Stufen aufgeführt sind.</translation>
+    </message>
 </context>
 <context>
     <name>zt::TMainForm</name>

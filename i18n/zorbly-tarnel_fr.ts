@@ -296,6 +296,14 @@
         <source>The records file %1 could not be read. It was set aside as %2, and the records start anew.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>difficulty %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level %1 is solved: shown as typed, though only unsolved levels are listed.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>zt::TMainForm</name>

@@ -7,6 +7,7 @@
 
 #include "catalogue.h"
 #include "difficulty.h"
+#include "difficultyfigure.h"
 #include "game.h"
 #include "generator.h"
 #include "levelcheck.h"
@@ -99,6 +100,12 @@ void TestLevelLibrary::shippedFileIsSoundAndRises() {
     QVERIFY2(LargestDrop(figures) <= 8, "the figure falls far below an earlier level");
     QVERIFY(Mean(figures, 0, 50) * 3 < Mean(figures, 200, 300));
     QVERIFY(Mean(figures, 200, 300) + 20 < Mean(figures, 400, 500));
+    // The browser's marks split the library in about equal parts.
+    for (int m = 1; m <= zt::MostDifficultyMarks; ++m) {
+        const auto n = std::count_if(figures.begin(), figures.end(),
+                                     [m](int f) { return zt::DifficultyMarks(f) == m; });
+        QVERIFY2(n >= 80 && n <= 120, qPrintable(QString::number(m)));
+    }
 
     // A gentle start: a few street pieces on open grass, nothing fixed.
     for (int i = 0; i < 10; ++i) {

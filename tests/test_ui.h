@@ -62,6 +62,9 @@ private slots:
     void rulesOpenAtTheTopicOfTheLanguage();
     void failedWebLinkIsNotTriedAgain();
     void levelBrowserShowsRecordsAndPlaysTheLevelTyped();
+    void levelPictureFollowsTheProgressInPlay_data();
+    void levelPictureFollowsTheProgressInPlay();
+    void firstLevelsLookApartUnsolved();
     void damagedRecordsAreToldOnceInTheLanguage();
 };
 

@@ -1,5 +1,6 @@
 // The message dialog's pages, answered every way, in every language; the
 // small windows around it.
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QCheckBox>
@@ -16,6 +17,9 @@
 #include "fakeview.h"
 #include "layout.h"
 #include "glyphs.h"
+#include "catalogue.h"
+#include "gametestaccess.h"
+#include "levelbrowser.h"
 #include "levelmodel.h"
 #include "levelpictures.h"
 #include "recordkeeper.h"
@@ -28,11 +32,18 @@
 #include "weblabel.h"
 #include "messagedialog.h"
 
+Q_DECLARE_METATYPE(zt::LevelRecord)
+
 using uitest::FittingRecord;
 using uitest::WhenModal;
 using zt::ModalResult;
 
 namespace {
+
+zt::render::Pictures AssetTiles() {
+    const QImage sheet(QString::fromUtf8(zt::testpaths::AssetDir) + "/tilesheet.bmp");
+    return zt::render::ExactPictures(sheet.convertToFormat(QImage::Format_RGB32), {}, {}, 1);
+}
 
 enum Way { FirstButton, SecondButton, EnterKey, EscapeKey, CloseBox, TabEnter, TabSpace };
 
@@ -324,9 +335,11 @@ void DialogTest::failedWebLinkIsNotTriedAgain() {
     QVERIFY(!QApplication::activeModalWidget());
 }
 
-// A level solved with a hint shows whole with its record; an unsolved one
-// only its fixed tiles; typing a number and Enter plays that level as the
-// selector does, and the solve is in the file for the next start.
+// A level solved with a hint shows with its record; typing a number and
+// Enter plays that level, and the solve is in the file for the next start. The
+// unsolved-only choice is kept; a hidden level typed shows, and the summary
+// says so. Closed, no item stays focused. Zoomed it opens larger; dragged
+// larger, its pictures grow.
 void DialogTest::levelBrowserShowsRecordsAndPlaysTheLevelTyped() {
     uitest::Game g;
     g.Start(30, FittingRecord());
@@ -338,20 +351,17 @@ void DialogTest::levelBrowserShowsRecordsAndPlaysTheLevelTyped() {
     uitest::Answer({"Btn0101"});
     g.ClickCell(1, 0);
     QTRY_VERIFY(g.State().IsLevelSolved(1));
-    const QString seen = QStringLiteral("Level 1, solved: 1 swap, hint %1, 0:0").arg(hintCount);
+    const QString seen =
+        QStringLiteral("Level 1, solved, difficulty 1 of 5: 1 swap, hint %1, 0:0").arg(hintCount);
     QString text1, text2, shownFirst;
-    QImage solved, unsolved;
     int shown = 0;
+    QSize at100;
     WhenModal([&](QWidget* w) {
         auto* view = w->findChild<QListView*>("levels");
         QCOMPARE(view->currentIndex().row(), 0);
         text1 = view->model()->index(0, 0).data(Qt::AccessibleTextRole).toString();
         text2 = view->model()->index(1, 0).data(Qt::AccessibleTextRole).toString();
-        zt::LevelPictures pictures;
-        pictures.SetTiles(zt::TestSeam::Pictures(f));
-        solved = pictures.Picture(1, FittingRecord(), true);
-        unsolved = pictures.Picture(2, FittingRecord(), false);
-        QCOMPARE(unsolved, pictures.Picture(3, zt::LevelRecord{}, true));
+        at100 = w->size();
         w->findChild<QCheckBox*>("unsolvedOnly")->setChecked(true);
         shown = view->model()->rowCount();
         shownFirst = view->currentIndex().data().toString();
@@ -360,19 +370,114 @@ void DialogTest::levelBrowserShowsRecordsAndPlaysTheLevelTyped() {
     });
     QTest::mouseClick(Controls(f).levelbox, Qt::LeftButton);
     QVERIFY2(text1.startsWith(seen) && text1.endsWith(", with hints"), qPrintable(text1));
-    QCOMPARE(text2, QStringLiteral("Level 2, unsolved"));
-    QVERIFY(solved != unsolved);
+    QCOMPARE(text2, QStringLiteral("Level 2, unsolved, difficulty 1 of 5"));
     QCOMPARE(shown, 29);
     QCOMPARE(shownFirst, QStringLiteral("2"));
     QCOMPARE(g.State().currentLevel(), 25);
     QCOMPARE(Controls(f).levelscroll->value(), 25);
+    QVERIFY(g.Store().ReadFlag("browser", "unsolved", false));
     // Ctrl+L opens it too; Escape closes it and plays nothing.
-    WhenModal([](QWidget* w) { QTest::keyClick(w->focusWidget(), Qt::Key_Escape); });
+    f.SetZoom(200); // or the largest the screen takes
+    const qreal larger = 0.8 * f.Zoom() / 100;
+    QVERIFY(larger > 1);
+    f.activateWindow();
+    QTRY_VERIFY(QApplication::activeWindow() == &f);
+    QString current, summary;
+    QSize zoomed;
+    int wider = 0, grid = 0;
+    WhenModal([&](QWidget* w) {
+        auto* view = w->findChild<QListView*>("levels");
+        QTest::keyClicks(view, "1");
+        current = view->currentIndex().data().toString();
+        summary = w->findChild<QLabel*>("summary")->text();
+        zoomed = w->size();
+        grid = view->gridSize().width();
+        w->resize(w->size() * 2);
+        QTest::qWaitFor([&] { return (wider = view->gridSize().width()) > grid; });
+        QTest::keyClick(w->focusWidget(), Qt::Key_Escape);
+    });
     QTest::keyClick(&f, Qt::Key_L, Qt::ControlModifier);
     QCOMPARE(g.State().currentLevel(), 25);
-    zt::Records next(zt::Records::DefaultPath());
-    QCOMPARE(next.Open(), zt::Records::Opened::Read);
-    QCOMPARE(next.Best(1)->hintCount, hintCount);
+    QCOMPARE(current, QStringLiteral("1"));
+    QVERIFY(summary.endsWith("\nLevel 1 is solved: shown as typed, though only unsolved levels "
+                             "are listed."));
+    QVERIFY(zoomed.width() >= at100.width() * larger && zoomed.height() >= at100.height() * larger);
+    QVERIFY(wider > grid);
+    auto* list = QAccessible::queryAccessibleInterface(f.findChild<QListView*>("levels"));
+    QCOMPARE(list->text(QAccessible::Name), QStringLiteral("Levels"));
+    for (int i = 0; i < list->childCount(); ++i)
+        QVERIFY(!list->child(i)->state().focused);
+    zt::TCKIniCtrl store;
+    zt::Records records(zt::Records::DefaultPath());
+    QVERIFY(zt::LevelBrowser(g.State(), records, {}, &store, nullptr)
+                .findChild<QCheckBox*>("unsolvedOnly")->isChecked());
+    QCOMPARE(records.Open(), zt::Records::Opened::Read);
+    QCOMPARE(records.Best(1)->hintCount, hintCount);
+}
+
+// A picture follows the game in play, not the records (still shown): whole
+// when solved, else as dealt, fixed tiles in place, the same at every opening.
+void DialogTest::levelPictureFollowsTheProgressInPlay_data() {
+    QTest::addColumn<zt::LevelRecord>("record");
+    QTest::addColumn<bool>("solvedInPlay");
+    QTest::addColumn<bool>("inRecords");
+    zt::LevelRecord fixed = FittingRecord();
+    fixed[zt::CellIndex(8, 6)] = 179;
+    fixed[zt::CellIndex(4, 3)] = 120;
+    QTest::newRow("solved in play") << FittingRecord() << true << true;
+    QTest::newRow("unsolved, no fixed tiles") << FittingRecord() << false << false;
+    QTest::newRow("unsolved, fixed tiles") << fixed << false << false;
+    QTest::newRow("solved in the records only") << FittingRecord() << false << true;
+}
+
+void DialogTest::levelPictureFollowsTheProgressInPlay() {
+    QFETCH(zt::LevelRecord, record);
+    QFETCH(bool, solvedInPlay);
+    QFETCH(bool, inRecords);
+    FakeView view;
+    zt::Game game(view);
+    game.UseLevels({record});
+    zt::GameTestAccess{game}.solvedFlags()[0] = solvedInPlay;
+    QTemporaryDir dir;
+    zt::Records records(dir.filePath("records.json"));
+    if (inRecords)
+        records.Note(1, {3, 3, 1000, false});
+    zt::LevelListModel model(game, records);
+    model.Refresh(false);
+    const bool whole = model.index(0).data(zt::LevelListModel::WholeRole).toBool();
+    QCOMPARE(whole, solvedInPlay);
+    QCOMPARE(model.index(0).data(zt::LevelListModel::RecordRole).toString().isEmpty(), !inRecords);
+    zt::LevelPictures pictures, again;
+    pictures.SetTiles(AssetTiles());
+    again.SetTiles(AssetTiles());
+    const QImage shown = pictures.Picture(1, record, whole);
+    const QImage level = pictures.Picture(1, record, true);
+    QCOMPARE(shown == level, solvedInPlay);
+    QCOMPARE(again.Picture(1, record, whole), shown);
+    const int side = shown.width() / zt::Columns;
+    for (int i = 0; i < zt::CellCount; ++i) {
+        const QRect cell(i / zt::Rows * side, i % zt::Rows * side, side, side);
+        if (!zt::IsMovable(record[i]))
+            QCOMPARE(shown.copy(cell), level.copy(cell));
+    }
+}
+
+// At a fresh start the first levels' pictures tell them apart; none fits.
+void DialogTest::firstLevelsLookApartUnsolved() {
+    const auto file = zt::ReadLevelFile(std::string(zt::testpaths::SourceDir) + "/data/ztrn.dat");
+    zt::LevelPictures pictures;
+    pictures.SetTiles(AssetTiles());
+    QList<QImage> seen;
+    for (int n = 1; n <= 12; ++n) {
+        QVERIFY(!zt::Fits(zt::AsDealt(n, file.records.at(n - 1))));
+        QVERIFY(!seen.contains(pictures.Picture(n, file.records.at(n - 1), false)));
+        seen << pictures.Picture(n, file.records.at(n - 1), false);
+    }
+    // Two road ends the only tiles that move: a single shuffle fits every other time.
+    zt::LevelRecord two = FittingRecord();
+    std::replace(two.begin(), two.end(), std::uint8_t(0), std::uint8_t(179));
+    for (int n = 1; n <= 20; ++n)
+        QVERIFY(!zt::Fits(zt::AsDealt(n, two)));
 }
 
 // The records file of another program: the game says so once, when the
@@ -389,7 +494,7 @@ void DialogTest::damagedRecordsAreToldOnceInTheLanguage() {
     zt::Game game(view);
     game.SetLanguage(zt::Language::German);
     zt::SpeakLanguage(zt::Language::German); // as the window does on the change
-    zt::RecordKeeper keeper(&window, game, {}, {}, path);
+    zt::RecordKeeper keeper(&window, game, {}, {}, nullptr, path);
     QStringList texts;
     WhenModal([&](QWidget* w) {
         texts << static_cast<QMessageBox*>(w)->text();

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "catalogue.h"
+#include "difficultyfigure.h"
 
 namespace zt::levels {
 
@@ -27,7 +28,8 @@ LevelStats Measure(const LevelRecord& record) {
         }
     }
     s.kinds = static_cast<int>(seen.count());
-    s.figure = s.roads + 2 * s.kinds;
+    // The game shows the same figure: one computation for both.
+    s.figure = DifficultyFigure(record);
     return s;
 }
 

@@ -3,13 +3,16 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QListView>
 #include <QVBoxLayout>
 
 #include "dialogplacement.h"
+#include "layout.h"
 #include "levelmodel.h"
 #include "recordtexts.h"
+#include "settingsstore.h"
 
 namespace zt {
 
@@ -21,6 +24,7 @@ class LevelGrid : public QListView {
 public:
     explicit LevelGrid(QWidget* parent) : QListView(parent) {}
     std::function<void(int level)> goTo;
+    std::function<void()> resized;
 
     void keyboardSearch(const QString& search) override {
         if (search.size() != 1 || !search.at(0).isDigit())
@@ -32,6 +36,17 @@ public:
         goTo(typed_.right(3).toInt());
     }
 
+protected:
+    // A number typed at the last opening is not carried into this one.
+    void showEvent(QShowEvent* event) override {
+        typed_.clear();
+        QListView::showEvent(event);
+    }
+    void resizeEvent(QResizeEvent* event) override {
+        resized();
+        QListView::resizeEvent(event);
+    }
+
 private:
     QString typed_;
     QElapsedTimer typing_;
@@ -41,12 +56,17 @@ private:
 constexpr int Across = 4;
 constexpr int RowsInSight = 3;
 
+// The player's choice of unsolved levels only, for the next start too.
+const QString Section = QStringLiteral("browser");
+const QString UnsolvedKey = QStringLiteral("unsolved");
+
 } // namespace
 
 LevelBrowser::LevelBrowser(const Game& game, const Records& records,
-                           std::function<render::Pictures()> tiles, QWidget* main)
+                           std::function<render::Pictures()> tiles, TCKIniCtrl* settings,
+                           QWidget* main)
     : QDialog(main, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      game_(game), records_(records), tiles_(std::move(tiles)), main_(main) {
+      game_(game), records_(records), tiles_(std::move(tiles)), settings_(settings), main_(main), baseFont_(font()) {
     setObjectName(QStringLiteral("LevelBrowser"));
     model_ = new LevelListModel(game_, records_, this);
     summary_ = new QLabel(this);
@@ -55,6 +75,7 @@ LevelBrowser::LevelBrowser(const Game& game, const Records& records,
     unsolvedOnly_ = new QCheckBox(this);
     unsolvedOnly_->setObjectName(QStringLiteral("unsolvedOnly"));
     unsolvedOnly_->setFocusPolicy(Qt::TabFocus);
+    unsolvedOnly_->setChecked(settings_ && settings_->ReadFlag(Section, UnsolvedKey, false));
 
     auto* grid = new LevelGrid(this);
     view_ = grid;
@@ -67,18 +88,8 @@ LevelBrowser::LevelBrowser(const Game& game, const Records& records,
     view_->setSelectionMode(QAbstractItemView::SingleSelection);
     view_->setItemDelegate(new LevelDelegate(game_, pictures_, view_));
     view_->setModel(model_);
-    const QSize cell = view_->itemDelegate()->sizeHint(QStyleOptionViewItem(), {});
-    view_->setGridSize(cell);
-    view_->setMinimumSize(cell.width() * Across + view_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
-                              2 * view_->frameWidth() + 4,
-                          cell.height() * RowsInSight + 2 * view_->frameWidth());
-    grid->goTo = [this](int level) {
-        const int row = model_->RowOf(level);
-        if (row >= 0) {
-            view_->setCurrentIndex(model_->index(row));
-            view_->scrollTo(model_->index(row), QAbstractItemView::PositionAtCenter);
-        }
-    };
+    grid->goTo = [this](int level) { GoTo(level); };
+    grid->resized = [this] { FitPictures(); };
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(summary_);
@@ -86,19 +97,27 @@ LevelBrowser::LevelBrowser(const Game& game, const Records& records,
     layout->addWidget(view_, 1);
 
     connect(view_, &QAbstractItemView::activated, this, &LevelBrowser::Play);
-    connect(unsolvedOnly_, &QCheckBox::toggled, this, [this] {
+    connect(unsolvedOnly_, &QCheckBox::toggled, this, [this](bool only) {
+        if (settings_)
+            settings_->WriteFlag(Section, UnsolvedKey, only);
         const QModelIndex current = view_->currentIndex();
-        Fill(current.isValid() ? model_->LevelAt(current.row()) : game_.currentLevel());
+        const int chosen =
+            current.isValid() ? model_->LevelAt(current.row()) : game_.currentLevel();
+        shownAnyway_ = 0;
+        ShowSummary();
+        Fill(chosen);
     });
 }
 
 LevelBrowser::~LevelBrowser() = default;
 
 int LevelBrowser::Choose() {
+    ApplyScale(WindowScale());
     setWindowTitle(recordtexts::BrowserTitle());
+    view_->setAccessibleName(recordtexts::BrowserTitle());
     unsolvedOnly_->setText(recordtexts::UnsolvedOnly());
-    summary_->setText(recordtexts::Summary(game_.SolvedCount(), game_.LevelCount(),
-                                           records_.AtHintCountCount(), records_.PlayTime()));
+    shownAnyway_ = 0;
+    ShowSummary();
     pictures_.SetTiles(tiles_());
     Fill(game_.currentLevel());
     played_ = 0;
@@ -106,8 +125,58 @@ int LevelBrowser::Choose() {
     return played_;
 }
 
+void LevelBrowser::ApplyScale(qreal scale) {
+    if (scale == scaled_)
+        return;
+    scaled_ = scale;
+    setFont(ScaledFont(baseFont_, scale));
+    // The style draws the box at its own size whatever the font: it grows too.
+    const int box = style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, unsolvedOnly_);
+    unsolvedOnly_->setStyleSheet(
+        scale == 1 ? QString()
+                   : QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }")
+                         .arg(qRound(box * scale)));
+    const QSize smallest = ItemSize(0);
+    view_->setMinimumSize(smallest.width() * Across +
+                              view_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                              2 * view_->frameWidth() + 4,
+                          smallest.height() * RowsInSight + 2 * view_->frameWidth());
+    UsePictureSize(0);
+    // Opens at its smallest for the scale; a size the player gave it stays
+    // while the scale does.
+    adjustSize();
+    resize(minimumSizeHint());
+}
+
+QSize LevelBrowser::ItemSize(int size) const {
+    const int side = LevelPictures::Side(size, scaled_);
+    return LevelDelegate::ItemSize(view_->fontMetrics(), {Columns * side, Rows * side});
+}
+
+void LevelBrowser::FitPictures() {
+    if (scaled_ == 0)
+        return;
+    // The room across as the smallest size reckons it, scroll bar or not:
+    // the pictures do not change size as a scroll bar comes and goes.
+    const int room = view_->width() - view_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) -
+                     2 * view_->frameWidth() - 4;
+    int size = 0;
+    while (size + 1 < LevelPictures::SizeCount && ItemSize(size + 1).width() * Across <= room)
+        ++size;
+    if (size != size_)
+        UsePictureSize(size);
+}
+
+void LevelBrowser::UsePictureSize(int size) {
+    size_ = size;
+    pictures_.SetSide(LevelPictures::Side(size, scaled_));
+    view_->setGridSize(ItemSize(size));
+    if (view_->currentIndex().isValid())
+        view_->scrollTo(view_->currentIndex(), QAbstractItemView::PositionAtCenter);
+}
+
 void LevelBrowser::Fill(int chosen) {
-    model_->Refresh(unsolvedOnly_->isChecked());
+    model_->Refresh(unsolvedOnly_->isChecked(), shownAnyway_);
     int row = model_->RowOf(chosen);
     if (row < 0) {
         // The first shown after it, or the last.
@@ -118,6 +187,28 @@ void LevelBrowser::Fill(int chosen) {
         view_->setCurrentIndex(model_->index(row));
         view_->scrollTo(model_->index(row), QAbstractItemView::PositionAtCenter);
     }
+}
+
+void LevelBrowser::GoTo(int level) {
+    if (level < 1 || level > game_.LevelCount())
+        return;
+    const int hidden = unsolvedOnly_->isChecked() && game_.IsLevelSolved(level) ? level : 0;
+    if (hidden != shownAnyway_) {
+        shownAnyway_ = hidden;
+        ShowSummary();
+        model_->Refresh(unsolvedOnly_->isChecked(), shownAnyway_);
+    }
+    const QModelIndex index = model_->index(model_->RowOf(level));
+    view_->setCurrentIndex(index);
+    view_->scrollTo(index, QAbstractItemView::PositionAtCenter);
+}
+
+void LevelBrowser::ShowSummary() {
+    QString text = recordtexts::Summary(game_.SolvedCount(), game_.LevelCount(),
+                                        records_.AtHintCountCount(), records_.PlayTime());
+    if (shownAnyway_)
+        text += QLatin1Char('\n') + recordtexts::ShownAnyway(shownAnyway_);
+    summary_->setText(text);
 }
 
 void LevelBrowser::Play(const QModelIndex& index) {
@@ -133,6 +224,13 @@ void LevelBrowser::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // Only now is the grid laid out at its size.
     view_->scrollTo(view_->currentIndex(), QAbstractItemView::PositionAtCenter);
+}
+
+void LevelBrowser::hideEvent(QHideEvent* event) {
+    // A screen reader reads the current item as focused: closed, the
+    // browser leaves none behind. The next opening chooses one again.
+    view_->selectionModel()->clearCurrentIndex();
+    QDialog::hideEvent(event);
 }
 
 } // namespace zt

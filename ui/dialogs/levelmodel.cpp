@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPainter>
 
+#include "difficultyfigure.h"
 #include "recordtexts.h"
 
 namespace zt {
@@ -12,17 +13,23 @@ namespace {
 constexpr int Margin = 4;
 constexpr QChar SolvedMark = u'\u2713';  // check mark
 constexpr QChar AtHintMark = u'\u2605';  // star
+constexpr QChar FullMark = u'\u25cf';    // black circle
+constexpr QChar EmptyMark = u'\u25cb';   // white circle
+
+int Marks(const LevelRecord& record) {
+    return DifficultyMarks(DifficultyFigure(record));
+}
 
 } // namespace
 
 LevelListModel::LevelListModel(const Game& game, const Records& records, QObject* parent)
     : QAbstractListModel(parent), game_(game), records_(records) {}
 
-void LevelListModel::Refresh(bool unsolvedOnly) {
+void LevelListModel::Refresh(bool unsolvedOnly, int also) {
     beginResetModel();
     levels_.clear();
     for (int n = 1; n <= game_.LevelCount(); ++n) {
-        if (!unsolvedOnly || !game_.IsLevelSolved(n))
+        if (!unsolvedOnly || !game_.IsLevelSolved(n) || n == also)
             levels_.push_back(n);
     }
     endResetModel();
@@ -48,14 +55,17 @@ QVariant LevelListModel::data(const QModelIndex& index, int role) const {
         return QString::number(level);
     case Qt::AccessibleTextRole:
     case Qt::ToolTipRole:
-        return recordtexts::LevelText(level, solved, best);
+        return recordtexts::LevelText(level, solved, Marks(game_.Record(level)), best);
     case LevelRole:
         return level;
     case SolvedRole:
         return solved;
     case WholeRole:
-        // A level solved once, even in a game since begun anew, has been seen.
-        return solved || best.has_value();
+        // Only the game in play counts: the records also keep the solves of
+        // games begun anew since, and a fresh game hides those again.
+        return solved;
+    case MarksRole:
+        return Marks(game_.Record(level));
     case RecordRole:
         return best ? recordtexts::SolveLine(*best) : QString();
     case AtHintRole:
@@ -67,9 +77,16 @@ QVariant LevelListModel::data(const QModelIndex& index, int role) const {
     }
 }
 
+QSize LevelDelegate::ItemSize(const QFontMetrics& fm, QSize picture) {
+    // Room beside the picture for the title line at its longest.
+    const QString widest = QStringLiteral("500 ") + SolvedMark + QStringLiteral(" ") + AtHintMark +
+                           QStringLiteral("  ") + QString(MostDifficultyMarks, FullMark);
+    return {std::max(picture.width(), fm.horizontalAdvance(widest)) + 2 * Margin + 2 * fm.height(),
+            picture.height() + 3 * fm.height() + 2 * Margin};
+}
+
 QSize LevelDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
-    const QSize picture = LevelPictures::Size();
-    return {picture.width() + 44, picture.height() + 3 * option.fontMetrics.height() + 2 * Margin};
+    return ItemSize(option.fontMetrics, pictures_.Size());
 }
 
 void LevelDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -81,7 +98,7 @@ void LevelDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
 
     const int level = index.data(LevelListModel::LevelRole).toInt();
     const QRect box = option.rect.adjusted(Margin, Margin, -Margin, -Margin);
-    const QSize size = LevelPictures::Size();
+    const QSize size = pictures_.Size();
     const QRect picture(box.left() + (box.width() - size.width()) / 2, box.top(), size.width(),
                         size.height());
     pictures_.SetRatio(painter->device()->devicePixelRatioF());
@@ -98,6 +115,9 @@ void LevelDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
         title += QStringLiteral(" ") + SolvedMark;
     if (index.data(LevelListModel::AtHintRole).toBool())
         title += QStringLiteral(" ") + AtHintMark;
+    const int marks = index.data(LevelListModel::MarksRole).toInt();
+    title += QStringLiteral("  ") + QString(marks, FullMark) +
+             QString(MostDifficultyMarks - marks, EmptyMark);
     painter->drawText(text, Qt::AlignHCenter | Qt::AlignVCenter, title);
     QFont small = painter->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);

@@ -13,9 +13,10 @@ namespace zt {
 
 RecordKeeper::RecordKeeper(QWidget* window, const Game& game,
                            std::function<render::Pictures()> tiles,
-                           std::function<void(int)> play, const QString& path)
-    : window_(window), game_(game), tiles_(std::move(tiles)),
-      play_(std::move(play)), records_(path) {
+                           std::function<void(int)> play, TCKIniCtrl* settings,
+                           const QString& path)
+    : window_(window), game_(game), tiles_(std::move(tiles)), play_(std::move(play)),
+      settings_(settings), records_(path) {
     opened_ = records_.Open();
     saving_ = opened_ != Records::Opened::Unusable;
     window_->installEventFilter(this);
@@ -82,7 +83,7 @@ void RecordKeeper::OpenBrowser() {
     if (game_.LevelCount() == 0)
         return;
     if (!browser_)
-        browser_ = std::make_unique<LevelBrowser>(game_, records_, tiles_, window_);
+        browser_ = std::make_unique<LevelBrowser>(game_, records_, tiles_, settings_, window_);
     if (const int level = browser_->Choose())
         play_(level);
 }

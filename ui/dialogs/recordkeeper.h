@@ -17,6 +17,7 @@ class QWidget;
 namespace zt {
 
 class LevelBrowser;
+class TCKIniCtrl;
 
 class RecordKeeper : public QObject {
     Q_OBJECT
@@ -24,9 +25,11 @@ class RecordKeeper : public QObject {
 
 public:
     // window: the main window, whose activity is timed. play: what moving
-    // the level selector to a level does.
+    // the level selector to a level does. settings: the store, where the
+    // level browser keeps its choice.
     RecordKeeper(QWidget* window, const Game& game, std::function<render::Pictures()> tiles,
-                 std::function<void(int level)> play, const QString& path = Records::DefaultPath());
+                 std::function<void(int level)> play, TCKIniCtrl* settings = nullptr,
+                 const QString& path = Records::DefaultPath());
     // Keeps the time played of the last deal.
     ~RecordKeeper() override;
 
@@ -55,6 +58,7 @@ private:
     const Game& game_;
     std::function<render::Pictures()> tiles_;
     std::function<void(int)> play_;
+    TCKIniCtrl* settings_;
     Records records_;
     Records::Opened opened_;
     bool saving_ = true;   // false when the file could not even be set aside

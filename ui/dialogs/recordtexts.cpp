@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include "difficultyfigure.h"
+
 namespace zt::recordtexts {
 
 QString Duration(qint64 ms) {
@@ -34,10 +36,14 @@ QString Mark(const Solve& solve) {
                : QString();
 }
 
-QString LevelText(int level, bool solved, const std::optional<Solve>& best) {
+QString LevelText(int level, bool solved, int marks, const std::optional<Solve>& best) {
     QString text = (solved ? QCoreApplication::translate("zt::RecordTexts", "Level %1, solved")
                            : QCoreApplication::translate("zt::RecordTexts", "Level %1, unsolved"))
                        .arg(level);
+    text += QStringLiteral(", ") +
+            QCoreApplication::translate("zt::RecordTexts", "difficulty %1 of %2")
+                .arg(marks)
+                .arg(MostDifficultyMarks);
     if (best) {
         text += QStringLiteral(": ") + SolveLine(*best);
         const QString mark = Mark(*best);
@@ -63,6 +69,13 @@ QString BrowserTitle() {
 
 QString UnsolvedOnly() {
     return QCoreApplication::translate("zt::RecordTexts", "Only &unsolved levels");
+}
+
+QString ShownAnyway(int level) {
+    return QCoreApplication::translate("zt::RecordTexts",
+                                       "Level %1 is solved: shown as typed, though only "
+                                       "unsolved levels are listed.")
+        .arg(level);
 }
 
 QString BrowserKey() {

@@ -132,7 +132,7 @@ bool TMainForm::FormCreate() {
     // Before the first deal, which it times.
     records_ = std::make_unique<RecordKeeper>(
         this, game_, [this] { return pictures_; },
-        [this](int level) { levelscroll->setValue(level); });
+        [this](int level) { levelscroll->setValue(level); }, &ini_);
     SetSelectorRange(game_.LevelCount());
     Apply(game_.StartUp(storedLevel));
     actions_[SoundCommand]->setChecked(ini_.ReadFlag(Common, QStringLiteral("sound"), true));
