@@ -225,9 +225,9 @@ void PlayTest::rimCountsAndOffersTheCommands() {
     auto& f = g.Form();
     g.Show();
     Controls(f).Timer->stop();
-    auto* count = Controls(f).box->findChild<QLabel*>("SwapCount");
+    auto* count = f.findChild<QLabel*>("SwapCount");
     const auto button = [&](const char* name) {
-        return Controls(f).box->findChild<QToolButton*>(name);
+        return f.findChild<QToolButton*>(name);
     };
     QVERIFY(count->text().startsWith("Swaps 0 \u00b7 par "));
     QCOMPARE(count->accessibleName(), count->text());

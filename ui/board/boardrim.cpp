@@ -35,9 +35,11 @@ QString Clock(qint64 ms) {
 
 } // namespace
 
-BoardRim::BoardRim(QWidget* board, Layout& layout) : QWidget(board), count_(new QLabel(board)) {
+BoardRim::BoardRim(QWidget* window, int boardTop, Layout& layout)
+    : QWidget(window), count_(new QLabel(this)) {
     setObjectName(QStringLiteral("BoardRim"));
-    hide(); // the parts stand on the board themselves; this only owns their words
+    // See-through: the board's granite shows between the parts.
+    layout.Place(this, {0, boardTop + RimTop, render::BoxWidth, RimHeight});
     count_->setObjectName(QStringLiteral("SwapCount"));
     count_->setFont(SansFont(11, true));
     // Light on the granite.
@@ -46,17 +48,17 @@ BoardRim::BoardRim(QWidget* board, Layout& layout) : QWidget(board), count_(new 
     count_->setPalette(colours);
     count_->setAttribute(Qt::WA_TransparentForMouseEvents);
     count_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    layout.Place(count_, {render::BoardLeft + 2, RimTop, 240, RimHeight});
+    layout.Place(count_, {render::BoardLeft + 2, 0, 240, RimHeight});
     layout.KeepFont(count_);
     for (int i = 0; i < ButtonCount; ++i) {
-        auto* b = new QToolButton(board);
+        auto* b = new QToolButton(this);
         static const char* const objectNames[] = {"UndoBtn",    "RedoBtn",    "HintBtn",
                                                   "LevelsBtn", "ZoomOutBtn", "ZoomInBtn"};
         b->setObjectName(QString::fromLatin1(objectNames[i]));
         b->setAutoRaise(true);
         b->setFocusPolicy(Qt::NoFocus); // as the tool bar's: each has its key
         const int left = BoardRight - (ButtonCount - i) * (ButtonSize + 2);
-        layout.Place(b, {left, RimTop, ButtonSize, ButtonSize}, {16, 16});
+        layout.Place(b, {left, 0, ButtonSize, ButtonSize}, {16, 16});
         buttons_[i] = b;
     }
 }

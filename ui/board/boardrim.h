@@ -20,9 +20,10 @@ class BoardRim : public QWidget {
 public:
     enum Button { Undo, Redo, Hint, AllLevels, ZoomOut, ZoomIn, ButtonCount };
 
-    // board: the widget whose rim it stands on; layout: where its parts are
-    // kept at 100 %, in the board's coordinates.
-    BoardRim(QWidget* board, Layout& layout);
+    // window: where it stands, over the board's rim (not in the board, whose
+    // screen reader sees only its cells); boardTop: the board's top in the
+    // window at 100 %; layout: where its parts are kept at 100 %.
+    BoardRim(QWidget* window, int boardTop, Layout& layout);
 
     // The buttons show these actions, in the order of Button.
     void ShowActions(const std::array<QAction*, ButtonCount>& actions);

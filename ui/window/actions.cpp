@@ -174,7 +174,7 @@ void TMainForm::DescribeActions() {
 }
 
 void TMainForm::BuildRim() {
-    rim_ = new BoardRim(box, layout_);
+    rim_ = new BoardRim(this, box->y(), layout_);
     rim_->ShowActions({actions_[UndoCommand], actions_[RedoCommand], actions_[HintCommand],
                        actions_[BrowseCommand], actions_[ZoomOutCommand], actions_[ZoomInCommand]});
 }

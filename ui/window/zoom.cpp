@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "boardrim.h"
 #include "fonts.h"
 #include "framing.h"
 #include "mainform.h"
@@ -141,6 +142,8 @@ void TMainForm::LayOut() {
     levelbox->SetZoom(scale);
     layout_.Apply(scale);
     ToolPanel->move(ToolPanel->pos() + at);
+    rim_->move(rim_->pos() + at);
+    rim_->raise();
     levellabel->setFont(SansFont(Scaled(12, scale)));
     box->SetZoom(scale);
     box->move(at.x(), at.y() + ToolPanel->height());
