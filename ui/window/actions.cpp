@@ -140,15 +140,14 @@ void TMainForm::BuildActions() {
         actions_[row.command] = action;
     }
 
-    // Tab leads from the selector to the board, then to the two buttons whose
-    // commands a keyboard player may not know the keys of, and back. A click
-    // does not take the focus, so the mouse player's selector keys stay where
-    // they were.
+    // Tab leads from the selector to the board, then round to the tool bar's
+    // first control that takes it, the two buttons whose commands a keyboard
+    // player may not know the keys of, and back. A click does not take the
+    // focus, so the mouse player's selector keys stay where they were.
     box->setFocusPolicy(Qt::TabFocus);
     sDownBtn->setFocusPolicy(Qt::TabFocus);
     sUpBtn->setFocusPolicy(Qt::TabFocus);
     setTabOrder(levelscroll, box);
-    setTabOrder(box, sDownBtn);
     setTabOrder(sDownBtn, sUpBtn);
     box->installEventFilter(this);
 
