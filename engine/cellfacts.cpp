@@ -12,7 +12,20 @@ namespace zt {
 
 namespace {
 
+// The movable road pieces by their edges, but for the few the edges cannot
+// tell apart: the garage bays have the edges of the wide street ends (59 to
+// 62), the roundabout those of the street crossing (3).
+constexpr int FirstGarage = 38;
+constexpr int LastGarage = 41;
+constexpr int RoundaboutTile = 58;
+
 TileKind RoadKind(int t) {
+    if (t >= FirstGarage && t <= LastGarage) {
+        return TileKind::Garage;
+    }
+    if (t == RoundaboutTile) {
+        return TileKind::Roundabout;
+    }
     int arms = 0;
     bool raised = false;
     bool street = false;
@@ -22,12 +35,11 @@ TileKind RoadKind(int t) {
         raised |= e == Raised;
         street |= e == Street;
     }
-    // A raised road across one way and another road the other passes over it.
-    const auto across = Edge(t, Right);
-    const auto upDown = Edge(t, Top);
-    if (arms == 4 && across == Edge(t, Left) && upDown == Edge(t, Bottom) && across != upDown &&
-        (across == Raised || upDown == Raised)) {
-        return TileKind::Bridge;
+    // One road across and one up and down, whether one passes over the other
+    // or they meet: a raised road over a street is a crossing that moves, a
+    // bridge is scenery that never does.
+    if (arms == 4 && Edge(t, Right) == Edge(t, Left) && Edge(t, Top) == Edge(t, Bottom)) {
+        return TileKind::Crossing;
     }
     if (arms >= 3) {
         return TileKind::Junction;
@@ -75,11 +87,12 @@ TileKind KindOf(int t) {
     case Scenery::RoadOverRailway:
         return TileKind::Bridge;
     case Scenery::Causeway:
-        return TileKind::Raised;
+        return TileKind::Causeway;
     case Scenery::ShoreStreet:
         return TileKind::Street;
-    case Scenery::Railway:
     case Scenery::LevelCrossing:
+        return TileKind::LevelCrossing;
+    case Scenery::Railway:
     case Scenery::RailwayBridge:
         return TileKind::Railway;
     case Scenery::Grass:
@@ -119,10 +132,20 @@ const char* KindWord(TileKind kind) {
         return QT_TRANSLATE_NOOP("CellWords", "raised road");
     case TileKind::Small:
         return QT_TRANSLATE_NOOP("CellWords", "small road");
+    case TileKind::Garage:
+        return QT_TRANSLATE_NOOP("CellWords", "garage");
+    case TileKind::Crossing:
+        return QT_TRANSLATE_NOOP("CellWords", "crossing");
+    case TileKind::Roundabout:
+        return QT_TRANSLATE_NOOP("CellWords", "roundabout");
     case TileKind::Junction:
         return QT_TRANSLATE_NOOP("CellWords", "junction");
     case TileKind::Bridge:
         return QT_TRANSLATE_NOOP("CellWords", "bridge");
+    case TileKind::Causeway:
+        return QT_TRANSLATE_NOOP("CellWords", "causeway");
+    case TileKind::LevelCrossing:
+        return QT_TRANSLATE_NOOP("CellWords", "level crossing");
     case TileKind::Water:
         return QT_TRANSLATE_NOOP("CellWords", "water");
     case TileKind::Railway:

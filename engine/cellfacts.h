@@ -13,15 +13,20 @@
 
 namespace zt {
 
-// The kind of tile, as it looks from above.
+// The kind of tile, as the game's rules name it and as it looks from above.
 enum class TileKind : std::uint8_t {
     Street,
-    Raised,   // a raised road, ramps onto one included
-    Small,    // a small road
-    Junction, // three or four arms
-    Bridge,   // a road over water or a railway
+    Raised,     // a raised road, ramps onto one included
+    Small,      // a small road
+    Garage,     // a street's dead end into a garage bay
+    Crossing,   // two roads straight across each other, over or on the level
+    Roundabout,
+    Junction,   // three or four arms that are not two roads across
+    Bridge,     // a road over water or a railway: never moves
+    Causeway,   // a raised road on a dam across a lake
+    LevelCrossing,
     Water,
-    Railway,
+    Railway,    // railway bridges too
     Building,
     Grass, // open ground, parks and gardens too
 };

@@ -12,16 +12,28 @@
         <translation>Zeile %1</translation>
     </message>
     <message>
-        <source>%1 and %2 changed places</source>
-        <translation>%1 und %2 haben die Plätze getauscht</translation>
-    </message>
-    <message>
         <source>solved</source>
         <translation>gelöst</translation>
     </message>
     <message>
         <source>hint: column %1, row %2, %3</source>
         <translation>Tipp: Spalte %1, Zeile %2, %3</translation>
+    </message>
+    <message>
+        <source>%1 at column %2, row %3 and %4 at column %5, row %6 changed places</source>
+        <translation>%1 in Spalte %2, Zeile %3 und %4 in Spalte %5, Zeile %6 haben die Plätze getauscht</translation>
+    </message>
+    <message>
+        <source>Level %1, solved</source>
+        <translation>Stufe %1, gelöst</translation>
+    </message>
+    <message>
+        <source>Level %1, solved before</source>
+        <translation>Stufe %1, schon gelöst</translation>
+    </message>
+    <message>
+        <source>Level %1, unsolved</source>
+        <translation>Stufe %1, ungelöst</translation>
     </message>
 </context>
 <context>
@@ -56,7 +68,7 @@
     </message>
     <message>
         <source>junction</source>
-        <translation>Kreuzung</translation>
+        <translation>Abzweigung</translation>
     </message>
     <message>
         <source>bridge</source>
@@ -98,6 +110,26 @@
         <source>marked</source>
         <translation>markiert</translation>
     </message>
+    <message>
+        <source>garage</source>
+        <translation>Garage</translation>
+    </message>
+    <message>
+        <source>crossing</source>
+        <translation>Kreuzung</translation>
+    </message>
+    <message>
+        <source>roundabout</source>
+        <translation>Kreisverkehr</translation>
+    </message>
+    <message>
+        <source>causeway</source>
+        <translation>Damm</translation>
+    </message>
+    <message>
+        <source>level crossing</source>
+        <translation>Bahnübergang</translation>
+    </message>
 </context>
 <context>
     <name>QShortcut</name>
@@ -108,6 +140,14 @@
     <message>
         <source>Shift</source>
         <translation>Umschalt</translation>
+    </message>
+    <message>
+        <source>PgUp</source>
+        <translation>Bild auf</translation>
+    </message>
+    <message>
+        <source>PgDown</source>
+        <translation>Bild ab</translation>
     </message>
 </context>
 <context>

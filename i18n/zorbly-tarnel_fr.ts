@@ -12,15 +12,27 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 and %2 changed places</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>solved</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>hint: column %1, row %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 at column %2, row %3 and %4 at column %5, row %6 changed places</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level %1, solved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level %1, solved before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level %1, unsolved</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -98,6 +110,26 @@
         <source>marked</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>garage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>crossing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>roundabout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>causeway</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>level crossing</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QShortcut</name>
@@ -107,6 +139,14 @@
     </message>
     <message>
         <source>Shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PgUp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PgDown</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -3,8 +3,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <new>
 #include <set>
 #include <sstream>
@@ -268,7 +270,7 @@ private slots:
             << "raised road, top street meets, bottom raised road open, movable";
         QTest::newRow("raised road over a street")
             << QList<int>{4, 3, 15, 5, 3, 13} << false
-            << "bridge, top street open, right raised road meets, bottom street open, "
+            << "crossing, top street open, right raised road meets, bottom street open, "
                "left raised road open, movable";
         QTest::newRow("junction") << QList<int>{4, 3, 63} << false
                                   << "junction, top street open, right street open, left street open, movable";
@@ -295,6 +297,26 @@ private slots:
                      FactsOf(b, cell, marked ? std::optional(cell) : std::optional(Cell{0, 0})),
                      english)),
                  words);
+    }
+
+    // Every tile's kind as the game's rules name it, forty tiles a line; a
+    // capital letter for a tile that moves.
+    void cellKindsFollowTheRules() {
+        const std::map<char, QString> kinds{{'g', "grass"}, {'s', "street"}, {'r', "raised road"},
+            {'m', "small road"}, {'c', "crossing"}, {'a', "garage"}, {'j', "junction"},
+            {'o', "roundabout"}, {'b', "building"}, {'d', "bridge"}, {'w', "water"},
+            {'y', "causeway"}, {'l', "level crossing"}, {'t', "railway"}};
+        const std::string tiles = "GSSCSSSSRRRRRRCCCRRRRRRRRRRRRMMCCCMMMMAA"  // 0
+                                  "AAJJJJCCCCJJJJJJJJOSSSSJJJJJJJJJJJJJJJJJ"  // 40
+                                  "JJJJJJJJJJJbbbddddwwbbbbbbbyyywbbbwwwwww"  // 80
+                                  "bbbbbbbyyywwwwwwwwwwbbbbbbbbbbwwwwwwwwww"  // 120
+                                  "bbbbbbgwddddbbbbttwgbbbbbbssssllttlltttt"; // 160
+        for (int t = 0; t < TileCount; ++t) {
+            const CellFacts facts = FactsOf(Board{std::uint8_t(t)}, {0, 0}, std::nullopt);
+            QCOMPARE(QString::number(t) + KindWord(facts.kind) + (facts.movable ? " moves" : ""),
+                     QString::number(t) + kinds.at(char(std::tolower(tiles[t]))) +
+                         (std::isupper(tiles[t]) ? " moves" : ""));
+        }
     }
 
     void moves() {

@@ -117,9 +117,12 @@ void KeyboardTest::frameIsDrawnOnlyWhileTheBoardHasTheFocus() {
     QCOMPARE(zt::TestSeam::FocusFrameCell(f), QPoint(0, 0));
     CheckFrameOn(plain, Controls(f).box->Image(), {0, 0});
 
-    // Tab again: back to the selector, and no frame anywhere.
-    QTest::keyClick(Controls(f).box, Qt::Key_Tab);
-    QVERIFY(Controls(f).levelscroll->hasFocus());
+    // Tab again: the unsolved-level buttons, back to the selector, and no frame anywhere.
+    const auto c = Controls(f);
+    for (QWidget* next : std::initializer_list<QWidget*>{c.sDownBtn, c.sUpBtn, c.levelscroll}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY2(next->hasFocus(), qPrintable(FocusOwner()));
+    }
     QCOMPARE(Controls(f).box->Image(), plain);
     QTest::keyClick(Controls(f).levelscroll, Qt::Key_Right); // the selector's keys as before
     QCOMPARE(s.currentLevel(), 2);
@@ -155,7 +158,7 @@ void KeyboardTest::spaceAndEnterMoveAsAClickDoes() {
     WhenModal([](QWidget* w) { uitest::PageButton(w, 1, 1)->click(); });
     QTest::keyClick(Controls(f).box, Qt::Key_Enter);
     QVERIFY(s.levelSolved());
-    QCOMPARE(Text(Controls(f).box, QAccessible::Description), QStringLiteral("Level 1: solved"));
+    QCOMPARE(Text(Controls(f).box, QAccessible::Description), QStringLiteral("Level 1, solved"));
 
     // A new deal: the frame starts again on the marked cell.
     Activate(f);
@@ -163,6 +166,8 @@ void KeyboardTest::spaceAndEnterMoveAsAClickDoes() {
     QTest::keyClick(Controls(f).box, Qt::Key_R, Qt::ControlModifier); // solved: no question
     QTRY_VERIFY(!s.levelSolved());
     QCOMPARE(zt::TestSeam::FocusFrameCell(f), QPoint(s.selCol(), s.selRow()));
+    QCOMPARE(Text(Controls(f).box, QAccessible::Description),
+             QStringLiteral("Level 1, solved before"));
 }
 
 void KeyboardTest::hintIsLitAtOnceAndBlinksUntilAClick() {
@@ -259,7 +264,7 @@ void KeyboardTest::screenReaderNamesFollowTheLanguage_data() {
                                             "a glance",
                                             "box",
                                             "Board",
-                                            "Level 1: unsolved"};
+                                            "Level 1, unsolved"};
     QTest::newRow("German") << 1
                             << QStringList{"NewGameBtn",
                                            "Ich fang ein neues Spiel an.",
@@ -275,9 +280,12 @@ void KeyboardTest::screenReaderNamesFollowTheLanguage_data() {
                                            "Stufe 1: ungelöst",
                                            "Stufe 1: ungelöst. Klick oder Strg+L: alle Stufen "
                                            "auf einen Blick",
+                                           "sUpBtn",
+                                           "nächsthöhere ungelöste Stufe",
+                                           "nächsthöhere ungelöste Stufe (Strg+Bild ab)",
                                            "box",
                                            "Spielfeld",
-                                           "Stufe 1: ungelöst"};
+                                           "Stufe 1, ungelöst"};
 }
 
 void KeyboardTest::screenReaderNamesFollowTheLanguage() {
@@ -301,8 +309,8 @@ void KeyboardTest::screenReaderNamesFollowTheLanguage() {
     // The board's description follows the level.
     QTest::keyClick(Controls(f).levelscroll, Qt::Key_Right);
     QCOMPARE(Text(Controls(f).box, QAccessible::Description), language == 1
-                                                        ? QStringLiteral("Stufe 2: ungelöst")
-                                                        : QStringLiteral("Level 2: unsolved"));
+                                                        ? QStringLiteral("Stufe 2, ungelöst")
+                                                        : QStringLiteral("Level 2, unsolved"));
 
     // The dialogs read out their question and their answers, as shown.
     QString question, shown;

@@ -1,10 +1,12 @@
 #!/usr/bin/python3
 """The board read over the desktop's accessibility bus as a screen reader
 reads it: a table of 9 x 7 named cells, the focus on the framed cell, the
-names after a swap, and the hints followed until "solved" is said.
+names after a swap and where it went, the hints followed until "solved" is
+said, the next deal of the level, and the unsolved-level buttons' keys.
 Run on an X server of its own under a window manager and a session bus;
 argument: the game program in the build folder."""
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -82,6 +84,11 @@ try:
     assert all(kind in seen for kind in kinds), f"level {LEVEL} shows {seen.keys()}"
     assert len({seen[kind] for kind in kinds}) == 3, seen
 
+    # The unsolved levels' buttons name their keys as the others do.
+    for name in ("Previous unsolved level", "Next unsolved level"):
+        button = pyatspi.findDescendant(board.parent, lambda a: a.name == name)
+        assert re.fullmatch(re.escape(name) + r" \(.+\)", button.description), button.description
+
     # The splash goes with Escape; Tab brings the focus and the frame to the board.
     def window(size):
         for wid in xdo("search", "--onlyvisible", "--pid", str(game.pid), "").split():
@@ -98,27 +105,34 @@ try:
     marked = wait("the framed cell has the focus after Tab", focused)[0]
     assert names()[marked].endswith(", marked"), names()[marked]
 
-    # An arrow to a movable neighbour, then Space swaps it with the marked tile.
+    # The arrows take the frame to the nearest movable tile of another kind
+    # than the marked one, so that Space must rename both cells; in another
+    # column and row where there is one, so that the words tell them apart.
+    kind = lambda name: name.split(",")[0]
     c, r = marked % 9, marked // 9
-    for key, dc, dr in (("Right", 1, 0), ("Left", -1, 0), ("Down", 0, 1), ("Up", 0, -1)):
-        near = (r + dr) * 9 + c + dc
-        if 0 <= c + dc < 9 and 0 <= r + dr < 7 and ", movable" in names()[near]:
-            break
-    else:
-        sys.exit("FAIL: the marked tile has no movable neighbour")
+    others = [i for i, name in enumerate(names())
+              if ", movable" in name and kind(name) != kind(names()[marked])]
+    assert others, f"level {LEVEL} has one kind of movable tile"
+    near = min(others, key=lambda i: (i % 9 == c or i // 9 == r,
+                                      abs(i % 9 - c) + abs(i // 9 - r)))
+    nc, nr = near % 9, near // 9
+    xdo("key", *["Right" if nc > c else "Left"] * abs(nc - c),
+        *["Down" if nr > r else "Up"] * abs(nr - r))
+    wait("the focus follows the arrows to the framed cell", lambda: focused() == [near])
     before = names()
-    xdo("key", key)
-    wait("the focus follows the arrow to the framed cell", lambda: focused() == [near])
     seen_before = len(events)
     renamed = lambda: {cells.index(src) for kind, src, _ in events[seen_before:]
                        if kind == "renamed" and src in cells}
+    said = lambda: [text for kind, src, text in events if kind == "said" and src == board]
     xdo("key", "space")
-    wait("the swapped cells are named anew", lambda: {near, marked} <= renamed()
-         and names()[near] != before[near] and names()[marked] != before[marked])
-    assert names()[near].endswith(", marked") and not names()[marked].endswith(", marked")
+    # Both cells named anew, and where each tile stood said, the marked one first.
+    wait("the swapped cells are named anew and said", lambda: {near, marked} <= renamed()
+         and kind(names()[near]) == kind(before[marked]) and said() and said()[-1].startswith(
+             f"{kind(before[marked])} at column {c + 1}, row {r + 1} and "
+             f"{kind(before[near])} at column {nc + 1}, row {nr + 1} changed places"))
+    assert names()[near].endswith(", marked") and kind(names()[marked]) == kind(before[near])
 
     # The hints lead to the solved board; the last swap says so.
-    said = lambda: [text for kind, src, text in events if kind == "said" and src == board]
     for _ in range(63):
         count = len(said())
         xdo("key", "h")
@@ -129,8 +143,14 @@ try:
             break
     else:
         sys.exit("FAIL: no swap said the level is solved")
-    wait("the won message comes with the solving swap", lambda: window("261x103"))
-    print("the board read as a table of 63 named cells; focus, swap and solving said")
+    won = wait("the won message comes with the solving swap", lambda: window("261x103"))
+    xdo("windowactivate", "--sync", won, "key", "Return")
+    wait("the won message is closed", lambda: not window("261x103"))
+    # A fresh deal of the level solved before: not solved, and nothing said yet.
+    xdo("windowfocus", "--sync", main, "key", "ctrl+r")
+    wait("a new deal reads as solved before", lambda: board.description == f"Level {LEVEL}, solved before")
+    assert not board[63].name, f"the last deal's words stay: {board[63].name}"
+    print("the board read as a table of 63 named cells; focus, swap, solving and deal said")
 finally:
     game.kill()
     os.killpg(bus.pid, signal.SIGTERM)

@@ -652,7 +652,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(sameBoard(dealt), 10000);
         keys({"ctrl+y", "ctrl+shift+z", "ctrl+y"}, frame);
         QTRY_VERIFY_WITH_TIMEOUT(sameBoard(moved), 10000);
-        keys({"Tab"}, frame);
+        keys({"shift+Tab"}, frame); // back from the previous-unsolved button
         // As many H and Space as the deal's hints have swaps left: the game
         // cannot win in more swaps than it is given.
         QStringList hintAndSwap;

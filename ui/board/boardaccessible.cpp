@@ -312,8 +312,17 @@ void BoardAccessibility::Exchanged(Cell from, Cell to, bool fits) {
             }
         }
     }
-    QString text = Said(QT_TRANSLATE_NOOP("BoardAccessibility", "%1 and %2 changed places"))
-                       .arg(KindName(to), KindName(from));
+    // Where each stood before: the marked tile first, which now stands
+    // where the second one was.
+    QString text =
+        Said(QT_TRANSLATE_NOOP("BoardAccessibility",
+                               "%1 at column %2, row %3 and %4 at column %5, row %6 changed places"))
+            .arg(KindName(to))
+            .arg(from.c + 1)
+            .arg(from.r + 1)
+            .arg(KindName(from))
+            .arg(to.c + 1)
+            .arg(to.r + 1);
     if (fits) {
         text +=
             QStringLiteral(", ") + Said(QT_TRANSLATE_NOOP("BoardAccessibility", "solved"));
@@ -322,8 +331,13 @@ void BoardAccessibility::Exchanged(Cell from, Cell to, bool fits) {
 }
 
 void BoardAccessibility::Dealt() {
+    const bool said = !announcement_.isEmpty();
+    announcement_.clear();
     if (!QAccessible::isActive()) {
         return;
+    }
+    if (said) {
+        NotificationEvents({QAccessible::NameChanged, QAccessible::ObjectHide});
     }
     for (int i = 0; i < CellCount; ++i) {
         NameChanged(CellOfChild(i));
@@ -340,12 +354,29 @@ void BoardAccessibility::Hinted(Cell cell) {
                  .arg(CellName(cell)));
 }
 
+void BoardAccessibility::DescribeLevel(int level, bool solvedBefore, bool solvedNow) {
+    const QString text =
+        (solvedNow      ? Said(QT_TRANSLATE_NOOP("BoardAccessibility", "Level %1, solved"))
+         : solvedBefore ? Said(QT_TRANSLATE_NOOP("BoardAccessibility", "Level %1, solved before"))
+                        : Said(QT_TRANSLATE_NOOP("BoardAccessibility", "Level %1, unsolved")))
+            .arg(level);
+    // Each change is announced: set only what changed, and leave a hint's
+    // description standing until the hint ends.
+    if (text != levelDescription_) {
+        levelDescription_ = text;
+        Board()->setAccessibleDescription(text);
+    }
+}
+
 void BoardAccessibility::Announce(const QString& text) {
     announcement_ = text;
     // Renamed, then hidden and shown again: a screen reader speaks a
     // notification as it comes into view, and reads its name afresh.
-    for (const auto type :
-         {QAccessible::NameChanged, QAccessible::ObjectHide, QAccessible::ObjectShow}) {
+    NotificationEvents({QAccessible::NameChanged, QAccessible::ObjectHide, QAccessible::ObjectShow});
+}
+
+void BoardAccessibility::NotificationEvents(std::initializer_list<QAccessible::Event> types) {
+    for (const auto type : types) {
         QAccessibleEvent event(Board(), type);
         event.setChild(AnnouncementIndex);
         QAccessible::updateAccessibility(&event);

@@ -11,6 +11,7 @@
 // too, for clients that read the board again.
 #pragma once
 
+#include <QAccessible>
 #include <QObject>
 #include <QRect>
 #include <QString>
@@ -47,10 +48,15 @@ public:
     void FocusEntered();
     // The marked tile went from `from` to `to`; `fits` when the board fits now.
     void Exchanged(Cell from, Cell to, bool fits);
-    // A new deal: every cell changed.
+    // A new deal: every cell changed, and what was said of the last one is gone.
     void Dealt();
     // The hint points at `cell`.
     void Hinted(Cell cell);
+
+    // The level in play, as the board's description reads it: a level solved
+    // before is dealt anew and does not fit, unlike one solved in this deal.
+    void DescribeLevel(int level, bool solvedBefore, bool solvedNow);
+    const QString& LevelDescription() const { return levelDescription_; }
 
     // A cell's name and the one word for its kind, in the player's language.
     QString CellName(Cell cell) const;
@@ -58,10 +64,12 @@ public:
 
 private:
     void Announce(const QString& text);
+    void NotificationEvents(std::initializer_list<QAccessible::Event> types);
     void NameChanged(Cell cell) const;
 
     BoardReading reading_;
     QString announcement_;
+    QString levelDescription_;
 };
 
 } // namespace zt

@@ -26,6 +26,8 @@ namespace {
 [[maybe_unused]] constexpr const char* KeyNames[] = {
     QT_TRANSLATE_NOOP("QShortcut", "Ctrl"),
     QT_TRANSLATE_NOOP("QShortcut", "Shift"),
+    QT_TRANSLATE_NOOP("QShortcut", "PgUp"),
+    QT_TRANSLATE_NOOP("QShortcut", "PgDown"),
 };
 
 // A standard key where Qt has one for the command, with the key the game
@@ -68,10 +70,12 @@ void TMainForm::BuildActions() {
         {SoundCommand, QT_TR_NOOP("I dont like the sound always."), {}, Window, SoundBtn, [] {}},
         {QuitCommand, QT_TR_NOOP("I have enough!"), Keys(K::Quit, {K(Qt::CTRL | Qt::Key_Q)}),
          Window, ExitBtn, [this] { close(); }},
-        {PreviousUnsolvedCommand, QT_TR_NOOP("Previous unsolved level"), {}, Window, sDownBtn,
+        // Ctrl with the page key that pages the selector the same way.
+        {PreviousUnsolvedCommand, QT_TR_NOOP("Previous unsolved level"),
+         {K(Qt::CTRL | Qt::Key_PageUp)}, Window, sDownBtn,
          [this] { Apply(game_.NextUnsolved(Direction::Down)); }},
-        {NextUnsolvedCommand, QT_TR_NOOP("Next unsolved level"), {}, Window, sUpBtn,
-         [this] { Apply(game_.NextUnsolved(Direction::Up)); }},
+        {NextUnsolvedCommand, QT_TR_NOOP("Next unsolved level"), {K(Qt::CTRL | Qt::Key_PageDown)},
+         Window, sUpBtn, [this] { Apply(game_.NextUnsolved(Direction::Up)); }},
         // Its text is always in the other language: it is the way out of this one.
         {LanguageCommand, nullptr, {}, Window, TongueBtn, [this] { TongueBtnClick(); }},
         {RulesCommand, QT_TR_NOOP("What's to do here?"), Keys(K::HelpContents, {K(Qt::Key_F1)}),
@@ -136,10 +140,15 @@ void TMainForm::BuildActions() {
         actions_[row.command] = action;
     }
 
-    // Tab leads from the selector to the board and back. A click does not
-    // take the focus, so the mouse player's selector keys stay where they were.
+    // Tab leads from the selector to the board, then round to the tool bar's
+    // first control that takes it, the two buttons whose commands a keyboard
+    // player may not know the keys of, and back. A click does not take the
+    // focus, so the mouse player's selector keys stay where they were.
     box->setFocusPolicy(Qt::TabFocus);
+    sDownBtn->setFocusPolicy(Qt::TabFocus);
+    sUpBtn->setFocusPolicy(Qt::TabFocus);
     setTabOrder(levelscroll, box);
+    setTabOrder(sDownBtn, sUpBtn);
     box->installEventFilter(this);
 
     hint_ = new HintBlink(this, [this](int c, int r) { RedrawCell(c, r); });
@@ -251,7 +260,7 @@ void TMainForm::ShowHint() {
 }
 
 void TMainForm::HintEnded() {
-    box->setAccessibleDescription(levelbox->accessibleDescription());
+    box->setAccessibleDescription(boardAccess_->LevelDescription());
 }
 
 void TMainForm::RedrawCell(int c, int r) {

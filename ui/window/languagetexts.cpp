@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QToolButton>
 
+#include "boardaccessible.h"
 #include "mainform.h"
 #include "paintbox.h"
 #include "recordtexts.h"
@@ -65,8 +66,9 @@ void TMainForm::DescribeLevel(const QString& hint) {
         levelbox->setAccessibleName(hint);
         levelbox->setAccessibleDescription(hint + QStringLiteral(". ") +
                                            recordtexts::BrowserKey());
-        box->setAccessibleDescription(hint);
     }
+    const int level = game_.currentLevel();
+    boardAccess_->DescribeLevel(level, game_.IsLevelSolved(level), game_.levelSolved());
 }
 
 } // namespace zt

@@ -197,6 +197,9 @@ void TMainForm::BuildToolBar() {
     levelscroll->installEventFilter(new SelectorKeys(levelscroll));
     new FocusMark(levelscroll);
     sUpBtn = SpeedButton(p, layout_, "sUpBtn", {381, 7, 16, 20}, "sup.bmp", 2, {15, 15});
+    // Tab reaches these two (actions.cpp): marked as the selector is.
+    new FocusMark(sDownBtn);
+    new FocusMark(sUpBtn);
     TongueBtn = SpeedButton(p, layout_, "TongueBtn", {400, 4, 25, 25}, "tongue.bmp", 1, {15, 15});
     RulesBtn = SpeedButton(p, layout_, "RulesBtn", {429, 4, 25, 25}, "rules.bmp", 1, {18, 18});
     InfoBtn = SpeedButton(p, layout_, "InfoBtn", {457, 4, 25, 25}, "info.bmp", 1, {18, 18});
