@@ -410,6 +410,13 @@ private slots:
         QCOMPARE(text.center(), QPoint(296, 68));
         f.activateWindow();
         QTRY_VERIFY(QApplication::activeWindow() == &f);
+        // And the rules, their letters twice as large.
+        QTest::keyClick(&f, Qt::Key_F1);
+        QTRY_VERIFY(zt::TestSeam::Help(f) && zt::TestSeam::Help(f)->isVisible());
+        QCOMPARE(zt::TestSeam::Help(f)->font().pointSizeF(), 2 * QApplication::font().pointSizeF());
+        zt::TestSeam::Help(f)->close();
+        f.activateWindow();
+        QTRY_VERIFY(QApplication::activeWindow() == &f);
         QTest::keyClick(&f, Qt::Key_0, Qt::ControlModifier);
         QCOMPARE(f.size(), QSize(520, 409));
     }

@@ -10,6 +10,7 @@
 
 #include "framing.h"
 #include "glyphs.h"
+#include "layout.h"
 
 namespace zt {
 
@@ -37,12 +38,21 @@ HelpWindow::HelpWindow() {
     setAttribute(Qt::WA_QuitOnClose, false);
     setOpenExternalLinks(true);
     resize(RulesSize);
+    font_ = font();
 }
 
 void HelpWindow::StandOver(const QWidget* main) {
     if (isVisible() || !main)
         return;
     const QRect free = main->screen()->availableGeometry();
+    // At the game's scale; a size the player chose stays.
+    if (const qreal scale = WindowScale(); scale != scale_) {
+        setFont(ScaledFont(font_, scale));
+        if (size() == RulesSize * scale_) {
+            resize(RulesSize * scale);
+        }
+        scale_ = scale;
+    }
     // Until the window manager has framed it, it gets the main window's frame.
     const QMargins guess = KnownFrame(main);
     const QMargins frame = KnownFrame(this).isNull() ? guess : KnownFrame(this);

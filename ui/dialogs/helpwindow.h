@@ -28,6 +28,8 @@ protected:
 
 private:
     QString topic_;
+    QFont font_;     // at 100 %
+    qreal scale_ = 1; // the game's scale it was last laid out at
 };
 
 } // namespace zt
