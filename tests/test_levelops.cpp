@@ -209,7 +209,9 @@ private slots:
         f.view.Take(f.game.StartUp(1));
         f.OneMoveFromSolved();
         f.view.Clear();
-        f.SolvingMove();
+        const Outcome solving = f.view.Take(f.game.boxMouseDown({1, 1}));
+        QCOMPARE(solving.swapped, std::optional(Swap{{0, 0}, {1, 1}}));
+        QVERIFY(solving.solved && solving.flagsChanged && !solving.dealt);
         QCOMPARE(f.view.cues, (std::vector<Cue>{Cue::Move, Cue::Solved}));
         QCOMPARE(f.view.pages, (std::vector<Page>{Page::Won, Page::AllSolved}));
         QVERIFY(f.game.levelSolved() && f.game.IsLevelSolved(1));
