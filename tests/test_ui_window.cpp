@@ -203,6 +203,7 @@ void PlayTest::solvingShowsWonThenMarksTheLevel() {
     QVERIFY(sadWhileWon);
     QCOMPARE(Controls(f).levelbox->Image().copy(face), digits.copy(zt::render::FaceRect(true)));
     QCOMPARE(Controls(f).levelbox->toolTip(), QStringLiteral("Level 1: solved"));
+    QVERIFY(!f.findChild<QToolButton*>("HintBtn")->isEnabled()); // nothing left to hint
     // One of two levels: the lower 157 rows of the gauge are full.
     const QImage backdrop = Rgb(zt::TestSeam::Bitmaps(f).Item(1).Bitmap);
     QCOMPARE(Controls(f).box->Image().copy(469, 190, 31, 157), backdrop.copy(469, 190, 31, 157));
