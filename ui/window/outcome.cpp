@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTimer>
 
 #include "boardaccessible.h"
 #include "hintblink.h"
@@ -84,8 +85,12 @@ void TMainForm::Apply(const Outcome& out) {
         }
     }
     if (out.dealt) {
-        // The hint's walk for par comes after everything else shows.
-        par_ = game_.DealHintCount();
+        // The hint's walk for par waits for the next turn of the event loop,
+        // after everything else shows (and after the start's first paint).
+        QTimer::singleShot(0, this, [this] {
+            par_ = game_.DealHintCount();
+            ShowCount();
+        });
     }
     UpdateCommands();
     if (out.damaged) {

@@ -163,6 +163,7 @@ void TMainForm::BuildToolBar() {
     levellabel->setObjectName(QStringLiteral("levellabel"));
     layout_.Place(levellabel, {176, 12, 45, 16});
     levellabel->setFont(SansFont(12));
+    layout_.KeepFont(levellabel);
     QPalette yellow = levellabel->palette();
     yellow.setColor(QPalette::WindowText, Qt::yellow);
     levellabel->setPalette(yellow);

@@ -144,7 +144,6 @@ void TMainForm::LayOut() {
     ToolPanel->move(ToolPanel->pos() + at);
     rim_->move(rim_->pos() + at);
     rim_->raise();
-    levellabel->setFont(SansFont(Scaled(12, scale)));
     box->SetZoom(scale);
     box->move(at.x(), at.y() + ToolPanel->height());
     if (!changed) {
